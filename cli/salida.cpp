@@ -1,0 +1,186 @@
+#include "salida.h"
+
+#include <charconv>
+#include <cstdio>
+#include <cstdlib>
+
+#include "formato.h"
+#include "funciones.h"
+
+namespace pendra::cli {
+
+namespace {
+
+std::size_t Posicion(Campo campo) {
+    return 2U * (campo.indice - 1U) + (campo.tipo == TipoCampo::Lado ? 1U : 0U);
+}
+
+// The four operations without windows: texts from the arguments, messages and
+// windows recorded in the answer.
+class Registro final : public Operaciones {
+public:
+    explicit Registro(const Campos& campos) : campos_(campos) {}
+
+    std::string TextoCampo(Campo campo) override { return campos_[Posicion(campo)]; }
+    void MostrarMensaje(const std::string& texto, const std::string& titulo) override {
+        respuesta_.mensaje = Mensaje{titulo, texto, std::nullopt};
+    }
+    void Enfocar(Campo campo) override {
+        if (respuesta_.mensaje) {
+            respuesta_.mensaje->campo = campo;
+        }
+    }
+    void AbrirResultado(const Medidas& medidas) override {
+        respuesta_.soluciones.push_back(medidas);
+    }
+
+    Respuesta Tomar() { return std::move(respuesta_); }
+
+private:
+    const Campos& campos_;
+    Respuesta respuesta_;
+};
+
+std::string NombreCampo(Campo campo) {
+    return (campo.tipo == TipoCampo::Angulo ? "angulo" : "lado") + std::to_string(campo.indice);
+}
+
+std::string CadenaJson(const std::string& texto) {
+    std::string salida = "\"";
+    for (const char c : texto) {
+        switch (c) {
+            case '"':
+                salida += "\\\"";
+                break;
+            case '\\':
+                salida += "\\\\";
+                break;
+            default:
+                if (static_cast<unsigned char>(c) < 0x20) {
+                    char escape[8];
+                    std::snprintf(escape, sizeof escape, "\\u%04x", static_cast<unsigned>(c));
+                    salida += escape;
+                } else {
+                    salida += c;
+                }
+        }
+    }
+    return salida + "\"";
+}
+
+std::string EtiquetaAngulo(double angulo) { return FormatoMedida(angulo / RadPorGrado) + "º"; }
+
+template <typename Funcion>
+std::string Lista(const Medidas& medidas, Funcion elemento) {
+    std::string salida = "[";
+    for (std::uint8_t i = 1; i <= 3; ++i) {
+        salida += (i > 1 ? ", " : "") + elemento(medidas, i);
+    }
+    return salida + "]";
+}
+
+std::string SolucionJson(const Medidas& m) {
+    const auto angulo = [](const Medidas& x, std::uint8_t i) { return NumeroJson(x.Angulo(i)); };
+    const auto lado = [](const Medidas& x, std::uint8_t i) { return NumeroJson(x.Lado(i)); };
+    const auto etiquetaAngulo = [](const Medidas& x, std::uint8_t i) {
+        return CadenaJson(EtiquetaAngulo(x.Angulo(i)));
+    };
+    const auto etiquetaLado = [](const Medidas& x, std::uint8_t i) {
+        return CadenaJson(FormatoMedida(x.Lado(i)));
+    };
+    return "{\"angulos\": " + Lista(m, angulo) + ", \"lados\": " + Lista(m, lado) +
+           ", \"etiquetas\": {\"angulos\": " + Lista(m, etiquetaAngulo) +
+           ", \"lados\": " + Lista(m, etiquetaLado) + "}}";
+}
+
+}  // namespace
+
+Respuesta Responder(const Campos& campos) {
+    Registro registro(campos);
+    Medidas medidas;
+    cmdResolver_Click(registro, medidas);
+    return registro.Tomar();
+}
+
+std::string NumeroJson(double x) {
+    if (x == 0) {
+        return "0";
+    }
+    // Shortest round-trip digits, then laid out as a reader expects them:
+    // plain decimals for ordinary magnitudes, an exponent only far out.
+    char buffer[64];
+    const auto fin = std::to_chars(buffer, buffer + sizeof buffer, x, std::chars_format::scientific);
+    std::string cientifico(buffer, fin.ptr);
+    std::string salida;
+    if (cientifico[0] == '-') {
+        salida = "-";
+        cientifico.erase(0, 1);
+    }
+    const std::size_t e = cientifico.find('e');
+    std::string digitos = cientifico.substr(0, e);
+    if (digitos.size() > 1) {
+        digitos.erase(1, 1);  // the point after the first digit
+    }
+    const int exponente = std::atoi(cientifico.c_str() + e + 1);
+    const int k = static_cast<int>(digitos.size());
+    const int n = exponente + 1;  // digits before the point
+    if (k <= n && n <= 21) {
+        salida += digitos + std::string(static_cast<std::size_t>(n - k), '0');
+    } else if (0 < n && n <= 21) {
+        salida.append(digitos, 0, static_cast<std::size_t>(n));
+        salida += '.';
+        salida.append(digitos, static_cast<std::size_t>(n));
+    } else if (-6 < n && n <= 0) {
+        salida += "0.";
+        salida.append(static_cast<std::size_t>(-n), '0');
+        salida += digitos;
+    } else {
+        salida += digitos.substr(0, 1);
+        if (k > 1) {
+            salida += '.';
+            salida.append(digitos, 1);
+        }
+        salida += n - 1 < 0 ? "e-" : "e+";
+        salida += std::to_string(std::abs(n - 1));
+    }
+    return salida;
+}
+
+std::string EnJson(const Respuesta& respuesta) {
+    std::string salida = "{\"mensaje\": ";
+    if (respuesta.mensaje) {
+        const Mensaje& m = *respuesta.mensaje;
+        salida += "{\"titulo\": " + CadenaJson(m.titulo) + ", \"texto\": " + CadenaJson(m.texto) +
+                  ", \"campo\": " + (m.campo ? CadenaJson(NombreCampo(*m.campo)) : "null") + "}";
+    } else {
+        salida += "null";
+    }
+    salida += ", \"soluciones\": [";
+    for (std::size_t i = 0; i < respuesta.soluciones.size(); ++i) {
+        salida += (i > 0 ? ", " : "") + SolucionJson(respuesta.soluciones[i]);
+    }
+    return salida + "]}";
+}
+
+std::string EnTexto(const Respuesta& respuesta) {
+    if (respuesta.mensaje) {
+        return respuesta.mensaje->titulo + ": " + respuesta.mensaje->texto + "\n";
+    }
+    std::string salida;
+    const std::size_t total = respuesta.soluciones.size();
+    for (std::size_t s = 0; s < total; ++s) {
+        const Medidas& m = respuesta.soluciones[s];
+        salida += "Solución " + std::to_string(s + 1) + " de " + std::to_string(total) + "\n";
+        for (std::uint8_t i = 1; i <= 3; ++i) {
+            salida += "  Ángulo " + std::to_string(i) + ": " + EtiquetaAngulo(m.Angulo(i)) + "  (" +
+                      NumeroJson(m.Angulo(i)) + " rad)\n";
+        }
+        for (std::uint8_t i = 1; i <= 3; ++i) {
+            salida += "  Lado " + std::to_string(i) + ": " + FormatoMedida(m.Lado(i)) + "  (" +
+                      NumeroJson(m.Lado(i)) + ")\n";
+        }
+    }
+    return salida;
+}
+
+}  // namespace pendra::cli

@@ -1,0 +1,33 @@
+#pragma once
+
+// Angle functions and the five case solvers. Every solver takes its known
+// measures by value and writes the missing ones through its references; it
+// writes 0 there when the data admit no triangle. Angles are in radians.
+
+namespace pendra {
+
+// The half turn as a 15-digit decimal; every comparison with a half turn uses
+// this value, not the double nearest to pi.
+inline constexpr double Pi = 3.14159265358979;
+inline constexpr double PiMedios = Pi / 2;
+// A decimal of its own, not Pi / 180: 180 degrees come out slightly above Pi.
+inline constexpr double RadPorGrado = 0.0174532925199433;
+
+// Arc sine and arc cosine on the arc tangent. An argument beyond +-1 can only
+// come from rounding in the callers, so it is taken as +-1.
+double ArcoSeno(double x);
+double ArcoCoseno(double x);
+
+// Two angles and the side between their vertices.
+void ResolverALA(double A, double c, double B, double& a, double& C, double& b);
+// The angle opposite the given side, the other angle, the given side.
+void ResolverAAL(double A, double B, double a, double& C, double& b, double& c);
+// Two sides and the angle between them.
+void ResolverLAL(double b, double A, double c, double& B, double& a, double& C);
+// Three sides.
+void ResolverLLL(double a, double b, double c, double& A, double& B, double& C);
+// Two sides and the angle opposite the second: none, one or two triangles.
+void ResolverLLA(double a, double b, double B, double& A1, double& C1, double& c1, double& A2,
+                 double& C2, double& c2);
+
+}  // namespace pendra

@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# Installs what is missing on a Debian 12 machine, then configures and builds
+# one preset (release unless told otherwise). Sourced by run.sh and test.sh.
+set -euo pipefail
+
+raiz="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+
+paquetes=(
+    g++ cmake ninja-build pkg-config
+    qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
+    libgtest-dev libgmock-dev libbenchmark-dev
+    xvfb xauth xdotool x11-utils imagemagick fonts-liberation
+)
+
+instalar_faltantes() {
+    local faltan=()
+    for p in "$@"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' ||
+            faltan+=("$p")
+    done
+    ((${#faltan[@]})) || return 0
+    local sudo=()
+    [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+    echo "Instalando: ${faltan[*]}"
+    "${sudo[@]}" apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq "${faltan[@]}" </dev/null
+}
+
+compilar() {
+    local preset="${1:-release}"
+    cmake --preset "$preset" -S "$raiz" >/dev/null
+    cmake --build --preset "$preset"
+}
+
+instalar_faltantes "${paquetes[@]}"
