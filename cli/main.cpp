@@ -62,11 +62,11 @@ int Lote(bool json) {
             std::copy(partes.begin(), partes.end(), campos.begin());
             respuesta = pendra::cli::Responder(campos);
         } else {
-            respuesta.mensaje = pendra::cli::Mensaje{
-                "Error en la entrada",
-                "La línea " + std::to_string(numero) +
-                    " debe tener seis campos separados por tabuladores.",
-                std::nullopt};
+            respuesta.mensaje =
+                pendra::cli::Mensaje{"Error en la entrada",
+                                     "La línea " + std::to_string(numero) +
+                                         " debe tener seis campos separados por tabuladores.",
+                                     std::nullopt};
         }
         if (!json && !primera) {
             std::cout << '\n';
@@ -103,8 +103,8 @@ int main(int argc, char** argv) {
         return Lote(json);
     }
     if (argumentos.size() != 6) {
-        std::cerr << "pendra-cli: se esperaban seis campos y se recibieron "
-                  << argumentos.size() << ".\n\n"
+        std::cerr << "pendra-cli: se esperaban seis campos y se recibieron " << argumentos.size()
+                  << ".\n\n"
                   << kUso;
         return 2;
     }

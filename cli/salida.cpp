@@ -68,7 +68,9 @@ std::string CadenaJson(const std::string& texto) {
     return salida + "\"";
 }
 
-std::string EtiquetaAngulo(double angulo) { return FormatoMedida(angulo / RadPorGrado) + "º"; }
+std::string EtiquetaAngulo(double angulo) {
+    return FormatoMedida(angulo / RadPorGrado) + "º";
+}
 
 template <typename Funcion>
 std::string Lista(const Medidas& medidas, Funcion elemento) {
@@ -109,7 +111,8 @@ std::string NumeroJson(double x) {
     // Shortest round-trip digits, then laid out as a reader expects them:
     // plain decimals for ordinary magnitudes, an exponent only far out.
     char buffer[64];
-    const auto fin = std::to_chars(buffer, buffer + sizeof buffer, x, std::chars_format::scientific);
+    const auto fin =
+        std::to_chars(buffer, buffer + sizeof buffer, x, std::chars_format::scientific);
     std::string cientifico(buffer, fin.ptr);
     std::string salida;
     if (cientifico[0] == '-') {

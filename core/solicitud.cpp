@@ -18,8 +18,12 @@ std::string Nombre(Campo campo) {
 }
 }  // namespace
 
-std::string Negativo(Campo campo) { return Nombre(campo) + " no puede ser negativo."; }
-std::string FueraDeRango(Campo campo) { return Nombre(campo) + " está fuera de rango."; }
+std::string Negativo(Campo campo) {
+    return Nombre(campo) + " no puede ser negativo.";
+}
+std::string FueraDeRango(Campo campo) {
+    return Nombre(campo) + " está fuera de rango.";
+}
 
 }  // namespace mensajes
 
@@ -33,7 +37,9 @@ constexpr unsigned kL2 = 1U << 3;
 constexpr unsigned kA3 = 1U << 4;
 constexpr unsigned kL3 = 1U << 5;
 
-bool EsMedida(double x) { return std::isfinite(x) && x > 0; }
+bool EsMedida(double x) {
+    return std::isfinite(x) && x > 0;
+}
 
 class Solicitud {
 public:

@@ -9,8 +9,12 @@ namespace pendra {
 
 namespace {
 
-bool EsBlanco(char c) { return c == ' ' || c == '\t' || c == '\n'; }
-bool EsDigito(char c) { return c >= '0' && c <= '9'; }
+bool EsBlanco(char c) {
+    return c == ' ' || c == '\t' || c == '\n';
+}
+bool EsDigito(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // Walks the text one meaningful character at a time, skipping blanks.
 class Lector {
@@ -88,8 +92,8 @@ LecturaCampo LeerCampo(std::string_view texto) {
     }
 
     const double cero = negativo ? -0.0 : 0.0;
-    const double infinito =
-        negativo ? -std::numeric_limits<double>::infinity() : std::numeric_limits<double>::infinity();
+    const double infinito = negativo ? -std::numeric_limits<double>::infinity()
+                                     : std::numeric_limits<double>::infinity();
 
     // Only the significant digits go to the conversion, as 0.ddd e q, so that
     // neither leading zeros nor a long exponent can reach its limits.

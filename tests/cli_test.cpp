@@ -1,0 +1,148 @@
+// pendra-cli as scripts use it: the built binary, its JSON and exit status.
+
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "salida.h"
+
+namespace pendra::cli {
+namespace {
+
+struct Ejecucion {
+    std::string salida;
+    int estado = -1;
+};
+
+Ejecucion Ejecutar(const std::string& argumentos, const std::string& entrada = "") {
+    const std::string archivo = testing::TempDir() + "pendra_cli_entrada.txt";
+    std::ofstream(archivo, std::ios::binary) << entrada;
+    const std::string orden =
+        std::string(PENDRA_CLI) + " " + argumentos + " < " + archivo + " 2>&1";
+    Ejecucion e;
+    FILE* tubo = popen(orden.c_str(), "r");
+    if (tubo == nullptr) {
+        return e;
+    }
+    char buffer[4096];
+    std::size_t n = 0;
+    while ((n = std::fread(buffer, 1, sizeof buffer, tubo)) > 0) {
+        e.salida.append(buffer, n);
+    }
+    const int estado = pclose(tubo);
+    e.estado = WIFEXITED(estado) ? WEXITSTATUS(estado) : -1;
+    return e;
+}
+
+std::vector<std::string> Lineas(const std::string& texto) {
+    std::vector<std::string> lineas;
+    std::size_t inicio = 0;
+    while (inicio < texto.size()) {
+        const std::size_t fin = texto.find('\n', inicio);
+        lineas.push_back(texto.substr(inicio, fin - inicio));
+        if (fin == std::string::npos) {
+            break;
+        }
+        inicio = fin + 1;
+    }
+    return lineas;
+}
+
+TEST(PendraCli, PrintsTheThreeFourFiveTriangleAsJson) {
+    const Ejecucion e = Ejecutar("--json '' 3 '' 4 '' 5");
+    EXPECT_EQ(e.estado, 0);
+    EXPECT_EQ(e.salida,
+              "{\"mensaje\": null, \"soluciones\": [{\"angulos\": [0.6435011087932843, "
+              "0.9272952180016123, 1.570796326794895], \"lados\": [3, 4, 5], \"etiquetas\": "
+              "{\"angulos\": [\"36.869º\", \"53.130º\", \"89.999º\"], \"lados\": [\"3\", \"4\", "
+              "\"5\"]}}]}\n");
+}
+
+TEST(PendraCli, AnswersABatchLineByLine) {
+    const Ejecucion e = Ejecutar("--json",
+                                 "30\t1.5\t\t\t\t2\n"
+                                 "\t-4\t\t\t\t\n"
+                                 "60\t\t60\t\t60\t\n"
+                                 "only\tfive\tfields\there\t!\n"
+                                 "30\t0.5\t\t\t\t2\r\n");
+    EXPECT_EQ(e.estado, 0);
+    const std::vector<std::string> l = Lineas(e.salida);
+    ASSERT_EQ(l.size(), 5U) << e.salida;
+    // Two solutions, the acute one first.
+    EXPECT_EQ(l[0].rfind("{\"mensaje\": null, \"soluciones\": [{\"angulos\": [0.5235987755982989, "
+                         "1.888266221764525, 0.7297276562269663]",
+                         0),
+              0U)
+        << l[0];
+    EXPECT_NE(l[0].find("\"etiquetas\": {\"angulos\": [\"30º\", \"11.810º\", \"138.18º\"], "
+                        "\"lados\": [\"1.5\", \".61401\", \"2\"]}}]}"),
+              std::string::npos)
+        << l[0];
+    EXPECT_EQ(l[1],
+              "{\"mensaje\": {\"titulo\": \"Error en los datos\", \"texto\": \"El lado 1 no puede "
+              "ser negativo.\", \"campo\": \"lado1\"}, \"soluciones\": []}");
+    EXPECT_EQ(l[2],
+              "{\"mensaje\": {\"titulo\": \"Error en los datos\", \"texto\": \"No hay solución si "
+              "sólo se conocen los ángulos.\", \"campo\": null}, \"soluciones\": []}");
+    EXPECT_NE(l[3].find("\"texto\": \"La línea 4 debe tener seis campos"), std::string::npos)
+        << l[3];
+    EXPECT_EQ(l[4],
+              "{\"mensaje\": {\"titulo\": \"Datos inválidos\", \"texto\": \"No hay solución para "
+              "esos datos.\", \"campo\": null}, \"soluciones\": []}");
+}
+
+struct CasoEstado {
+    const char* argumentos;
+    int estado;
+};
+
+TEST(PendraCli, ExitsWithTheStatusScriptsExpect) {
+    const CasoEstado casos[] = {
+        {"'' 3 '' 4 '' 5", 0}, {"--json 60 '' 60 '' 60 ''", 1}, {"'' -3 '' 4 '' 5", 1},
+        {"1 2 3", 2},          {"--json 1 2 3 4 5 6 7", 2},     {"--help", 0},
+    };
+    for (const CasoEstado& caso : casos) {
+        EXPECT_EQ(Ejecutar(caso.argumentos).estado, caso.estado) << caso.argumentos;
+    }
+}
+
+TEST(PendraCli, WritesPlainSpanishWithoutJson) {
+    const Ejecucion e = Ejecutar("60 '' 60 '' 60 ''");
+    EXPECT_EQ(e.salida, "Error en los datos: No hay solución si sólo se conocen los ángulos.\n");
+}
+
+struct CasoNumero {
+    double valor;
+    const char* texto;
+};
+
+TEST(NumeroJson, WritesTheShortestTextThatReadsBack) {
+    const CasoNumero casos[] = {
+        {0, "0"},
+        {5, "5"},
+        {100000, "100000"},
+        {1.5, "1.5"},
+        {0.1, "0.1"},
+        {0.000001, "0.000001"},
+        {1e-7, "1e-7"},
+        {1e21, "1e+21"},
+        {123456789012345680000.0, "123456789012345680000"},
+        {1.570796326794895, "1.570796326794895"},
+        {-2.5, "-2.5"},
+        {4.9406564584124654e-324, "5e-324"},
+        {1.7976931348623157e308, "1.7976931348623157e+308"},
+    };
+    for (const CasoNumero& caso : casos) {
+        EXPECT_EQ(NumeroJson(caso.valor), caso.texto);
+        EXPECT_EQ(std::strtod(NumeroJson(caso.valor).c_str(), nullptr), caso.valor);
+    }
+}
+
+}  // namespace
+}  // namespace pendra::cli

@@ -1,0 +1,66 @@
+#include "formato.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace pendra {
+namespace {
+
+struct Caso {
+    double valor;
+    const char* texto;
+};
+
+TEST(TextoStr, WritesTheRuntimeText) {
+    const Caso casos[] = {
+        {0, " 0"},
+        {5, " 5"},
+        {0.5, " .5"},
+        {-0.5, "-.5"},
+        {-12.25, "-12.25"},
+        {1.0 / 3, " .333333333333333"},
+        {123456789012345, " 123456789012345"},
+        {1e15, " 1E+15"},
+        {1234567890123456, " 1.23456789012346E+15"},
+        {0.0001, " .0001"},
+        {0.00001, " 1E-05"},
+        {1.5e-20, " 1.5E-20"},
+        {1e200, " 1E+200"},
+        {89.9999999999999, " 89.9999999999999"},
+    };
+    for (const Caso& caso : casos) {
+        EXPECT_EQ(TextoStr(caso.valor), caso.texto) << caso.valor;
+    }
+}
+
+TEST(FormatoMedida, CutsLabelsToSixCharactersWithoutMisstatingMagnitude) {
+    const Caso casos[] = {
+        {5, "5"},
+        {100, "100"},
+        {3.14159265, "3.1415"},
+        {36.8698976458, "36.869"},
+        {0.5, ".5"},
+        {1.0 / 3, ".33333"},
+        {89.9999999999999, "89.999"},
+        {89.99999999999991, "89.999"},
+        // The integer digits are never cut.
+        {1234567, "1234567"},
+        {1234567.891, "1234567"},
+        {123456.7, "123456"},
+        {123456789012345, "123456789012345"},
+        // The exponent is never cut; the mantissa keeps four characters.
+        {1.5e-20, "1.5E-20"},
+        {1.23456789e25, "1.23E+25"},
+        {1e15, "1E+15"},
+        {0.00001, "1E-05"},
+        {1.7976931348623157e308, "1.79E+308"},
+        {0.000123456, ".00012"},
+    };
+    for (const Caso& caso : casos) {
+        EXPECT_EQ(FormatoMedida(caso.valor), caso.texto) << caso.valor;
+    }
+}
+
+}  // namespace
+}  // namespace pendra

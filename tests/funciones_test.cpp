@@ -1,0 +1,251 @@
+#include "funciones.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cmath>
+#include <string>
+
+namespace pendra {
+namespace {
+
+constexpr double Grados(double g) {
+    return g * RadPorGrado;
+}
+double EnGrados(double rad) {
+    return rad / RadPorGrado;
+}
+
+TEST(Constantes, KeepTheirDecimalValuesNotTheTrueOnes) {
+    EXPECT_EQ(Pi, 3.14159265358979);
+    EXPECT_LT(Pi, 3.141592653589793);
+    EXPECT_EQ(PiMedios * 2, Pi);
+    EXPECT_EQ(RadPorGrado, 0.0174532925199433);
+    // Half a turn typed in degrees lands above Pi, so it never counts as
+    // less than a half turn.
+    EXPECT_EQ(180 * RadPorGrado, 3.141592653589794);
+}
+
+TEST(ArcoSeno, GivesExactQuarterTurnsAtTheEnds) {
+    EXPECT_EQ(ArcoSeno(1), PiMedios);
+    EXPECT_EQ(ArcoSeno(-1), -PiMedios);
+    EXPECT_EQ(ArcoSeno(0), 0);
+    EXPECT_NEAR(ArcoSeno(0.5), 0.5235987755982989, 1e-16);
+}
+
+TEST(ArcoSeno, TakesArgumentsBeyondOneByRoundingAsOne) {
+    EXPECT_EQ(ArcoSeno(1.0007), PiMedios);
+    EXPECT_EQ(ArcoSeno(std::nextafter(1.0, 2.0)), PiMedios);
+    EXPECT_EQ(ArcoSeno(-1.0000001), -PiMedios);
+    EXPECT_FALSE(std::isnan(ArcoSeno(1e300)));
+}
+
+TEST(ArcoCoseno, GivesTheQuadrantsOfTheArcTangent) {
+    EXPECT_EQ(ArcoCoseno(0), PiMedios);
+    EXPECT_EQ(ArcoCoseno(1), 0);
+    EXPECT_EQ(ArcoCoseno(-1), Pi);
+    EXPECT_NEAR(ArcoCoseno(-0.5), 2.094395102393192, 1e-15);
+    EXPECT_NEAR(ArcoCoseno(0.5), 1.0471975511965979, 1e-15);
+}
+
+TEST(ArcoCoseno, TakesArgumentsBeyondOneByRoundingAsOne) {
+    EXPECT_EQ(ArcoCoseno(1.0000000000000002), 0);
+    EXPECT_EQ(ArcoCoseno(-1.0000000000000002), Pi);
+    EXPECT_EQ(ArcoCoseno(-5), Pi);
+}
+
+struct Caso {
+    std::string nombre;
+    std::array<double, 3> entradas;
+    std::array<double, 3> esperadas;  // NaN: not checked
+    double tolerancia;                // 0: exact
+};
+
+void Comparar(const Caso& caso, const std::array<double, 3>& salidas) {
+    for (std::size_t k = 0; k < 3; ++k) {
+        if (std::isnan(caso.esperadas[k])) {
+            continue;
+        }
+        if (caso.tolerancia == 0) {
+            EXPECT_EQ(salidas[k], caso.esperadas[k]) << caso.nombre << ", output " << k;
+        } else {
+            EXPECT_NEAR(salidas[k], caso.esperadas[k], caso.tolerancia)
+                << caso.nombre << ", output " << k;
+        }
+    }
+}
+
+const double kNo = std::nan("");
+
+TEST(ResolverLLL, SolvesThreeSides) {
+    const Caso casos[] = {
+        {"3-4-5 has an exact right angle",
+         {3, 4, 5},
+         {0.6435011087932843, 0.9272952180016123, PiMedios},
+         0},
+        {"equilateral", {1, 1, 1}, {1.0471975511965976, 1.0471975511965976, 1.0471975511965976}, 0},
+        {"degenerate 1-2-3 is no triangle", {1, 2, 3}, {0, 0, 0}, 0},
+        {"zero side is no triangle", {0, 4, 4}, {0, 0, 0}, 0},
+        {"too long side is no triangle", {10, 1, 1}, {0, 0, 0}, 0},
+    };
+    for (const Caso& caso : casos) {
+        std::array<double, 3> s{-1, -1, -1};
+        ResolverLLL(caso.entradas[0], caso.entradas[1], caso.entradas[2], s[0], s[1], s[2]);
+        Comparar(caso, s);
+    }
+}
+
+TEST(ResolverALA, SolvesTwoAnglesAndTheSideBetween) {
+    const Caso casos[] = {
+        {"30-1-60",
+         {Grados(30), 1, Grados(60)},
+         {0.5, 1.5707963267948934, 0.8660254037844387},
+         1e-15},
+        {"angles summing to 180 are no triangle", {Grados(90), 1, Grados(90)}, {0, 0, 0}, 0},
+        {"60 and 120 are no triangle", {Grados(60), 1, Grados(120)}, {0, 0, 0}, 0},
+        {"179 and 1 are no triangle", {Grados(179), 1, Grados(1)}, {0, 0, 0}, 0},
+        {"zero side is no triangle", {Grados(30), 0, Grados(60)}, {0, 0, 0}, 0},
+    };
+    for (const Caso& caso : casos) {
+        std::array<double, 3> s{-1, -1, -1};
+        ResolverALA(caso.entradas[0], caso.entradas[1], caso.entradas[2], s[0], s[1], s[2]);
+        Comparar(caso, s);
+    }
+}
+
+TEST(ResolverAAL, SolvesTwoAnglesAndAnOppositeSide) {
+    const Caso casos[] = {
+        {"30-60-1",
+         {Grados(30), Grados(60), 1},
+         {1.5707963267948934, 1.7320508075688774, 2},
+         1e-15},
+        {"angles summing to 180 are no triangle", {Grados(100), Grados(80), 1}, {0, 0, kNo}, 0},
+        {"179 and 1 are no triangle", {Grados(179), Grados(1), 1}, {0, 0, kNo}, 0},
+    };
+    for (const Caso& caso : casos) {
+        std::array<double, 3> s{-1, -1, -1};
+        ResolverAAL(caso.entradas[0], caso.entradas[1], caso.entradas[2], s[0], s[1], s[2]);
+        Comparar(caso, s);
+    }
+}
+
+TEST(ResolverLAL, SolvesTwoSidesAndTheAngleBetween) {
+    const Caso casos[] = {
+        {"3-90-4 takes the arc sine for B",
+         {3, Grados(90), 4},
+         {Grados(36.869897645844), 5.000000000000001, Grados(53.130102354156)},
+         1e-12},
+        {"4-90-3 takes the arc sine for C",
+         {4, Grados(90), 3},
+         {Grados(53.130102354156), 5.000000000000001, Grados(36.869897645844)},
+         1e-12},
+        {"3-120-4",
+         {3, Grados(120), 4},
+         {Grados(25.284996046052), 6.08276253029822, Grados(34.715003953948)},
+         1e-12},
+        {"an included angle of 180 is no triangle", {3, Grados(180), 4}, {0, 0, 0}, 0},
+        {"a zero side is no triangle", {0, Grados(60), 4}, {0, 0, 0}, 0},
+        // Rounding pushes the arc sine's argument to about 1.0007.
+        {"a tiny angle between equal sides stays finite",
+         {1, Grados(0.00001), 1},
+         {kNo, 1.7441362009524741e-07, PiMedios},
+         0},
+        // cos A rounds to 1 and the third side to exactly 0.
+        {"a vanishing third side is no triangle", {1, Grados(0.0000001), 1}, {0, 0, 0}, 0},
+    };
+    for (const Caso& caso : casos) {
+        std::array<double, 3> s{-1, -1, -1};
+        ResolverLAL(caso.entradas[0], caso.entradas[1], caso.entradas[2], s[0], s[1], s[2]);
+        Comparar(caso, s);
+    }
+}
+
+TEST(ResolverLAL, KeepsTheAnglesOfEqualSidesAlike) {
+    double B = 0, a = 0, C = 0;
+    ResolverLAL(2, Grados(40), 2, B, a, C);
+    // Alike up to the rounding of the decimal half turn.
+    EXPECT_NEAR(B, C, 1e-14);
+    EXPECT_NEAR(B, Grados(70), 1e-14);
+}
+
+struct CasoLLA {
+    std::string nombre;
+    double a, b, B;
+    std::array<double, 6> esperadas;
+    double tolerancia;
+};
+
+TEST(ResolverLLA, FindsNoneOneOrTwoTriangles) {
+    const CasoLLA casos[] = {
+        {"10-8-40 has two triangles",
+         10,
+         8,
+         Grados(40),
+         {Grados(53.464149), Grados(86.535851), 12.42304969, Grados(126.535851), Grados(13.464149),
+          2.897839169},
+         1e-7},
+        {"5-8-40 has one triangle",
+         5,
+         8,
+         Grados(40),
+         {Grados(23.687141), Grados(116.312859), 11.15624448, 0, 0, 0},
+         1e-7},
+        {"20-8-40 has none, s above 1", 20, 8, Grados(40), {0, 0, 0, 0, 0, 0}, 0},
+        {"1.5-1-150 has none, C1 negative", 1.5, 1, Grados(150), {0, 0, 0, 0, 0, 0}, 0},
+        {"2-1-30 is exactly one right triangle",
+         2,
+         1,
+         Grados(30),
+         {PiMedios, 1.047197551196596, 1.7320508075688756, 0, 0, 0},
+         1e-15},
+        {"1-1-90 has s of 1 but no room for C1", 1, 1, Grados(90), {0, 0, 0, 0, 0, 0}, 0},
+        {"s just below 1 takes the general path",
+         2,
+         1,
+         Grados(29.999999),
+         {Grados(89.9859), Grados(60.0141), kNo, Grados(90.0141), Grados(59.9859), kNo},
+         1e-5},
+        {"a given angle of 180 is no triangle", 2, 1, Grados(180), {0, 0, 0, 0, 0, 0}, 0},
+        // Past a half turn the sine turns negative; no triangle, not a
+        // triangle with a negative side.
+        {"a given angle of 200 is no triangle", 2, 1, Grados(200), {0, 0, 0, 0, 0, 0}, 0},
+        {"a zero side is no triangle", 0, 1, Grados(30), {0, 0, 0, 0, 0, 0}, 0},
+    };
+    for (const CasoLLA& caso : casos) {
+        std::array<double, 6> s{-1, -1, -1, -1, -1, -1};
+        ResolverLLA(caso.a, caso.b, caso.B, s[0], s[1], s[2], s[3], s[4], s[5]);
+        for (std::size_t k = 0; k < 6; ++k) {
+            if (std::isnan(caso.esperadas[k])) {
+                continue;
+            }
+            EXPECT_NEAR(s[k], caso.esperadas[k], caso.tolerancia)
+                << caso.nombre << ", output " << k;
+        }
+    }
+}
+
+TEST(ResolverLLA, TakesTheSupplementaryAngleForTheSecondTriangle) {
+    double A1 = 0, C1 = 0, c1 = 0, A2 = 0, C2 = 0, c2 = 0;
+    ResolverLLA(10, 8, Grados(40), A1, C1, c1, A2, C2, c2);
+    EXPECT_EQ(A2, Pi - A1);
+    EXPECT_EQ(C2, (Pi - A2) - Grados(40));
+    EXPECT_GT(c2, 0);
+    EXPECT_LT(EnGrados(A1), 90);
+    EXPECT_GT(EnGrados(A2), 90);
+}
+
+TEST(Resolvers, NeverReadTheirOutputsOnEntry) {
+    // Garbage in the output slots must not change the result.
+    for (const double basura : {0.0, -7.0, 1e300, std::nan("")}) {
+        double A = basura, B = basura, C = basura;
+        ResolverLLL(3, 4, 5, A, B, C);
+        EXPECT_EQ(C, PiMedios);
+        double a = basura, b = basura;
+        C = basura;
+        ResolverALA(Grados(30), 1, Grados(60), a, C, b);
+        EXPECT_EQ(a, 0.5);
+    }
+}
+
+}  // namespace
+}  // namespace pendra
