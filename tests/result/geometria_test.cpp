@@ -1,0 +1,284 @@
+#include "geometria.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdio>
+#include <optional>
+#include <string>
+
+#include "etiquetas.h"
+#include "funciones.h"
+#include "globales.h"
+
+namespace pendra {
+namespace {
+
+// A triangle from base, angle 2 and side 3, the three measures the geometry
+// reads, with the other three solved so that the record is a whole triangle.
+Medidas Triangulo(double lado1, double angulo2, double lado3) {
+    Medidas m;
+    m.Lado(1) = lado1;
+    m.Angulo(2) = angulo2;
+    m.Lado(3) = lado3;
+    ResolverLAL(lado1, angulo2, lado3, m.Angulo(1), m.Lado(2), m.Angulo(3));
+    return m;
+}
+
+Medidas TresLados(double a, double b, double c) {
+    Medidas m;
+    m.Lado(1) = a;
+    m.Lado(2) = b;
+    m.Lado(3) = c;
+    ResolverLLL(a, b, c, m.Angulo(1), m.Angulo(2), m.Angulo(3));
+    return m;
+}
+
+// A single-precision value as it has always been printed: up to seven
+// significant digits.
+std::string Impreso(float x) {
+    char texto[32];
+    std::snprintf(texto, sizeof texto, "%.7g", static_cast<double>(x));
+    return texto;
+}
+
+std::optional<Vista> Ajustar(GeometriaTriangulo& g, float ancho, float alto) {
+    g.ReiniciarRangos();
+    if (!g.AjustarRangos(ancho, alto)) {
+        return std::nullopt;
+    }
+    return g.VistaAjustada();
+}
+
+struct Ejemplo {
+    const char* nombre;
+    double lado1, angulo2, lado3;
+    const char *verticeX, *verticeY, *minX, *maxX, *rangoX, *rangoY;
+    const char *izquierda, *arriba, *derecha, *abajo;
+};
+
+class EjemploResuelto : public testing::TestWithParam<Ejemplo> {};
+
+TEST_P(EjemploResuelto, ComesOutToThePrintedDigitsInAPicture4695By2620) {
+    const Ejemplo& e = GetParam();
+    GeometriaTriangulo g(Triangulo(e.lado1, e.angulo2, e.lado3));
+    EXPECT_EQ(Impreso(g.VerticeX()), e.verticeX);
+    EXPECT_EQ(Impreso(g.VerticeY()), e.verticeY);
+    EXPECT_EQ(g.Base(), static_cast<float>(e.lado1));
+    EXPECT_EQ(Impreso(g.MinX()), e.minX);
+    EXPECT_EQ(Impreso(g.MaxX()), e.maxX);
+    EXPECT_EQ(g.MaxY(), g.VerticeY());
+    EXPECT_EQ(g.MinY(), 0.0F);
+    EXPECT_EQ(g.Escala(), 0);
+
+    const std::optional<Vista> v = Ajustar(g, 4695, 2620);
+    ASSERT_TRUE(v.has_value());
+    EXPECT_EQ(Impreso(g.RangoX()), e.rangoX);
+    EXPECT_EQ(Impreso(g.RangoY()), e.rangoY);
+    EXPECT_EQ(Impreso(v->izquierda), e.izquierda);
+    EXPECT_EQ(Impreso(v->arriba), e.arriba);
+    EXPECT_EQ(Impreso(v->derecha), e.derecha);
+    EXPECT_EQ(Impreso(v->abajo), e.abajo);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Geometria, EjemploResuelto,
+    testing::Values(
+        // p = 18780 > q = 7860: widened horizontally, the spare room on the right.
+        Ejemplo{"Sides3_4_5", 3, ArcoCoseno(0.6), 5, "3", "4", "0", "3", "7.167939", "4",
+                "-0.7167939", "4.4", "7.884733", "-0.4"},
+        // p = 11268 is not above q = 13100: widened vertically.
+        Ejemplo{"Sides5_4_3", 5, ArcoCoseno(0.6), 3, "1.8", "2.4", "0", "5", "5", "2.790202",
+                "-0.5", "3.069223", "5.5", "-0.2790202"},
+        Ejemplo{"ObtuseAngle2", 4, 120 * RadPorGrado, 3, "-1.5", "2.598076", "-1.5", "4", "5.5",
+                "3.069223", "-2.05", "3.376145", "4.55", "-0.3069223"}),
+    [](const testing::TestParamInfo<Ejemplo>& info) { return std::string(info.param.nombre); });
+
+TEST(Geometria, ApexOfAnObtuseAngle3LiesRightOfTheBase) {
+    // Base 2, side 3 = 3 at 30 degrees from the base: angle 3 is obtuse.
+    GeometriaTriangulo g(Triangulo(2, 30 * RadPorGrado, 3));
+    EXPECT_GT(g.VerticeX(), g.Base());
+    EXPECT_EQ(g.MaxX(), g.VerticeX());
+    EXPECT_EQ(g.MinX(), 0.0F);
+    EXPECT_EQ(g.RangoX(), g.VerticeX());
+    const std::optional<Vista> v = Ajustar(g, 4695, 2620);
+    ASSERT_TRUE(v.has_value());
+    EXPECT_GT(v->derecha, g.VerticeX());
+    EXPECT_LT(v->izquierda, 0.0F);
+}
+
+TEST(Geometria, ApexStraightAboveVertex3TakesTheApexAsLargestX) {
+    // The apex above vertex 3: VerticeX equals Base, and L5 takes VerticeX.
+    GeometriaTriangulo g(TresLados(3, 4, 5));
+    EXPECT_EQ(g.VerticeX(), g.Base());
+    EXPECT_EQ(g.MaxX(), g.VerticeX());
+}
+
+TEST(Geometria, FittingTwiceToTheSameSizeGivesTheSameView) {
+    GeometriaTriangulo g(TresLados(3, 4, 5));
+    const std::optional<Vista> primera = Ajustar(g, 4695, 2625);
+    const float rangoX = g.RangoX();
+    const std::optional<Vista> otra = Ajustar(g, 9000, 1500);
+    const std::optional<Vista> segunda = Ajustar(g, 4695, 2625);
+    ASSERT_TRUE(primera && otra && segunda);
+    EXPECT_NE(otra->derecha, primera->derecha);
+    EXPECT_EQ(g.RangoX(), rangoX);
+    EXPECT_EQ(segunda->izquierda, primera->izquierda);
+    EXPECT_EQ(segunda->arriba, primera->arriba);
+    EXPECT_EQ(segunda->derecha, primera->derecha);
+    EXPECT_EQ(segunda->abajo, primera->abajo);
+}
+
+TEST(Geometria, ViewKeepsThePictureProportionsAndATenthOfMarginOnEverySide) {
+    GeometriaTriangulo g(Triangulo(5, 70 * RadPorGrado, 2));
+    const float ancho = 8000;
+    const float alto = 3000;
+    const std::optional<Vista> v = Ajustar(g, ancho, alto);
+    ASSERT_TRUE(v.has_value());
+    const double anchoVista = static_cast<double>(v->derecha) - v->izquierda;
+    const double altoVista = static_cast<double>(v->arriba) - v->abajo;
+    EXPECT_NEAR(anchoVista / altoVista, ancho / alto, 1e-5);
+    EXPECT_NEAR(-v->abajo, altoVista / 12, 1e-6);
+    EXPECT_NEAR(g.MinX() - v->izquierda, anchoVista / 12, 1e-6);
+    EXPECT_GE(v->arriba - g.MaxY(), altoVista / 12 - 1e-6);
+    EXPECT_GE(v->derecha - g.MaxX(), anchoVista / 12 - 1e-6);
+}
+
+struct Tamano {
+    const char* nombre;
+    float ancho, alto;
+};
+
+class PictureWithoutRoom : public testing::TestWithParam<Tamano> {};
+
+TEST_P(PictureWithoutRoom, HasNothingToDrawAndLeavesTheOwnExtents) {
+    GeometriaTriangulo g(TresLados(3, 4, 5));
+    g.ReiniciarRangos();
+    EXPECT_FALSE(g.AjustarRangos(GetParam().ancho, GetParam().alto));
+    EXPECT_EQ(g.RangoX(), 3.0F);
+    EXPECT_EQ(g.RangoY(), 4.0F);
+}
+
+INSTANTIATE_TEST_SUITE_P(Geometria, PictureWithoutRoom,
+                         testing::Values(Tamano{"ZeroWide", 0, 2620}, Tamano{"ZeroHigh", 4695, 0},
+                                         Tamano{"NegativeHigh", 4695, -375},
+                                         Tamano{"NegativeWide", -15, 2620},
+                                         Tamano{"NegativeBoth", -100, -980}),
+                         [](const testing::TestParamInfo<Tamano>& info) {
+                             return std::string(info.param.nombre);
+                         });
+
+TEST(Geometria, PictureGrowingAgainAfterHavingNoRoomFitsAsBefore) {
+    GeometriaTriangulo g(TresLados(3, 4, 5));
+    const std::optional<Vista> antes = Ajustar(g, 4695, 2625);
+    EXPECT_FALSE(Ajustar(g, 4695, -30).has_value());
+    const std::optional<Vista> despues = Ajustar(g, 4695, 2625);
+    ASSERT_TRUE(antes && despues);
+    EXPECT_EQ(despues->derecha, antes->derecha);
+    EXPECT_EQ(despues->arriba, antes->arriba);
+}
+
+TEST(Geometria, TriangleWithoutExtentHasNothingToDraw) {
+    GeometriaTriangulo g{Medidas{}};
+    g.ReiniciarRangos();
+    EXPECT_FALSE(g.AjustarRangos(4695, 2625));
+}
+
+// Sides beyond the single-precision range, or near its lower end, are stored
+// scaled by a power of two. The stored shape must then be exactly that of the
+// same triangle at an ordinary size.
+struct Extremo {
+    const char* nombre;
+    double lado;
+};
+
+class SidesAtTheEdgeOfSinglePrecision : public testing::TestWithParam<Extremo> {};
+
+// The 3-4-5 triangle with its base `lado` long; the angles do not depend on
+// the size, so they are solved once at an ordinary one.
+Medidas Rectangulo(double lado) {
+    Medidas m = TresLados(1, 0.8, 0.6);
+    m.Lado(1) = lado;
+    m.Lado(2) = 0.8 * lado;
+    m.Lado(3) = 0.6 * lado;
+    return m;
+}
+
+TEST_P(SidesAtTheEdgeOfSinglePrecision, AreStoredScaledByAPowerOfTwoWithTheirShapeKept) {
+    const double lado = GetParam().lado;
+    GeometriaTriangulo g(Rectangulo(lado));
+    EXPECT_NE(g.Escala(), 0);
+
+    const double ordinario = std::ldexp(lado, g.Escala());
+    EXPECT_GE(ordinario, 0.5);
+    EXPECT_LT(ordinario, 1.0);
+    GeometriaTriangulo referencia(Rectangulo(ordinario));
+    EXPECT_EQ(referencia.Escala(), 0);
+    EXPECT_EQ(g.Base(), referencia.Base());
+    EXPECT_EQ(g.VerticeX(), referencia.VerticeX());
+    EXPECT_EQ(g.VerticeY(), referencia.VerticeY());
+    EXPECT_GT(g.VerticeY(), 0.0F);
+
+    const std::optional<Vista> v = Ajustar(g, 4695, 2625);
+    const std::optional<Vista> r = Ajustar(referencia, 4695, 2625);
+    ASSERT_TRUE(v && r);
+    EXPECT_TRUE(std::isfinite(v->izquierda) && std::isfinite(v->derecha));
+    EXPECT_TRUE(std::isfinite(v->arriba) && std::isfinite(v->abajo));
+    EXPECT_LT(v->izquierda, v->derecha);
+    EXPECT_GT(v->arriba, v->abajo);
+    EXPECT_EQ(v->izquierda, r->izquierda);
+    EXPECT_EQ(v->arriba, r->arriba);
+    EXPECT_EQ(v->derecha, r->derecha);
+    EXPECT_EQ(v->abajo, r->abajo);
+}
+
+INSTANTIATE_TEST_SUITE_P(Geometria, SidesAtTheEdgeOfSinglePrecision,
+                         testing::Values(Extremo{"Sides1e39", 1e39}, Extremo{"Sides1e_30", 1e-30},
+                                         Extremo{"Sides1e300", 1e300},
+                                         Extremo{"Sides1e_300", 1e-300}),
+                         [](const testing::TestParamInfo<Extremo>& info) {
+                             return std::string(info.param.nombre);
+                         });
+
+TEST(Geometria, OrdinarySidesAreStoredAsTheyAre) {
+    for (const double lado : {1e-12, 0.001, 1.0, 1234567.0, 1e15}) {
+        GeometriaTriangulo g(TresLados(lado, lado, lado));
+        EXPECT_EQ(g.Escala(), 0) << lado;
+        EXPECT_EQ(g.Base(), static_cast<float>(lado)) << lado;
+    }
+}
+
+TEST(Etiquetas, LabelTheTrueMeasuresOfATriangleStoredScaled) {
+    Medidas m = TresLados(3, 4, 5);
+    m.Lado(1) = 3e39;
+    m.Lado(2) = 4e39;
+    m.Lado(3) = 5e39;
+    EtiquetasTriangulo etiquetas(m);
+    EXPECT_NE(GeometriaTriangulo(m).Escala(), 0);
+    EXPECT_EQ(etiquetas.Lado(1), "3E+39");
+    EXPECT_EQ(etiquetas.Lado(3), "5E+39");
+    EXPECT_EQ(etiquetas.Angulo(1), "36.869");
+}
+
+TEST(Etiquetas, ShowSidesAndAnglesInDegreesOfTheTriangle3_4_5) {
+    EtiquetasTriangulo etiquetas(TresLados(3, 4, 5));
+    EXPECT_EQ(etiquetas.Lado(1), "3");
+    EXPECT_EQ(etiquetas.Lado(2), "4");
+    EXPECT_EQ(etiquetas.Lado(3), "5");
+    EXPECT_EQ(etiquetas.Angulo(1), "36.869");
+    EXPECT_EQ(etiquetas.Angulo(2), "53.130");
+    // A right angle that comes out a hair under 90 degrees is cut, not rounded.
+    EXPECT_EQ(etiquetas.Angulo(3), "89.999");
+}
+
+TEST(Etiquetas, KeepTheirOwnCopyWhenTheRecordChangesLater) {
+    Medidas m = TresLados(3, 4, 5);
+    EtiquetasTriangulo etiquetas(m);
+    m = TresLados(1234567, 1234567, 1234567);
+    EXPECT_EQ(etiquetas.Lado(1), "3");
+    EXPECT_EQ(etiquetas.Angulo(2), "53.130");
+    EXPECT_EQ(EtiquetasTriangulo(m).Lado(1), "1234567");
+}
+
+}  // namespace
+}  // namespace pendra

@@ -1,0 +1,82 @@
+#include "geometria.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace pendra {
+
+namespace {
+
+// Sides whose larger one lies within 2^-65 to 2^64 are stored as they are:
+// with a picture up to 2^17 twips wide, every product and quotient of the fit
+// then stays far inside single precision.
+constexpr int kExponenteLibre = 64;
+
+int ExponenteEscala(double mayor) {
+    if (!(mayor > 0) || !std::isfinite(mayor)) {
+        return 0;
+    }
+    int exponente = 0;
+    std::frexp(mayor, &exponente);  // mayor = m * 2^exponente, 0.5 <= m < 1
+    if (exponente > kExponenteLibre || exponente < -kExponenteLibre) {
+        return -exponente;
+    }
+    return 0;
+}
+
+}  // namespace
+
+GeometriaTriangulo::GeometriaTriangulo(const Medidas& medidas) {
+    escala_ = ExponenteEscala(std::max(medidas.Lado(1), medidas.Lado(3)));
+    // Scaling by a power of two is exact, so the shape is kept to the last bit.
+    const double lado1 = std::ldexp(medidas.Lado(1), escala_);
+    const double lado3 = std::ldexp(medidas.Lado(3), escala_);
+    const double angulo2 = medidas.Angulo(2);
+
+    VerticeX_ = static_cast<float>(std::cos(angulo2) * lado3);  // L1
+    VerticeY_ = static_cast<float>(std::sin(angulo2) * lado3);  // L2
+    Base_ = static_cast<float>(lado1);                          // L3
+    MinX_ = VerticeX_ > 0 ? 0.0F : VerticeX_;                   // L4
+    MaxX_ = VerticeX_ < Base_ ? Base_ : VerticeX_;              // L5
+    MaxY_ = VerticeY_;                                          // L6
+    MinY_ = 0;
+    ReiniciarRangos();
+}
+
+void GeometriaTriangulo::ReiniciarRangos() {
+    RangoX_ = MaxX_ - MinX_;
+    RangoY_ = MaxY_ - MinY_;
+}
+
+bool GeometriaTriangulo::AjustarRangos(float ancho, float alto) {
+    if (!(ancho > 0 && alto > 0)) {
+        return false;
+    }
+    const double w = ancho;
+    const double h = alto;
+    const auto p = static_cast<float>(w * RangoY_);
+    const auto q = static_cast<float>(h * RangoX_);
+    if (p > q) {
+        RangoX_ = static_cast<float>(w * RangoY_ / h);
+    } else {
+        RangoY_ = static_cast<float>(h * RangoX_ / w);
+    }
+    // Only a triangle without extent (not a solution) gets here with nothing
+    // to show; it must not reach the drawing as an empty or undefined view.
+    return RangoX_ > 0 && RangoY_ > 0 && std::isfinite(RangoX_) && std::isfinite(RangoY_);
+}
+
+Vista GeometriaTriangulo::VistaAjustada() const {
+    const double minX = MinX_;
+    const double minY = MinY_;
+    const double rangoX = RangoX_;
+    const double rangoY = RangoY_;
+    return Vista{
+        .izquierda = static_cast<float>(minX - rangoX / 10),
+        .arriba = static_cast<float>((minY + rangoY) + rangoY / 10),
+        .derecha = static_cast<float>((minX + rangoX) + rangoX / 10),
+        .abajo = static_cast<float>(minY - rangoY / 10),
+    };
+}
+
+}  // namespace pendra
