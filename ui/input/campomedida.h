@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QLineEdit>
+
+namespace pendra {
+
+// A measure field. Whenever it receives the focus (Tab, a click, or the solve
+// request sending it there) its whole text is selected, so the next value typed
+// replaces the old one.
+class CampoMedida : public QLineEdit {
+    Q_OBJECT
+
+public:
+    explicit CampoMedida(QWidget* parent = nullptr);
+
+    // Selection start 0, selection length the whole text.
+    void SeleccionarTodo();
+
+protected:
+    void focusInEvent(QFocusEvent* evento) override;
+    void focusOutEvent(QFocusEvent* evento) override;
+    void mouseReleaseEvent(QMouseEvent* evento) override;
+
+private:
+    // The press that gave the focus also placed the cursor; the selection is
+    // made when that click ends, unless the user dragged out a selection.
+    bool seleccionarAlSoltar_ = false;
+};
+
+}  // namespace pendra

@@ -1,0 +1,235 @@
+#include "frmprincipal.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPushButton>
+#include <cassert>
+#include <utility>
+
+#include "campomedida.h"
+
+namespace pendra {
+
+namespace {
+
+// The layout is kept in twips, as it was designed; 15 twips make one
+// device-independent pixel, and Qt scales those for high-density screens.
+constexpr int kTwipsPorPixel = 15;
+
+consteval int Px(int twips) {
+    if (twips % kTwipsPorPixel != 0) {
+        throw "the layout must fall on whole pixels";
+    }
+    return twips / kTwipsPorPixel;
+}
+
+struct Rectangulo {
+    int izquierda, arriba, ancho, alto;
+    QRect Pixeles() const { return {izquierda, arriba, ancho, alto}; }
+};
+
+consteval Rectangulo Twips(int izquierda, int arriba, int ancho, int alto) {
+    return {Px(izquierda), Px(arriba), Px(ancho), Px(alto)};
+}
+
+constexpr QSize kAreaCliente{Px(5985), Px(3960)};
+
+// Indexed by the measure's number; index 0 unused.
+constexpr std::array<Rectangulo, 4> kTxtAngulo{
+    {{}, Twips(2520, 120, 960, 285), Twips(120, 2400, 960, 285), Twips(4920, 2400, 960, 285)}};
+constexpr std::array<Rectangulo, 4> kTxtLado{
+    {{}, Twips(2520, 2640, 960, 285), Twips(4080, 1260, 960, 285), Twips(960, 1260, 960, 285)}};
+
+struct Boton {
+    const char* nombre;
+    const char* texto;
+    const char* nombreAccesible;
+    const char* ayuda;
+    Rectangulo lugar;
+};
+constexpr Boton kBorrar{"cmdBorrar", "&Borrar", "Borrar", "Borrar todas las medidas",
+                        Twips(720, 3240, 1215, 495)};
+constexpr Boton kResolver{"cmdResolver", "&Resolver", "Resolver",
+                          "Calcular las tres medidas faltantes", Twips(2400, 3240, 1215, 495)};
+constexpr Boton kTerminar{"cmdTerminar", "&Terminar", "Terminar", "Salir del programa",
+                          Twips(4080, 3240, 1215, 495)};
+
+struct Etiqueta {
+    const char* nombre;
+    const char* texto;
+    Rectangulo lugar;
+};
+// Read top to bottom, one instruction.
+constexpr std::array<Etiqueta, 4> kEtiquetas{{
+    {"Label1", "Escriba tres de las medidas", Twips(120, 120, 1920, 195)},
+    {"Label2", "del triángulo y presione", Twips(120, 360, 1620, 195)},
+    {"Label3", "\"Resolver\" para calcular", Twips(120, 600, 1740, 195)},
+    {"Label4", "las otras tres.", Twips(120, 840, 930, 195)},
+}};
+
+// The diagram: side 1 is the base, angle 1 the apex above it.
+struct Linea {
+    QPoint desde, hasta;
+};
+constexpr std::array<Linea, 3> kLineas{{
+    {{Px(1200), Px(2520)}, {Px(3000), Px(480)}},   // Line1, left side
+    {{Px(3000), Px(480)}, {Px(4800), Px(2520)}},   // Line2, right side
+    {{Px(1200), Px(2520)}, {Px(4800), Px(2520)}},  // Line3, base
+}};
+
+// The layout was drawn for an 8-point sans-serif face. A pixel size, not a
+// point size, keeps every text inside its box whatever the screen's font DPI.
+QFont FuenteDeVentana(QFont fuente) {
+    fuente.setFamilies(
+        {QStringLiteral("Liberation Sans"), QStringLiteral("Arial"), QStringLiteral("Helvetica")});
+    fuente.setStyleHint(QFont::SansSerif);
+    fuente.setPixelSize(11);
+    return fuente;
+}
+
+}  // namespace
+
+frmPrincipal::frmPrincipal(AbrirResultadoFn abrirResultado, QWidget* parent)
+    : QDialog(parent), abrirResultado_(std::move(abrirResultado)) {
+    assert(abrirResultado_ && "the input window needs a way to open result windows");
+    // The start-up window of the program, not a passing dialog: it gets a
+    // minimize button and no help button.
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setWindowTitle(QStringLiteral("Resolución de triángulos - el equipo de Pendra"));
+    setFont(FuenteDeVentana(font()));
+    setFixedSize(kAreaCliente);
+
+    // Created in tab order: the six fields, then the buttons.
+    const auto crearCampo = [this](const Rectangulo& lugar, const QString& nombre,
+                                   const QString& nombreAccesible) {
+        auto* campo = new CampoMedida(this);
+        campo->setObjectName(nombre);
+        campo->setAccessibleName(nombreAccesible);
+        campo->setGeometry(lugar.Pixeles());
+        return campo;
+    };
+    for (std::uint8_t i = 1; i <= 3; ++i) {
+        txtAngulo_[i] = crearCampo(kTxtAngulo[i], QStringLiteral("txtAngulo%1").arg(int{i}),
+                                   QStringLiteral("Ángulo %1").arg(int{i}));
+        txtLado_[i] = crearCampo(kTxtLado[i], QStringLiteral("txtLado%1").arg(int{i}),
+                                 QStringLiteral("Lado %1").arg(int{i}));
+    }
+
+    const auto crearBoton = [this](const Boton& datos) {
+        auto* boton = new QPushButton(QString::fromUtf8(datos.texto), this);
+        boton->setObjectName(QString::fromUtf8(datos.nombre));
+        boton->setAccessibleName(QString::fromUtf8(datos.nombreAccesible));
+        boton->setToolTip(QString::fromUtf8(datos.ayuda));
+        boton->setGeometry(datos.lugar.Pixeles());
+        return boton;
+    };
+    cmdBorrar_ = crearBoton(kBorrar);
+    cmdResolver_ = crearBoton(kResolver);
+    cmdTerminar_ = crearBoton(kTerminar);
+    cmdResolver_->setDefault(true);
+
+    QWidget* anterior = txtAngulo_[1];
+    for (QWidget* siguiente :
+         std::initializer_list<QWidget*>{txtLado_[1], txtAngulo_[2], txtLado_[2], txtAngulo_[3],
+                                         txtLado_[3], cmdBorrar_, cmdResolver_, cmdTerminar_}) {
+        setTabOrder(anterior, siguiente);
+        anterior = siguiente;
+    }
+
+    for (std::size_t k = 0; k < kEtiquetas.size(); ++k) {
+        const Etiqueta& datos = kEtiquetas[k];
+        auto* etiqueta = new QLabel(QString::fromUtf8(datos.texto), this);
+        etiqueta->setObjectName(QString::fromUtf8(datos.nombre));
+        etiqueta->setTextFormat(Qt::PlainText);
+        // Sized to its text: the box of the layout, or more if a font needs it.
+        QRect lugar = datos.lugar.Pixeles();
+        lugar.setSize(lugar.size().expandedTo(etiqueta->sizeHint()));
+        etiqueta->setGeometry(lugar);
+        etiquetas_[k] = etiqueta;
+    }
+
+    connect(cmdBorrar_, &QPushButton::clicked, this, &frmPrincipal::cmdBorrar_Click);
+    connect(cmdResolver_, &QPushButton::clicked, this, &frmPrincipal::cmdResolver_Click);
+    connect(cmdTerminar_, &QPushButton::clicked, this, &frmPrincipal::cmdTerminar_Click);
+
+    txtAngulo_[1]->setFocus();
+}
+
+CampoMedida* frmPrincipal::txtAngulo(std::uint8_t i) const {
+    assert(i >= 1 && i <= 3 && "field index outside 1 to 3");
+    return txtAngulo_[i];
+}
+
+CampoMedida* frmPrincipal::txtLado(std::uint8_t i) const {
+    assert(i >= 1 && i <= 3 && "field index outside 1 to 3");
+    return txtLado_[i];
+}
+
+CampoMedida* frmPrincipal::CampoDe(Campo campo) const {
+    return campo.tipo == TipoCampo::Angulo ? txtAngulo(campo.indice) : txtLado(campo.indice);
+}
+
+std::string frmPrincipal::TextoCampo(Campo campo) {
+    return CampoDe(campo)->text().toStdString();
+}
+
+void frmPrincipal::MostrarMensaje(const std::string& texto, const std::string& titulo) {
+    QMessageBox cuadro(QMessageBox::Critical, QString::fromStdString(titulo),
+                       QString::fromStdString(texto), QMessageBox::Ok, this);
+    cuadro.exec();
+}
+
+void frmPrincipal::Enfocar(Campo campo) {
+    CampoMedida* destino = CampoDe(campo);
+    destino->setFocus(Qt::OtherFocusReason);
+    // While the message box is closing the window may not be active yet, and
+    // then the focus arrives later, as a return to the window that leaves the
+    // selection alone: select here as well.
+    destino->SeleccionarTodo();
+}
+
+void frmPrincipal::AbrirResultado(const Medidas& medidas) {
+    abrirResultado_(medidas);
+}
+
+void frmPrincipal::cmdBorrar_Click() {
+    for (std::uint8_t i = 1; i <= 3; ++i) {
+        txtAngulo_[i]->clear();
+        txtLado_[i]->clear();
+    }
+}
+
+void frmPrincipal::cmdResolver_Click() {
+    pendra::cmdResolver_Click(*this, medidas_);
+}
+
+void frmPrincipal::cmdTerminar_Click() {
+    // Ends the event loop at once: every window goes with the program, and no
+    // window gets the chance to run a handler of its own.
+    QCoreApplication::quit();
+}
+
+void frmPrincipal::keyPressEvent(QKeyEvent* evento) {
+    // The window has no cancel button: Escape must not close it as it would
+    // close a dialog.
+    if (evento->matches(QKeySequence::Cancel)) {
+        evento->accept();
+        return;
+    }
+    QDialog::keyPressEvent(evento);
+}
+
+void frmPrincipal::paintEvent(QPaintEvent* evento) {
+    QDialog::paintEvent(evento);
+    QPainter pintor(this);
+    pintor.setPen(QPen(palette().color(QPalette::WindowText), 1));
+    for (const Linea& linea : kLineas) {
+        pintor.drawLine(linea.desde, linea.hasta);
+    }
+}
+
+}  // namespace pendra

@@ -1,0 +1,69 @@
+#pragma once
+
+#include <QDialog>
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <string>
+
+#include "globales.h"
+#include "solicitud.h"
+
+class QLabel;
+class QPushButton;
+
+namespace pendra {
+
+class CampoMedida;
+
+// The start-up window: six measure fields placed around a triangle diagram,
+// four lines of instructions, and the Borrar, Resolver and Terminar buttons.
+// It is a dialog because only a dialog gives Enter to its default button.
+class frmPrincipal : public QDialog, public Operaciones {
+    Q_OBJECT
+
+public:
+    // Creates and shows a new result window, without an owner, for the
+    // triangle in the record.
+    using AbrirResultadoFn = std::function<void(const Medidas&)>;
+
+    explicit frmPrincipal(AbrirResultadoFn abrirResultado, QWidget* parent = nullptr);
+
+    // The fields, numbered 1 to 3 as the measures are.
+    CampoMedida* txtAngulo(std::uint8_t i) const;
+    CampoMedida* txtLado(std::uint8_t i) const;
+    QPushButton* cmdBorrar() const { return cmdBorrar_; }
+    QPushButton* cmdResolver() const { return cmdResolver_; }
+    QPushButton* cmdTerminar() const { return cmdTerminar_; }
+
+    // The four operations the solve request needs.
+    std::string TextoCampo(Campo campo) override;
+    void MostrarMensaje(const std::string& texto, const std::string& titulo) override;
+    void Enfocar(Campo campo) override;
+    void AbrirResultado(const Medidas& medidas) override;
+
+public Q_SLOTS:
+    void cmdBorrar_Click();
+    void cmdResolver_Click();
+    void cmdTerminar_Click();
+
+protected:
+    void keyPressEvent(QKeyEvent* evento) override;
+    void paintEvent(QPaintEvent* evento) override;
+
+private:
+    CampoMedida* CampoDe(Campo campo) const;
+
+    // Index 0 is never used: the measures are numbered from 1.
+    std::array<CampoMedida*, 4> txtAngulo_{};
+    std::array<CampoMedida*, 4> txtLado_{};
+    QPushButton* cmdBorrar_ = nullptr;
+    QPushButton* cmdResolver_ = nullptr;
+    QPushButton* cmdTerminar_ = nullptr;
+    std::array<QLabel*, 4> etiquetas_{};
+
+    Medidas medidas_;
+    AbrirResultadoFn abrirResultado_;
+};
+
+}  // namespace pendra
