@@ -26,10 +26,11 @@ instalar_faltantes() {
     DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq "${faltan[@]}" </dev/null
 }
 
+# compilar PRESET [CMAKE_ARGS...]
 compilar() {
     local preset="${1:-release}"
-    cmake --preset "$preset" -S "$raiz" >/dev/null
-    cmake --build --preset "$preset"
+    shift || true
+    (cd "$raiz" && cmake --preset "$preset" "$@" >/dev/null && cmake --build --preset "$preset")
 }
 
 instalar_faltantes "${paquetes[@]}"
