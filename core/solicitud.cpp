@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <bit>
 #include <cmath>
+#include <limits>
 
 #include "funciones.h"
 #include "texto.h"
@@ -212,15 +213,22 @@ void Solicitud::ResolverCasoAmbiguo(double lado1, double lado2, double angulo,
                 anguloTercero2, ladoTercero2);
     ladoTercero = Desescalar(ladoTercero);
     ladoTercero2 = Desescalar(ladoTercero2);
-    if (EsMedida(anguloOpuesto2) && EsMedida(anguloTercero2) && EsMedida(ladoTercero2)) {
+    const double primera[3] = {anguloOpuesto, anguloTercero, ladoTercero};
+    const auto poner = [&](double a, double b, double c) {
+        anguloOpuesto = a;
+        anguloTercero = b;
+        ladoTercero = c;
+    };
+    poner(anguloOpuesto2, anguloTercero2, ladoTercero2);
+    const bool segunda = EsTriangulo(medidas_);
+    poner(primera[0], primera[1], primera[2]);
+    if (segunda) {
         // The first window takes the first triangle while the record still
         // holds it; only then does the second one take its place.
         if (EsTriangulo(medidas_)) {
             operaciones_.AbrirResultado(medidas_);
         }
-        anguloOpuesto = anguloOpuesto2;
-        anguloTercero = anguloTercero2;
-        ladoTercero = ladoTercero2;
+        poner(anguloOpuesto2, anguloTercero2, ladoTercero2);
     }
 }
 
@@ -232,11 +240,32 @@ void cmdResolver_Click(Operaciones& operaciones, Medidas& medidas) {
 
 bool EsTriangulo(const Medidas& medidas) {
     for (std::uint8_t i = 1; i <= 3; ++i) {
-        if (!EsMedida(medidas.Angulo(i)) || !EsMedida(medidas.Lado(i))) {
+        if (!EsMedida(medidas.Angulo(i)) || !EsMedida(medidas.Lado(i)) ||
+            !(medidas.Angulo(i) < Pi)) {
             return false;
         }
     }
-    return true;
+    // The decimal half turn lies 3.2e-15 below the true one. When an angle
+    // found as a remainder is as small as that, the sines built on it are
+    // meaningless and the "triangle" can have one side many times longer than
+    // the other two together. Such results are refused: the sides must close a
+    // triangle and follow the law of sines, both to within what a label shows.
+    const double a = medidas.Lado(1);
+    const double b = medidas.Lado(2);
+    const double c = medidas.Lado(3);
+    const double holgura = 1 + kToleranciaTriangulo;
+    if (!(a <= (b + c) * holgura && b <= (a + c) * holgura && c <= (a + b) * holgura)) {
+        return false;
+    }
+    double menor = std::numeric_limits<double>::infinity();
+    double mayor = -menor;
+    for (std::uint8_t i = 1; i <= 3; ++i) {
+        // Logarithms, so that no ratio of extreme values overflows.
+        const double r = std::log(medidas.Lado(i)) - std::log(std::sin(medidas.Angulo(i)));
+        menor = std::min(menor, r);
+        mayor = std::max(mayor, r);
+    }
+    return mayor - menor <= kToleranciaTriangulo;
 }
 
 }  // namespace pendra

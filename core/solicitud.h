@@ -51,7 +51,14 @@ std::string FueraDeRango(Campo campo);
 // one message. Each run depends on nothing left by an earlier one.
 void cmdResolver_Click(Operaciones& operaciones, Medidas& medidas);
 
-// True when every measure is finite and greater than 0: a triangle to show.
+// How closely a solution must close: a relative difference well below what a
+// six-character label can show.
+inline constexpr double kToleranciaTriangulo = 1e-5;
+
+// True when the measures are a real triangle to show: every measure finite and
+// greater than 0, every angle below the half turn, no side longer than the
+// other two together and the sides in proportion to the sines of their
+// angles, the last two up to kToleranciaTriangulo.
 bool EsTriangulo(const Medidas& medidas);
 
 }  // namespace pendra

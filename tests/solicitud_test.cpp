@@ -455,3 +455,74 @@ TEST(Solicitud, RejectsATriangleWithAnAngleBelowZeroFromRounding) {
 
 }  // namespace
 }  // namespace pendra
+
+namespace pendra {
+namespace {
+
+struct CasoCierre {
+    const char* nombre;
+    std::array<std::string, 6> textos;
+    std::size_t ventanas;
+};
+
+// Angles a few ulps from the half turn make the solvers' sines meaningless:
+// sides that close no triangle, or angles out of proportion with the sides.
+// Those are refused; thin triangles that are right to the label's precision
+// are kept.
+TEST(Solicitud, ShowsOnlyTrianglesThatClose) {
+    const CasoCierre casos[] = {
+        {"two tiny angles give a side 1e60 times too long",
+         {"3.5e-75", "120.58", "", "98.75", "", ""},
+         0},
+        {"tiny angles and tiny side", {"1e-310", "1e-310", "1e-310", "", "", ""}, 0},
+        {"an included angle of 3e-14 degrees",
+         {"", "", "3.1133434384262536e-14", "58.2732736415951", "", "94.461325"},
+         0},
+        {"a thin triangle with a tiny given angle",
+         {"", "", "48.863577732", "47.3023", "6.7759616149942228e-172", ""},
+         1},
+        {"an included angle a tenth of a microdegree from flat",
+         {"", "60.93654274758", "179.9999999", "", "", "50"},
+         1},
+        {"a right triangle with legs 1 and 1e30", {"90", "", "", "1", "", "1e30"}, 1},
+    };
+    for (const CasoCierre& caso : casos) {
+        const Registro r = Solicitar(caso.textos);
+        EXPECT_EQ(r.Ventanas().size(), caso.ventanas) << caso.nombre;
+        if (caso.ventanas == 0) {
+            ASSERT_EQ(r.eventos.size(), 1U) << caso.nombre;
+            EXPECT_EQ(r.eventos[0].texto, mensajes::kSinSolucion) << caso.nombre;
+        }
+    }
+}
+
+struct CasoTriangulo {
+    const char* nombre;
+    std::array<double, 6> medidas;  // A1 A2 A3 in degrees, then L1 L2 L3
+    bool esTriangulo;
+};
+
+TEST(EsTriangulo, AcceptsOnlyRealTriangles) {
+    const double r = 1 / RadPorGrado;
+    const CasoTriangulo casos[] = {
+        {"3-4-5", {36.86989764584402, 53.13010235415598, 90, 3, 4, 5}, true},
+        {"a missing measure", {36.86989764584402, 53.13010235415598, 0, 3, 4, 5}, false},
+        {"a negative angle", {-1, 91, 90, 3, 4, 5}, false},
+        {"an infinite side", {60, 60, 60, 1, 1, HUGE_VAL}, false},
+        {"a half turn", {Pi * r, 1e-9, 1e-9, 2, 1, 1}, false},
+        {"a side longer than the other two", {60, 60, 60, 1, 1, 3}, false},
+        {"sides out of proportion with the angles", {30, 60, 90, 1, 1, 1}, false},
+        {"off by less than a label shows", {60, 60, 60, 1, 1, 1.000001}, true},
+    };
+    for (const CasoTriangulo& caso : casos) {
+        Medidas m;
+        for (std::uint8_t i = 1; i <= 3; ++i) {
+            m.Angulo(i) = caso.medidas[i - 1] * RadPorGrado;
+            m.Lado(i) = caso.medidas[i + 2];
+        }
+        EXPECT_EQ(EsTriangulo(m), caso.esTriangulo) << caso.nombre;
+    }
+}
+
+}  // namespace
+}  // namespace pendra
