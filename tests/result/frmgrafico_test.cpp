@@ -1,0 +1,450 @@
+#include "frmgrafico.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QFontMetricsF>
+#include <QImage>
+#include <QPointer>
+#include <QPushButton>
+#include <QTest>
+#include <cmath>
+#include <functional>
+#include <map>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "areadibujo.h"
+#include "funciones.h"
+#include "globales.h"
+#include "solicitud.h"
+
+// Failure messages show texts as text.
+void PrintTo(const QString& texto, std::ostream* salida) {
+    *salida << texto.toStdString();
+}
+
+namespace {
+
+using pendra::Medidas;
+
+Medidas TresLados(double a, double b, double c) {
+    Medidas m;
+    m.Lado(1) = a;
+    m.Lado(2) = b;
+    m.Lado(3) = c;
+    pendra::ResolverLLL(a, b, c, m.Angulo(1), m.Angulo(2), m.Angulo(3));
+    return m;
+}
+
+// Base, angle 2 in degrees and side 3; the rest solved.
+Medidas LadoAnguloLado(double lado1, double grados2, double lado3) {
+    Medidas m;
+    m.Lado(1) = lado1;
+    m.Angulo(2) = grados2 * pendra::RadPorGrado;
+    m.Lado(3) = lado3;
+    pendra::ResolverLAL(lado1, m.Angulo(2), lado3, m.Angulo(1), m.Lado(2), m.Angulo(3));
+    return m;
+}
+
+AreaDibujo* Picture(frmGrafico* ventana) {
+    return ventana->findChild<AreaDibujo*>(QStringLiteral("picTriangulo"));
+}
+
+QPushButton* Boton(frmGrafico* ventana) {
+    return ventana->findChild<QPushButton*>(QStringLiteral("cmdCerrar"));
+}
+
+void BorrarPendientes() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+// The texts the picture holds, in the order they were printed.
+std::vector<QString> Textos(frmGrafico* ventana) {
+    std::vector<QString> textos;
+    for (const AreaDibujo::Texto& t : Picture(ventana)->Textos()) {
+        textos.push_back(t.texto);
+    }
+    return textos;
+}
+
+bool EsNegro(QRgb c) {
+    return qRed(c) < 110 && qGreen(c) < 110 && qBlue(c) < 110;
+}
+bool EsAzul(QRgb c) {
+    return qBlue(c) > 160 && qRed(c) < 110 && qGreen(c) < 110;
+}
+bool EsRojo(QRgb c) {
+    return qRed(c) > 160 && qGreen(c) < 110 && qBlue(c) < 110;
+}
+
+int Contar(const QImage& imagen, QRect zona, const std::function<bool(QRgb)>& es) {
+    zona = zona.intersected(imagen.rect());
+    int n = 0;
+    for (int y = zona.top(); y <= zona.bottom(); ++y) {
+        for (int x = zona.left(); x <= zona.right(); ++x) {
+            n += es(imagen.pixel(x, y)) ? 1 : 0;
+        }
+    }
+    return n;
+}
+
+QImage Captura(AreaDibujo* picture) {
+    QImage imagen = picture->grab().toImage();
+    EXPECT_EQ(imagen.devicePixelRatio(), 1.0) << "the checks below count in device pixels";
+    return imagen;
+}
+
+class VentanaResultado : public testing::Test {
+protected:
+    void SetUp() override { antes_ = QApplication::topLevelWidgets().size(); }
+    void TearDown() override {
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            w->close();
+        }
+        BorrarPendientes();
+        EXPECT_EQ(QApplication::topLevelWidgets().size(), antes_);
+    }
+
+private:
+    qsizetype antes_ = 0;
+};
+
+TEST_F(VentanaResultado, IsAnOwnerlessModelessWindowCalledResultado) {
+    frmGrafico* v = frmGrafico::Abrir(TresLados(3, 4, 5));
+    EXPECT_EQ(v->windowTitle(), "Resultado");
+    EXPECT_EQ(v->parentWidget(), nullptr);
+    EXPECT_FALSE(v->isModal());
+    EXPECT_TRUE(v->isVisible());
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    EXPECT_TRUE(v->testAttribute(Qt::WA_DeleteOnClose));
+    EXPECT_EQ(Boton(v)->text(), "&Cerrar");
+    EXPECT_TRUE(Boton(v)->isDefault());
+    EXPECT_EQ(v->size(), QSize(312, 213));  // 4680 x 3195 twips
+}
+
+TEST_F(VentanaResultado, HasDrawnItsTriangleWhenTheCallThatOpensItReturns) {
+    frmGrafico* v = frmGrafico::Abrir(TresLados(3, 4, 5));
+    // No event processed: the first drawing belongs to the opening call.
+    EXPECT_EQ(Textos(v).size(), 9U);
+}
+
+struct Disposicion {
+    const char* nombre;
+    QSize cliente;      // device-independent pixels
+    float ancho, alto;  // outer size, twips
+    QPoint boton;       // whole pixels of Left = Width - 1400, Top = Height - 920
+    QSize picture;      // whole pixels of Width - 100, Height - 980
+};
+
+class Diseno : public VentanaResultado, public testing::WithParamInterface<Disposicion> {};
+
+TEST_P(Diseno, PlacesButtonAndPictureAgainstTheOuterSize) {
+    const Disposicion& d = GetParam();
+    frmGrafico* v = frmGrafico::Abrir(TresLados(3, 4, 5));
+    v->resize(d.cliente);
+    EXPECT_EQ(v->Width(), d.ancho);
+    EXPECT_EQ(v->Height(), d.alto);
+    EXPECT_EQ(Boton(v)->pos(), d.boton);
+    EXPECT_EQ(Boton(v)->size(), QSize(81, 33));  // 1215 x 495 twips
+    EXPECT_EQ(Picture(v)->pos(), QPoint(0, 0));
+    EXPECT_EQ(Picture(v)->size(), d.picture);
+    // Read back in twips, the picture's size is what the pixels hold.
+    EXPECT_EQ(Picture(v)->Width(), static_cast<float>(d.picture.width()) * 15);
+    EXPECT_EQ(Picture(v)->Height(), static_cast<float>(d.picture.height()) * 15);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    VentanaResultado, Diseno,
+    testing::Values(
+        // Button at 3400, 2680 and picture 4700 x 2620 twips before rounding.
+        Disposicion{"DesignSize4800By3600", {312, 213}, 4800, 3600, {227, 179}, {313, 175}},
+        Disposicion{"Larger", {600, 400}, 9120, 6405, {515, 366}, {601, 362}},
+        Disposicion{"Small", {100, 80}, 1620, 1605, {15, 46}, {101, 42}},
+        // Too low for the picture: it is left empty and the button rises out of view.
+        Disposicion{"TooLowForThePicture", {200, 30}, 3120, 855, {115, -4}, {201, 0}}),
+    [](const testing::TestParamInfo<Disposicion>& info) { return std::string(info.param.nombre); });
+
+TEST_F(VentanaResultado, DrawsTheTriangle3_4_5ToScaleWithATenthOfMargin) {
+    frmGrafico* v = frmGrafico::Abrir(TresLados(3, 4, 5));
+    AreaDibujo* pic = Picture(v);
+    const pendra::GeometriaTriangulo& g = v->Geometria();
+    const QPointF v2 = pic->APixel(0, 0);
+    const QPointF v3 = pic->APixel(g.Base(), 0);
+    const QPointF v1 = pic->APixel(g.VerticeX(), g.VerticeY());
+    const QRectF area = pic->contentsRect();
+
+    // Side 1 along the bottom, the apex straight above vertex 3 at 4/3 of the
+    // base; the proportions come from the picture's outer size and the
+    // drawing from its inner area, a difference of about 1 % at this size.
+    EXPECT_NEAR(v1.x(), v3.x(), 0.01);
+    EXPECT_NEAR((v3.y() - v1.y()) / (v3.x() - v2.x()), 4.0 / 3.0, 0.02);
+    // The triangle fills the height between margins of a twelfth of the whole
+    // (a tenth of the extent); the spare width lies on the right.
+    EXPECT_NEAR(v1.y() - area.top(), area.height() / 12, 0.5);
+    EXPECT_NEAR(area.bottom() - v2.y(), area.height() / 12, 0.5);
+    EXPECT_NEAR(v2.x() - area.left(), area.width() / 12, 0.5);
+    EXPECT_GT(area.right() - v3.x(), area.width() / 2);
+
+    const QImage imagen = Captura(pic);
+    const std::pair<QPointF, QPointF> lados[] = {{v1, v2}, {v2, v3}, {v3, v1}};
+    for (const auto& [a, b] : lados) {
+        for (const double t : {0.15, 0.3, 0.7, 0.85}) {
+            const QPoint p = (a + t * (b - a)).toPoint();
+            EXPECT_GT(Contar(imagen, QRect(p - QPoint(1, 1), QSize(3, 3)), EsNegro), 0)
+                << "no line at " << p.x() << ", " << p.y();
+        }
+    }
+    // Lengths in blue to the lower right of each midpoint.
+    for (const QPointF& medio : {(v2 + v3) / 2, (v3 + v1) / 2, (v1 + v2) / 2}) {
+        const QPoint p = medio.toPoint();
+        EXPECT_GT(Contar(imagen, QRect(p, QSize(20, 14)), EsAzul), 0)
+            << "no length near " << p.x() << ", " << p.y();
+    }
+    // Angle 1 above the apex, angles 2 and 3 under their vertices.
+    EXPECT_GT(Contar(imagen, QRect(v1.toPoint() + QPoint(-20, -14), QSize(40, 13)), EsRojo), 0);
+    for (const QPointF& vertice : {v2, v3}) {
+        EXPECT_GT(Contar(imagen, QRect(vertice.toPoint() + QPoint(-20, 1), QSize(40, 13)), EsRojo),
+                  0);
+    }
+    // Nothing blue or red far from the labels: the left half of the area above
+    // side 3 stays empty.
+    const QRect vacio(area.left() + 2, area.top() + 2, v2.x() - area.left(),
+                      (v2.y() - area.top()) / 2);
+    EXPECT_EQ(Contar(imagen, vacio, [](QRgb c) { return EsRojo(c) || EsAzul(c); }), 0);
+}
+
+TEST_F(VentanaResultado, LabelsSidesInBlueAndAnglesInRedWithTheDegreeMark) {
+    frmGrafico* v = frmGrafico::Abrir(TresLados(3, 4, 5));
+    const std::vector<QString> esperados = {"3",      "4",      "5",      "36.869", "\u00BA",
+                                            "53.130", "\u00BA", "89.999", "\u00BA"};
+    EXPECT_EQ(Textos(v), esperados);
+    const QList<AreaDibujo::Texto>& textos = Picture(v)->Textos();
+    for (qsizetype i = 0; i < textos.size(); ++i) {
+        EXPECT_EQ(textos[i].color, i < 3 ? QColor(0, 0, 255) : QColor(255, 0, 0)) << i;
+    }
+}
+
+TEST_F(VentanaResultado, PlacesLengthsAtMidpointsAndCentresAngleNumbersOnTheirVertices) {
+    frmGrafico* v = frmGrafico::Abrir(LadoAnguloLado(4, 120, 3));
+    AreaDibujo* pic = Picture(v);
+    const pendra::GeometriaTriangulo& g = v->Geometria();
+    const QList<AreaDibujo::Texto>& t = pic->Textos();
+    ASSERT_EQ(t.size(), 9);
+    const QPointF v1 = pic->APixel(g.VerticeX(), g.VerticeY());
+    const QPointF v2 = pic->APixel(0, 0);
+    const QPointF v3 = pic->APixel(g.Base(), 0);
+    // Lengths: the text's upper-left corner at the midpoint (whole pixels).
+    EXPECT_LE(QLineF(t[0].caja.topLeft(), (v2 + v3) / 2).length(), 1.0);
+    EXPECT_LE(QLineF(t[1].caja.topLeft(), (v3 + v1) / 2).length(), 1.0);
+    EXPECT_LE(QLineF(t[2].caja.topLeft(), (v1 + v2) / 2).length(), 1.0);
+    // Angles: the number alone centred on the vertex, the mark right behind it.
+    const double linea = QFontMetricsF(pic->font()).lineSpacing();
+    const std::pair<int, QPointF> angulos[] = {{3, v1}, {5, v2}, {7, v3}};
+    for (const auto& [i, vertice] : angulos) {
+        EXPECT_NEAR(t[i].caja.center().x(), vertice.x(), 1.0) << t[i].texto.toStdString();
+        EXPECT_NEAR(t[i + 1].caja.left(), t[i].caja.right(), 1.0);
+        EXPECT_NEAR(t[i + 1].caja.top(), t[i].caja.top(), 0.01);
+    }
+    // Angle 1 one line above the apex, angles 2 and 3 hanging from the base.
+    EXPECT_NEAR(t[3].caja.top(), v1.y() - linea, 1.0);
+    EXPECT_NEAR(t[5].caja.top(), v2.y(), 1.0);
+    EXPECT_NEAR(t[7].caja.top(), v3.y(), 1.0);
+    EXPECT_EQ(t[3].texto, "34.715");
+    EXPECT_EQ(t[5].texto, "120");
+}
+
+TEST_F(VentanaResultado, WritesNothingBelowAVeryFlatTriangle) {
+    frmGrafico* v = frmGrafico::Abrir(LadoAnguloLado(10, 5, 5));
+    v->resize(450, 600);
+    AreaDibujo* pic = Picture(v);
+    const pendra::GeometriaTriangulo& g = v->Geometria();
+    const QRectF area = pic->contentsRect();
+    const double linea = QFontMetricsF(pic->font()).lineSpacing();
+    const double base = pic->APixel(0, 0).y();
+    // Measuring a label by printing it would put the three angle numbers at
+    // (0, -VerticeY), well inside the visible area of this picture.
+    const double medida = pic->APixel(0, -g.VerticeY()).y();
+    ASSERT_GT(medida, base + 8);
+    ASSERT_LT(medida + linea, area.bottom());
+
+    const QImage imagen = Captura(pic);
+    const QRect debajo(area.left(), base + linea + 2, area.width(), area.bottom() - base);
+    EXPECT_EQ(Contar(imagen, debajo, EsRojo), 0);
+    // The angle labels themselves are there, hanging from the base.
+    EXPECT_GT(Contar(imagen, QRect(area.left(), base, area.width(), linea), EsRojo), 0);
+    EXPECT_EQ(Textos(v).size(), 9U);
+}
+
+struct Tecla {
+    const char* nombre;
+    std::function<void(frmGrafico*)> cerrar;
+};
+
+void PulsarEn(frmGrafico* v, Qt::Key tecla) {
+    v->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(v));
+    QWidget* destino = QApplication::focusWidget();
+    QTest::keyClick(destino != nullptr ? destino : v, tecla);
+}
+
+class Cierre : public VentanaResultado, public testing::WithParamInterface<Tecla> {};
+
+TEST_P(Cierre, ClosesAndDeletesOnlyThatWindow) {
+    QWidget entrada;  // stands in for the input window
+    entrada.show();
+    QPointer<frmGrafico> otra = frmGrafico::Abrir(TresLados(3, 4, 5));
+    QPointer<frmGrafico> esta = frmGrafico::Abrir(TresLados(5, 4, 3));
+    GetParam().cerrar(esta);
+    BorrarPendientes();
+    EXPECT_TRUE(esta.isNull());
+    ASSERT_FALSE(otra.isNull());
+    EXPECT_TRUE(otra->isVisible());
+    EXPECT_TRUE(entrada.isVisible());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    VentanaResultado, Cierre,
+    testing::Values(Tecla{"Escape", [](frmGrafico* v) { PulsarEn(v, Qt::Key_Escape); }},
+                    Tecla{"Enter", [](frmGrafico* v) { PulsarEn(v, Qt::Key_Return); }},
+                    Tecla{"KeypadEnter", [](frmGrafico* v) { PulsarEn(v, Qt::Key_Enter); }},
+                    Tecla{"AltC",
+                          [](frmGrafico* v) {
+                              v->activateWindow();
+                              ASSERT_TRUE(QTest::qWaitForWindowActive(v));
+                              QPointer<frmGrafico> ventana = v;
+                              QTest::keyClick(v, Qt::Key_C, Qt::AltModifier);
+                              // The access key presses the button visibly, then clicks.
+                              EXPECT_TRUE(QTest::qWaitFor([&ventana] { return ventana.isNull(); }));
+                          }},
+                    Tecla{"CerrarClicked",
+                          [](frmGrafico* v) { QTest::mouseClick(Boton(v), Qt::LeftButton); }},
+                    Tecla{"CloseBox", [](frmGrafico* v) { v->close(); }}),
+    [](const testing::TestParamInfo<Tecla>& info) { return std::string(info.param.nombre); });
+
+// The solve request, with the result windows real and the fields typed here.
+class SolicitudConVentanas : public pendra::Operaciones {
+public:
+    std::map<std::pair<pendra::TipoCampo, int>, std::string> campos;
+    std::vector<QPointer<frmGrafico>> ventanas;
+    std::vector<std::string> mensajes;
+
+    void Resolver(std::initializer_list<const char*> textos) {
+        campos.clear();
+        int i = 0;
+        for (const char* texto : textos) {
+            const auto tipo = i % 2 == 0 ? pendra::TipoCampo::Angulo : pendra::TipoCampo::Lado;
+            campos[{tipo, i / 2 + 1}] = texto;
+            ++i;
+        }
+        pendra::cmdResolver_Click(*this, medidas_);
+    }
+
+    std::string TextoCampo(pendra::Campo c) override { return campos[{c.tipo, c.indice}]; }
+    void MostrarMensaje(const std::string& texto, const std::string&) override {
+        mensajes.push_back(texto);
+    }
+    void Enfocar(pendra::Campo) override {}
+    void AbrirResultado(const Medidas& medidas) override {
+        ventanas.emplace_back(frmGrafico::Abrir(medidas));
+    }
+
+private:
+    Medidas medidas_;
+};
+
+TEST_F(VentanaResultado, OpenedBeforeALaterSolveShowsItsOwnNumbersAfterAResize) {
+    SolicitudConVentanas solicitud;
+    solicitud.Resolver({"", "3", "", "4", "", "5"});
+    solicitud.Resolver({"30", "1.5", "", "", "", "2"});
+    ASSERT_EQ(solicitud.ventanas.size(), 3U);
+    EXPECT_TRUE(solicitud.mensajes.empty());
+
+    frmGrafico* primera = solicitud.ventanas[0];
+    primera->resize(500, 300);
+    const std::vector<QString> propios = {"3",      "4",      "5",      "36.869", "\u00BA",
+                                          "53.130", "\u00BA", "89.999", "\u00BA"};
+    EXPECT_EQ(Textos(primera), propios);
+    EXPECT_EQ(primera->Geometria().Base(), 3.0F);
+}
+
+TEST_F(VentanaResultado, AmbiguousCaseOpensTheAcuteSolutionFirstAndTheObtuseOneLast) {
+    SolicitudConVentanas solicitud;
+    solicitud.Resolver({"30", "1.5", "", "", "", "2"});
+    ASSERT_EQ(solicitud.ventanas.size(), 2U);
+    // Labels in order: sides 1 to 3, then the angle numbers 1, 2, 3 with their marks.
+    const std::vector<QString> primera = Textos(solicitud.ventanas[0]);
+    const std::vector<QString> segunda = Textos(solicitud.ventanas[1]);
+    ASSERT_EQ(primera.size(), 9U);
+    ASSERT_EQ(segunda.size(), 9U);
+    EXPECT_EQ(primera[1], "2.8500");
+    EXPECT_EQ(primera[5], "108.18");
+    EXPECT_EQ(primera[7], "41.810");
+    EXPECT_EQ(segunda[1], ".61401");
+    EXPECT_EQ(segunda[5], "11.810");
+    EXPECT_EQ(segunda[7], "138.18");
+}
+
+TEST_F(VentanaResultado, PictureWithoutRoomIsNotDrawnUntilItHasRoomAgain) {
+    frmGrafico* v = frmGrafico::Abrir(TresLados(3, 4, 5));
+    v->resize(200, 30);
+    EXPECT_EQ(Picture(v)->height(), 0);
+    v->resize(200, 0);
+    v->resize(400, 300);
+    ASSERT_EQ(Textos(v).size(), 9U);
+    const QImage imagen = Captura(Picture(v));
+    EXPECT_GT(Contar(imagen, imagen.rect(), EsNegro), 0);
+    EXPECT_GT(Contar(imagen, imagen.rect(), EsRojo), 0);
+}
+
+TEST_F(VentanaResultado, DrawsSidesBeyondSinglePrecisionWithTheirTrueLengths) {
+    Medidas m = TresLados(3, 4, 5);
+    m.Lado(1) = 3e39;
+    m.Lado(2) = 4e39;
+    m.Lado(3) = 5e39;
+    frmGrafico* v = frmGrafico::Abrir(m);
+    const std::vector<QString> textos = Textos(v);
+    ASSERT_EQ(textos.size(), 9U);
+    EXPECT_EQ(textos[0], "3E+39");
+    EXPECT_EQ(textos[2], "5E+39");
+    const QImage imagen = Captura(Picture(v));
+    EXPECT_GT(Contar(imagen, imagen.rect(), EsNegro), 20);
+}
+
+TEST_F(VentanaResultado, CoveringAndUncoveringKeepsTheDrawing) {
+    frmGrafico* v = frmGrafico::Abrir(TresLados(3, 4, 5));
+    const QImage antes = Captura(Picture(v));
+    v->hide();
+    v->show();
+    Picture(v)->repaint();
+    EXPECT_EQ(Captura(Picture(v)), antes);
+}
+
+TEST_F(VentanaResultado, OpeningAndClosing200WindowsLeavesNoWindowBehind) {
+    const qsizetype antes = QApplication::topLevelWidgets().size();
+    const qsizetype widgets = QApplication::allWidgets().size();
+    for (int i = 0; i < 200; ++i) {
+        frmGrafico* v = frmGrafico::Abrir(TresLados(3 + i % 5, 4, 5));
+        if (i % 2 == 0) {
+            v->close();
+        } else {
+            Boton(v)->click();
+        }
+    }
+    BorrarPendientes();
+    EXPECT_EQ(QApplication::topLevelWidgets().size(), antes);
+    EXPECT_EQ(QApplication::allWidgets().size(), widgets);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    // A window test needs no screen unless one is asked for.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QApplication aplicacion(argc, argv);
+    testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
