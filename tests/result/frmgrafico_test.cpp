@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QPointer>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 #include <cmath>
 #include <functional>
@@ -27,6 +28,8 @@ void PrintTo(const QString& texto, std::ostream* salida) {
 
 namespace {
 
+using pendra::AreaDibujo;
+using pendra::frmGrafico;
 using pendra::Medidas;
 
 Medidas TresLados(double a, double b, double c) {
@@ -49,11 +52,11 @@ Medidas LadoAnguloLado(double lado1, double grados2, double lado3) {
 }
 
 AreaDibujo* Picture(frmGrafico* ventana) {
-    return ventana->findChild<AreaDibujo*>(QStringLiteral("picTriangulo"));
+    return ventana->picTriangulo();
 }
 
 QPushButton* Boton(frmGrafico* ventana) {
-    return ventana->findChild<QPushButton*>(QStringLiteral("cmdCerrar"));
+    return ventana->cmdCerrar();
 }
 
 void BorrarPendientes() {
@@ -122,6 +125,17 @@ TEST_F(VentanaResultado, IsAnOwnerlessModelessWindowCalledResultado) {
     EXPECT_EQ(Boton(v)->text(), "&Cerrar");
     EXPECT_TRUE(Boton(v)->isDefault());
     EXPECT_EQ(v->size(), QSize(312, 213));  // 4680 x 3195 twips
+}
+
+TEST_F(VentanaResultado, OpensDownAndRightOfTheLastResultWindowStillOpen) {
+    frmGrafico* primera = frmGrafico::Abrir(TresLados(3, 4, 5));
+    frmGrafico* segunda = frmGrafico::Abrir(TresLados(5, 4, 3));
+    EXPECT_EQ(segunda->pos() - primera->pos(), QPoint(32, 32));
+    // A step that would leave the screen starts again at its upper left corner.
+    const QRect pantalla = segunda->screen()->availableGeometry();
+    segunda->move(pantalla.bottomRight() - QPoint(segunda->width(), segunda->height()));
+    frmGrafico* tercera = frmGrafico::Abrir(TresLados(4, 4, 4));
+    EXPECT_EQ(tercera->pos(), pantalla.topLeft());
 }
 
 TEST_F(VentanaResultado, HasDrawnItsTriangleWhenTheCallThatOpensItReturns) {

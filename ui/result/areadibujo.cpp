@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <cmath>
 
+namespace pendra {
+
 namespace {
 
 const QColor kFondo = Qt::white;
@@ -157,3 +159,5 @@ void AreaDibujo::paintEvent(QPaintEvent* event) {
         pintor.drawImage(area.topLeft(), imagen_);
     }
 }
+
+}  // namespace pendra

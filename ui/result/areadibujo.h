@@ -9,6 +9,8 @@
 #include <QString>
 #include <initializer_list>
 
+namespace pendra {
+
 // Twips per device-independent pixel: the result window is laid out in twips,
 // and Qt scales device-independent pixels for high-DPI screens on its own.
 inline constexpr float kTwipsPorPixel = 15;
@@ -106,3 +108,5 @@ private:
     float currentY_ = 0;
     QList<Texto> textos_;
 };
+
+}  // namespace pendra

@@ -1,10 +1,14 @@
 #include "frmgrafico.h"
 
 #include <QFont>
+#include <QPointer>
 #include <QPushButton>
 #include <QResizeEvent>
+#include <QScreen>
 
 #include "areadibujo.h"
+
+namespace pendra {
 
 namespace {
 
@@ -32,9 +36,22 @@ QFont FuenteEtiquetas() {
     return fuente;
 }
 
+// A step down and to the right of `anterior`, or the screen's upper left
+// corner when the step would leave the screen.
+QPoint Escalonada(const QWidget& anterior, QSize tamano) {
+    constexpr int kPaso = 32;
+    const QRect disponible = anterior.screen()->availableGeometry();
+    const QPoint lugar = anterior.pos() + QPoint(kPaso, kPaso);
+    const QSize marco = anterior.frameGeometry().size() - anterior.size();
+    if (disponible.contains(QRect(lugar, tamano + marco))) {
+        return lugar;
+    }
+    return disponible.topLeft();
+}
+
 }  // namespace
 
-frmGrafico::frmGrafico(const pendra::Medidas& medidas)
+frmGrafico::frmGrafico(const Medidas& medidas)
     : QDialog(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                            Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint),
       geometria_(medidas),
@@ -42,26 +59,34 @@ frmGrafico::frmGrafico(const pendra::Medidas& medidas)
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Resultado"));
 
-    picTriangulo = new AreaDibujo(this);
-    picTriangulo->setObjectName(QStringLiteral("picTriangulo"));
-    picTriangulo->setAccessibleName(QStringLiteral("Triángulo"));
-    picTriangulo->setFont(FuenteEtiquetas());
-    picTriangulo->setFocusPolicy(Qt::StrongFocus);
-    FijarGeometria(picTriangulo, 0, 0, 4695, 2620);
+    picTriangulo_ = new AreaDibujo(this);
+    picTriangulo_->setObjectName(QStringLiteral("picTriangulo"));
+    picTriangulo_->setAccessibleName(QStringLiteral("Triángulo"));
+    picTriangulo_->setFont(FuenteEtiquetas());
+    picTriangulo_->setFocusPolicy(Qt::StrongFocus);
+    FijarGeometria(picTriangulo_, 0, 0, 4695, 2620);
 
-    cmdCerrar = new QPushButton(QStringLiteral("&Cerrar"), this);
-    cmdCerrar->setObjectName(QStringLiteral("cmdCerrar"));
-    cmdCerrar->setAccessibleName(QStringLiteral("Cerrar"));
-    cmdCerrar->setDefault(true);
-    FijarGeometria(cmdCerrar, 3360, 2640, 1215, 495);
-    connect(cmdCerrar, &QPushButton::clicked, this, &frmGrafico::cmdCerrar_Click);
+    cmdCerrar_ = new QPushButton(QStringLiteral("&Cerrar"), this);
+    cmdCerrar_->setObjectName(QStringLiteral("cmdCerrar"));
+    cmdCerrar_->setAccessibleName(QStringLiteral("Cerrar"));
+    cmdCerrar_->setDefault(true);
+    FijarGeometria(cmdCerrar_, 3360, 2640, 1215, 495);
+    connect(cmdCerrar_, &QPushButton::clicked, this, &frmGrafico::cmdCerrar_Click);
 
-    setTabOrder(picTriangulo, cmdCerrar);
+    setTabOrder(picTriangulo_, cmdCerrar_);
     resize(Pixeles(4680), Pixeles(3195));
 }
 
-frmGrafico* frmGrafico::Abrir(const pendra::Medidas& medidas) {
+frmGrafico* frmGrafico::Abrir(const Medidas& medidas) {
+    // The last window opened, while it is open. The next one is set down and
+    // to the right of it, so that the first triangle of the ambiguous case is
+    // not hidden exactly under the second.
+    static QPointer<frmGrafico> ultima;
     auto* ventana = new frmGrafico(medidas);
+    if (ultima && ultima->isVisible()) {
+        ventana->move(Escalonada(*ultima, ventana->size()));
+    }
+    ultima = ventana;
     // Showing delivers the pending resize at once, and with it the first drawing.
     ventana->show();
     return ventana;
@@ -82,38 +107,38 @@ void frmGrafico::resizeEvent(QResizeEvent* event) {
 
 void frmGrafico::Form_Resize() {
     // 1. The button keeps its distance from the lower right corner.
-    cmdCerrar->move(cmdCerrar->x(), Pixeles(Height() - 920));
-    cmdCerrar->move(Pixeles(Width() - 1400), cmdCerrar->y());
+    cmdCerrar_->move(cmdCerrar_->x(), Pixeles(Height() - 920));
+    cmdCerrar_->move(Pixeles(Width() - 1400), cmdCerrar_->y());
     // 2.
     geometria_.ReiniciarRangos();
     // 3. The picture fills the window above the button.
-    picTriangulo->SetHeight(Height() - 980);
-    picTriangulo->SetWidth(Width() - 100);
+    picTriangulo_->SetHeight(Height() - 980);
+    picTriangulo_->SetWidth(Width() - 100);
     // 4. The fit reads the size back, as the pixel adjustment left it. A
     // picture with no room left keeps its last drawing, unseen, until the
     // window grows again.
-    if (!geometria_.AjustarRangos(picTriangulo->Width(), picTriangulo->Height())) {
+    if (!geometria_.AjustarRangos(picTriangulo_->Width(), picTriangulo_->Height())) {
         return;
     }
     // 5. to 7.
-    picTriangulo->Cls();
-    picTriangulo->SetForeColor(kNegro);
-    const pendra::Vista vista = geometria_.VistaAjustada();
-    picTriangulo->Scale(vista.izquierda, vista.arriba, vista.derecha, vista.abajo);
+    picTriangulo_->Cls();
+    picTriangulo_->SetForeColor(kNegro);
+    const Vista vista = geometria_.VistaAjustada();
+    picTriangulo_->Scale(vista.izquierda, vista.arriba, vista.derecha, vista.abajo);
     // 8. Sides 3, 1 and 2.
     const float verticeX = geometria_.VerticeX();
     const float verticeY = geometria_.VerticeY();
     const float base = geometria_.Base();
-    picTriangulo->Line(verticeX, verticeY, 0, 0);
-    picTriangulo->Line(0, 0, base, 0);
-    picTriangulo->Line(base, 0, verticeX, verticeY);
+    picTriangulo_->Line(verticeX, verticeY, 0, 0);
+    picTriangulo_->Line(0, 0, base, 0);
+    picTriangulo_->Line(base, 0, verticeX, verticeY);
     // 9. Each length at the midpoint of its side.
-    picTriangulo->SetForeColor(kAzul);
+    picTriangulo_->SetForeColor(kAzul);
     EscribirLado(base / 2, 0, 1);
     EscribirLado((base + verticeX) / 2, verticeY / 2, 2);
     EscribirLado(verticeX / 2, verticeY / 2, 3);
     // 10. Angle 1 one line above the apex, angles 2 and 3 below their vertices.
-    picTriangulo->SetForeColor(kRojo);
+    picTriangulo_->SetForeColor(kRojo);
     const float h = AltoLinea();
     EscribirAngulo(verticeX, verticeY - h, 1);
     EscribirAngulo(0, 0, 2);
@@ -125,22 +150,24 @@ void frmGrafico::cmdCerrar_Click() {
 }
 
 void frmGrafico::EscribirLado(float x, float y, std::uint8_t i) {
-    picTriangulo->SetCurrentX(x);
-    picTriangulo->SetCurrentY(y);
-    picTriangulo->Print({QString::fromStdString(etiquetas_.Lado(i))}, false);
+    picTriangulo_->SetCurrentX(x);
+    picTriangulo_->SetCurrentY(y);
+    picTriangulo_->Print({QString::fromStdString(etiquetas_.Lado(i))}, false);
 }
 
 void frmGrafico::EscribirAngulo(float x, float y, std::uint8_t i) {
     const QString t = QString::fromStdString(etiquetas_.Angulo(i));
     // The number alone is centred; the degree mark stands outside the centring.
-    const float w = picTriangulo->TextWidth(t);
-    picTriangulo->SetCurrentX(x - w / 2);
-    picTriangulo->SetCurrentY(y);
-    picTriangulo->Print({t, QStringLiteral("\u00BA")}, true);
+    const float w = picTriangulo_->TextWidth(t);
+    picTriangulo_->SetCurrentX(x - w / 2);
+    picTriangulo_->SetCurrentY(y);
+    picTriangulo_->Print({t, QStringLiteral("\u00BA")}, true);
 }
 
 float frmGrafico::AltoLinea() {
-    picTriangulo->SetCurrentY(0);
-    picTriangulo->Print({}, true);
-    return picTriangulo->CurrentY();
+    picTriangulo_->SetCurrentY(0);
+    picTriangulo_->Print({}, true);
+    return picTriangulo_->CurrentY();
 }
+
+}  // namespace pendra

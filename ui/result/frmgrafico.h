@@ -7,8 +7,11 @@
 #include "geometria.h"
 #include "globales.h"
 
-class AreaDibujo;
 class QPushButton;
+
+namespace pendra {
+
+class AreaDibujo;
 
 // The result window: one solved triangle drawn to scale, its sides labelled
 // in blue and its angles in red. It copies its triangle when it loads and
@@ -20,11 +23,11 @@ class frmGrafico : public QDialog {
 
 public:
     // Form_Load: the geometry and the label values of the triangle in `medidas`.
-    explicit frmGrafico(const pendra::Medidas& medidas);
+    explicit frmGrafico(const Medidas& medidas);
 
     // Creates a window for `medidas` and shows it. It has loaded and drawn
     // when this returns, so the caller may change `medidas` at once.
-    static frmGrafico* Abrir(const pendra::Medidas& medidas);
+    static frmGrafico* Abrir(const Medidas& medidas);
 
     // The outer size in twips, which the layout is stated against: the client
     // area plus the frame allowance the window was designed with, so a tall
@@ -32,7 +35,9 @@ public:
     float Width() const;
     float Height() const;
 
-    const pendra::GeometriaTriangulo& Geometria() const { return geometria_; }
+    const GeometriaTriangulo& Geometria() const { return geometria_; }
+    AreaDibujo* picTriangulo() const { return picTriangulo_; }
+    QPushButton* cmdCerrar() const { return cmdCerrar_; }
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -44,8 +49,10 @@ private:
     void EscribirAngulo(float x, float y, std::uint8_t i);
     float AltoLinea();
 
-    pendra::GeometriaTriangulo geometria_;
-    pendra::EtiquetasTriangulo etiquetas_;
-    AreaDibujo* picTriangulo;
-    QPushButton* cmdCerrar;
+    GeometriaTriangulo geometria_;
+    EtiquetasTriangulo etiquetas_;
+    AreaDibujo* picTriangulo_ = nullptr;
+    QPushButton* cmdCerrar_ = nullptr;
 };
+
+}  // namespace pendra
