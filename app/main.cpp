@@ -1,5 +1,6 @@
 #include <QApplication>
 
+#include "frmgrafico.h"
 #include "frmprincipal.h"
 #include "globales.h"
 
@@ -8,8 +9,11 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("Pendra"));
     QApplication::setApplicationVersion(QStringLiteral(PENDRA_VERSION_TEXT));
 
-    // Each solution will get its own new, ownerless result window here.
-    const auto abrirResultado = [](const pendra::Medidas&) {};
+    // Each solution gets its own new, ownerless result window, which has
+    // copied its triangle and drawn it before the solve request goes on.
+    const auto abrirResultado = [](const pendra::Medidas& medidas) {
+        pendra::frmGrafico::Abrir(medidas);
+    };
 
     pendra::frmPrincipal ventana(abrirResultado);
     ventana.show();
