@@ -60,14 +60,15 @@ constexpr Boton kTerminar{"cmdTerminar", "&Terminar", "Terminar", "Salir del pro
 struct Etiqueta {
     const char* nombre;
     const char* texto;
-    Rectangulo lugar;
+    QPoint lugar;
 };
-// Read top to bottom, one instruction.
+// Read top to bottom, one instruction. Each label is sized to its text, so
+// only its top-left corner is fixed.
 constexpr std::array<Etiqueta, 4> kEtiquetas{{
-    {"Label1", "Escriba tres de las medidas", Twips(120, 120, 1920, 195)},
-    {"Label2", "del triángulo y presione", Twips(120, 360, 1620, 195)},
-    {"Label3", "\"Resolver\" para calcular", Twips(120, 600, 1740, 195)},
-    {"Label4", "las otras tres.", Twips(120, 840, 930, 195)},
+    {"Label1", "Escriba tres de las medidas", {Px(120), Px(120)}},
+    {"Label2", "del triángulo y presione", {Px(120), Px(360)}},
+    {"Label3", "\"Resolver\" para calcular", {Px(120), Px(600)}},
+    {"Label4", "las otras tres.", {Px(120), Px(840)}},
 }};
 
 // The diagram: side 1 is the base, angle 1 the apex above it.
@@ -140,16 +141,12 @@ frmPrincipal::frmPrincipal(AbrirResultadoFn abrirResultado, QWidget* parent)
         anterior = siguiente;
     }
 
-    for (std::size_t k = 0; k < kEtiquetas.size(); ++k) {
-        const Etiqueta& datos = kEtiquetas[k];
+    for (const Etiqueta& datos : kEtiquetas) {
         auto* etiqueta = new QLabel(QString::fromUtf8(datos.texto), this);
         etiqueta->setObjectName(QString::fromUtf8(datos.nombre));
         etiqueta->setTextFormat(Qt::PlainText);
-        // Sized to its text: the box of the layout, or more if a font needs it.
-        QRect lugar = datos.lugar.Pixeles();
-        lugar.setSize(lugar.size().expandedTo(etiqueta->sizeHint()));
-        etiqueta->setGeometry(lugar);
-        etiquetas_[k] = etiqueta;
+        etiqueta->move(datos.lugar);
+        etiqueta->adjustSize();
     }
 
     connect(cmdBorrar_, &QPushButton::clicked, this, &frmPrincipal::cmdBorrar_Click);

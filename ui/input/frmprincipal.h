@@ -9,7 +9,6 @@
 #include "globales.h"
 #include "solicitud.h"
 
-class QLabel;
 class QPushButton;
 
 namespace pendra {
@@ -60,7 +59,6 @@ private:
     QPushButton* cmdBorrar_ = nullptr;
     QPushButton* cmdResolver_ = nullptr;
     QPushButton* cmdTerminar_ = nullptr;
-    std::array<QLabel*, 4> etiquetas_{};
 
     Medidas medidas_;
     AbrirResultadoFn abrirResultado_;
