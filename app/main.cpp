@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QIcon>
 
 #include "frmgrafico.h"
 #include "frmprincipal.h"
@@ -8,6 +9,12 @@ int main(int argc, char* argv[]) {
     QApplication aplicacion(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Pendra"));
     QApplication::setApplicationVersion(QStringLiteral(PENDRA_VERSION_TEXT));
+
+    QIcon icono;
+    for (int lado : {16, 32, 48, 256}) {
+        icono.addFile(QStringLiteral(":/iconos/pendra-%1.png").arg(lado), QSize(lado, lado));
+    }
+    QApplication::setWindowIcon(icono);
 
     // Each solution gets its own new, ownerless result window, which has
     // copied its triangle and drawn it before the solve request goes on.
