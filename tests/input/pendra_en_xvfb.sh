@@ -1,0 +1,119 @@
+#!/usr/bin/env bash
+# Starts the real pendra on a virtual X screen and uses it as a person would:
+# keys typed into the input window, windows watched as they come and go.
+#
+#   pendra_en_xvfb.sh PATH_TO_PENDRA
+#
+# Exits 77 (skipped) only when the X tools themselves are missing.
+set -euo pipefail
+
+pendra="$1"
+limite=20 # seconds to wait for anything to appear or go
+
+for herramienta in Xvfb xdotool xprop xclip; do
+    if ! command -v "$herramienta" >/dev/null; then
+        echo "SKIP: $herramienta is not installed (scripts/setup.sh installs it)"
+        exit 77
+    fi
+done
+
+temporal="$(mktemp -d)"
+pid_x=""
+pid_pendra=""
+terminar() {
+    [ -z "$pid_pendra" ] || kill "$pid_pendra" 2>/dev/null || true
+    [ -z "$pid_x" ] || kill "$pid_x" 2>/dev/null || true
+    rm -rf "$temporal"
+}
+trap terminar EXIT
+
+fallar() {
+    echo "FAIL: $*" >&2
+    if [ -n "${DISPLAY:-}" ] && command -v import >/dev/null; then
+        import -window root "$temporal/pantalla.png" 2>/dev/null &&
+            cp "$temporal/pantalla.png" "${TMPDIR:-/tmp}/pendra_en_xvfb_fallo.png" &&
+            echo "screen saved in ${TMPDIR:-/tmp}/pendra_en_xvfb_fallo.png" >&2
+    fi
+    exit 1
+}
+
+# Runs the command until it succeeds, for at most $limite seconds.
+esperar() {
+    local que="$1"
+    shift
+    local fin=$((SECONDS + limite))
+    until "$@" >/dev/null 2>&1; do
+        ((SECONDS < fin)) || fallar "timed out waiting for $que"
+        sleep 0.05
+    done
+}
+
+visibles() { xdotool search --onlyvisible --name "$1" 2>/dev/null | wc -l; }
+cuenta_es() { [ "$(visibles "$1")" -eq "$2" ]; }
+
+# The server picks a free display and tells its number once it is ready.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$temporal/pantalla" \
+    >"$temporal/xvfb.log" 2>&1 &
+pid_x=$!
+esperar "the X server" test -s "$temporal/pantalla"
+export DISPLAY=":$(head -n1 "$temporal/pantalla")"
+unset QT_QPA_PLATFORM QT_SCALE_FACTOR
+
+"$pendra" >"$temporal/pendra.log" 2>&1 &
+pid_pendra=$!
+
+titulo='equipo de Pendra$'
+esperar "the input window" cuenta_es "$titulo" 1
+ventana="$(xdotool search --onlyvisible --name "$titulo")"
+xprop -id "$ventana" _NET_WM_ICON | grep -q 'Icon (32 x 32)' ||
+    fallar "the input window has no 32x32 icon"
+
+# There is no window manager: give the window the keyboard ourselves.
+xdotool windowfocus --sync "$ventana"
+
+# The focus starts in angle 1; the sides are the second, fourth and sixth
+# fields in tab order.
+xdotool key Tab
+xdotool type 3
+xdotool key Tab Tab
+xdotool type 4
+xdotool key Tab Tab
+xdotool type 5
+xdotool key Return
+
+esperar "the result window of 3, 4, 5" cuenta_es '^Resultado$' 1
+cuenta_es '^(Error en los datos|Datos inválidos)$' 0 || fallar "a message box appeared for 3, 4, 5"
+cuenta_es "$titulo" 1 || fallar "the input window did not stay"
+
+# A negative angle 1: the message box, then the focus back in that field with
+# its text selected (Ctrl+C copies exactly the selection).
+xdotool windowfocus --sync "$ventana"
+xdotool key shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab
+xdotool type -- -1
+xdotool key Return
+esperar "the box for a negative angle" cuenta_es '^Error en los datos$' 1
+cuadro="$(xdotool search --onlyvisible --name '^Error en los datos$')"
+xdotool windowfocus --sync "$cuadro"
+xdotool key Return
+esperar "the box to close" cuenta_es '^Error en los datos$' 0
+
+xdotool windowfocus --sync "$ventana"
+xdotool key ctrl+c
+esperar "the selected angle 1 on the clipboard" \
+    bash -c '[ "$(xclip -o -selection clipboard)" = "-1" ]'
+cuenta_es '^Resultado$' 1 || fallar "the rejected request opened a result window"
+
+# Alt+T ends the program at once, result window and all.
+xdotool key alt+t
+fin=$((SECONDS + limite))
+while kill -0 "$pid_pendra" 2>/dev/null; do
+    ((SECONDS < fin)) || fallar "pendra did not end after Alt+T"
+    sleep 0.05
+done
+estado=0
+wait "$pid_pendra" || estado=$?
+pid_pendra=""
+[ "$estado" -eq 0 ] || fallar "pendra ended with status $estado"
+cuenta_es 'Pendra|Resultado' 0 || fallar "windows left on the screen after Alt+T"
+
+echo "pendra en Xvfb: ventana, resultado, mensaje y Terminar correctos"
