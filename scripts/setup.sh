@@ -10,6 +10,7 @@ paquetes=(
     qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth xdotool x11-utils imagemagick fonts-liberation
+    xclip python3 binutils-mingw-w64-x86-64
 )
 
 instalar_faltantes() {
