@@ -349,6 +349,16 @@ private Q_SLOTS:
         QCOMPARE(QApplication::focusWidget(), CampoLlamado(campo));
     }
 
+    void enter_on_a_focused_button_presses_that_button() {
+        Cuadros cuadros;
+        Escribir({"", "3", "", "4", "", "5"});
+        Ventana().cmdBorrar()->setFocus();
+        QTest::keyClick(Ventana().cmdBorrar(), Qt::Key_Return);
+        QCOMPARE(Textos(), QStringList({"", "", "", "", "", ""}));
+        QCOMPARE(soluciones_.size(), 0U);
+        QCOMPARE(cuadros.Vistos().size(), 0U);
+    }
+
     void both_triangles_of_the_ambiguous_case_reach_their_windows_in_order() {
         Cuadros cuadros;
         Escribir({"30", "1.5", "", "", "", "2"});
