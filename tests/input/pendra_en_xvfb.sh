@@ -85,6 +85,35 @@ esperar "the result window of 3, 4, 5" cuenta_es '^Resultado$' 1
 cuenta_es '^(Error en los datos|Datos inválidos)$' 0 || fallar "a message box appeared for 3, 4, 5"
 cuenta_es "$titulo" 1 || fallar "the input window did not stay"
 
+# Escape closes the result window, and only it.
+resultado="$(xdotool search --onlyvisible --name '^Resultado$')"
+xdotool windowfocus --sync "$resultado"
+xdotool key Escape
+esperar "Escape to close the result window" cuenta_es '^Resultado$' 0
+cuenta_es "$titulo" 1 || fallar "Escape in the result window closed the input window"
+
+# Angle 1 = 30, side 1 = 1.5, side 3 = 2: two triangles, two windows. The
+# focus is still in side 3; a field reached by Tab has its text selected, so
+# typing replaces it and BackSpace empties it.
+xdotool windowfocus --sync "$ventana"
+xdotool key shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab
+xdotool type 30
+xdotool key Tab
+xdotool type 1.5
+xdotool key Tab Tab BackSpace Tab Tab
+xdotool type 2
+xdotool key Return
+esperar "the two result windows of the ambiguous case" cuenta_es '^Resultado$' 2
+cuenta_es '^(Error en los datos|Datos inválidos)$' 0 ||
+    fallar "a message box appeared for the ambiguous case"
+
+# Escape in the second closes it alone; the first stays for what follows.
+segundo="$(xdotool search --onlyvisible --name '^Resultado$' | tail -n1)"
+xdotool windowfocus --sync "$segundo"
+xdotool key Escape
+esperar "Escape to close one of the two" cuenta_es '^Resultado$' 1
+cuenta_es "$titulo" 1 || fallar "Escape in a result window closed the input window"
+
 # A negative angle 1: the message box, then the focus back in that field with
 # its text selected (Ctrl+C copies exactly the selection).
 xdotool windowfocus --sync "$ventana"
