@@ -22,13 +22,22 @@ pid_x=""
 pid_pendra=""
 terminar() {
     [ -z "$pid_pendra" ] || kill "$pid_pendra" 2>/dev/null || true
-    [ -z "$pid_x" ] || kill "$pid_x" 2>/dev/null || true
+    # Wait for the server to be gone: one shutting down still removes its
+    # socket, which could belong to the next server on that display by then.
+    if [ -n "$pid_x" ]; then
+        kill "$pid_x" 2>/dev/null || true
+        wait "$pid_x" 2>/dev/null || true
+    fi
     rm -rf "$temporal"
 }
 trap terminar EXIT
 
 fallar() {
     echo "FAIL: $*" >&2
+    if [ -s "$temporal/pendra.log" ]; then
+        echo "--- what pendra wrote:" >&2
+        tail -n 60 "$temporal/pendra.log" >&2
+    fi
     if [ -n "${DISPLAY:-}" ] && command -v import >/dev/null; then
         import -window root "$temporal/pantalla.png" 2>/dev/null &&
             cp "$temporal/pantalla.png" "${TMPDIR:-/tmp}/pendra_en_xvfb_fallo.png" &&
@@ -58,6 +67,8 @@ pid_x=$!
 esperar "the X server" test -s "$temporal/pantalla"
 export DISPLAY=":$(head -n1 "$temporal/pantalla")"
 unset QT_QPA_PLATFORM QT_SCALE_FACTOR
+# In a sanitizer build the exit status also tells of leaks: ours, not D-Bus's.
+export LSAN_OPTIONS="suppressions=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)/lsan.supp${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
 
 "$pendra" >"$temporal/pendra.log" 2>&1 &
 pid_pendra=$!
@@ -65,8 +76,8 @@ pid_pendra=$!
 titulo='equipo de Pendra$'
 esperar "the input window" cuenta_es "$titulo" 1
 ventana="$(xdotool search --onlyvisible --name "$titulo")"
-xprop -id "$ventana" _NET_WM_ICON | grep -q 'Icon (32 x 32)' ||
-    fallar "the input window has no 32x32 icon"
+tiene_icono() { xprop -id "$ventana" _NET_WM_ICON | grep -q 'Icon (32 x 32)'; }
+esperar "the 32x32 icon of the input window" tiene_icono
 
 # There is no window manager: give the window the keyboard ourselves.
 xdotool windowfocus --sync "$ventana"
