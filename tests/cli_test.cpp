@@ -21,7 +21,10 @@ struct Ejecucion {
 };
 
 Ejecucion Ejecutar(const std::string& argumentos, const std::string& entrada = "") {
-    const std::string archivo = testing::TempDir() + "pendra_cli_entrada.txt";
+    // One input file per test: ctest may run several of them at once.
+    const testing::TestInfo* prueba = testing::UnitTest::GetInstance()->current_test_info();
+    const std::string archivo = testing::TempDir() + "pendra_cli_" + prueba->test_suite_name() +
+                                "_" + prueba->name() + ".txt";
     std::ofstream(archivo, std::ios::binary) << entrada;
     const std::string orden =
         std::string(PENDRA_CLI) + " " + argumentos + " < " + archivo + " 2>&1";
