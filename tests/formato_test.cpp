@@ -56,6 +56,9 @@ TEST(FormatoMedida, CutsLabelsToSixCharactersWithoutMisstatingMagnitude) {
         {0.00001, "1E-05"},
         {1.7976931348623157e308, "1.79E+308"},
         {0.000123456, ".00012"},
+        // A label never drops a minus sign.
+        {-2.5, "-2.5"},
+        {-0.25, "-.25"},
     };
     for (const Caso& caso : casos) {
         EXPECT_EQ(FormatoMedida(caso.valor), caso.texto) << caso.valor;

@@ -496,6 +496,19 @@ TEST(Solicitud, ShowsOnlyTrianglesThatClose) {
     }
 }
 
+TEST(Solicitud, OpensOnlyTheAmbiguousTriangleWhoseSidesFitADouble) {
+    // At 1e300 both triangles fit; at 1e308 the first one's third side
+    // overflows, and only the second, obtuse one is shown.
+    const std::vector<Medidas> ambos =
+        Solicitar({"40", "1.6e300", "", "1.7e300", "", ""}).Ventanas();
+    ASSERT_EQ(ambos.size(), 2U);
+    const std::vector<Medidas> v = Solicitar({"40", "1.6e308", "", "1.7e308", "", ""}).Ventanas();
+    ASSERT_EQ(v.size(), 1U);
+    EXPECT_EQ(v[0].Angulo(2), ambos[1].Angulo(2));
+    EXPECT_GT(Grados(v[0], 2), 90);
+    EXPECT_NEAR(v[0].Lado(3) / ambos[1].Lado(3), 1e8, 1e-6);
+}
+
 struct CasoTriangulo {
     const char* nombre;
     std::array<double, 6> medidas;  // A1 A2 A3 in degrees, then L1 L2 L3
