@@ -10,3 +10,10 @@ ctest --preset release -j2
 # A Debug build must answer every request bit for bit as the Release one does.
 compilar debug -DPENDRA_CLI_REFERENCIA="$raiz/build/release/cli/pendra-cli"
 ctest --preset debug -j2
+
+# Everything again under AddressSanitizer and UndefinedBehaviorSanitizer, leak
+# checking included; any report stops the test that made it.
+compilar asan
+ASAN_OPTIONS="detect_leaks=1:abort_on_error=1${ASAN_OPTIONS:+:$ASAN_OPTIONS}" \
+UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1${UBSAN_OPTIONS:+:$UBSAN_OPTIONS}" \
+    ctest --preset asan -j2
