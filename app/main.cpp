@@ -9,6 +9,9 @@ int main(int argc, char* argv[]) {
     QApplication aplicacion(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Pendra"));
     QApplication::setApplicationVersion(QStringLiteral(PENDRA_VERSION_TEXT));
+    // Wayland compositors and task bars find the menu entry and its icon by
+    // this name, without the extension.
+    QGuiApplication::setDesktopFileName(QStringLiteral(PENDRA_ID));
 
     QIcon icono;
     for (int lado : {16, 32, 48, 256}) {
