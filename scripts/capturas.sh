@@ -1,0 +1,192 @@
+#!/usr/bin/env bash
+# Remakes the screenshots in docs/capturas/ from the real pendra on a virtual
+# X screen: the input window, the 3-4-5 triangle, both triangles of the
+# ambiguous case side by side and a message box. Run it after any change that
+# shows on screen, and commit the pictures with that change.
+#
+#   capturas.sh [PENDRA [DIRECTORY]]
+#
+# PENDRA defaults to build/release/app/pendra, DIRECTORY to docs/capturas.
+# There is no window manager on the virtual screen, so the windows have no
+# title bars; each picture frames them with a thin grey line instead.
+set -euo pipefail
+
+raiz="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+pendra="${1:-$raiz/build/release/app/pendra}"
+destino="${2:-$raiz/docs/capturas}"
+limite=20 # seconds to wait for anything to appear or go
+
+for herramienta in Xvfb xdotool import convert; do
+    if ! command -v "$herramienta" >/dev/null; then
+        echo "capturas.sh: $herramienta is not installed (scripts/setup.sh installs it)" >&2
+        exit 77
+    fi
+done
+[ -x "$pendra" ] || {
+    echo "capturas.sh: no program at $pendra (build it first)" >&2
+    exit 2
+}
+mkdir -p "$destino"
+
+temporal="$(mktemp -d)"
+pid_x=""
+pid_pendra=""
+terminar() {
+    [ -z "$pid_pendra" ] || kill "$pid_pendra" 2>/dev/null || true
+    if [ -n "$pid_x" ]; then
+        kill "$pid_x" 2>/dev/null || true
+        wait "$pid_x" 2>/dev/null || true
+    fi
+    rm -rf "$temporal"
+}
+trap terminar EXIT
+
+fallar() {
+    echo "capturas.sh: $*" >&2
+    [ ! -s "$temporal/pendra.log" ] || tail -n 40 "$temporal/pendra.log" >&2
+    exit 1
+}
+
+esperar() {
+    local que="$1"
+    shift
+    local fin=$((SECONDS + limite))
+    until "$@" >/dev/null 2>&1; do
+        ((SECONDS < fin)) || fallar "timed out waiting for $que"
+        sleep 0.05
+    done
+}
+
+visibles() { xdotool search --onlyvisible --name "$1" 2>/dev/null | wc -l; }
+cuenta_es() { [ "$(visibles "$1")" -eq "$2" ]; }
+ventanas() { xdotool search --onlyvisible --name "$1"; }
+
+# A fixed resolution and font scale, so the pictures come out the same on any
+# machine with the same fonts.
+Xvfb -displayfd 3 -screen 0 1280x800x24 -dpi 96 -nolisten tcp 3>"$temporal/pantalla" \
+    >"$temporal/xvfb.log" 2>&1 &
+pid_x=$!
+esperar "the X server" test -s "$temporal/pantalla"
+export DISPLAY=":$(head -n1 "$temporal/pantalla")"
+unset QT_QPA_PLATFORM QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_FONT_DPI QT_STYLE_OVERRIDE
+export QT_AUTO_SCREEN_SCALE_FACTOR=0 LC_ALL=C.UTF-8
+
+"$pendra" >"$temporal/pendra.log" 2>&1 &
+pid_pendra=$!
+
+titulo='equipo de Pendra$'
+esperar "the input window" cuenta_es "$titulo" 1
+entrada="$(ventanas "$titulo")"
+xdotool windowmove --sync "$entrada" 40 40
+xdotool windowfocus --sync "$entrada"
+
+# Lets the program finish drawing after the last event it was sent.
+quieto() { sleep 0.5; }
+
+# Grabs one window as it is on the screen: nothing may cover it.
+capturar() { import -window "$1" "$2"; }
+
+# A thin grey frame stands in for the missing title bar and border.
+enmarcar() { convert "$1" -bordercolor '#8c8c8c' -border 1 "$2"; }
+
+# Frames the windows and sets them side by side, tops aligned, with a gap and
+# a margin of light grey.
+lado_a_lado() {
+    local salida="$1"
+    shift
+    local piezas=()
+    for imagen in "$@"; do
+        ((${#piezas[@]} == 0)) || piezas+=(-size 16x1 xc:'#f0f0f0')
+        enmarcar "$imagen" "$imagen.marco.png"
+        piezas+=("$imagen.marco.png")
+    done
+    convert -background '#f0f0f0' "${piezas[@]}" -gravity north +append \
+        -bordercolor '#f0f0f0' -border 16 "$salida"
+}
+
+# Metadata with the time of the run would make each run's files differ.
+guardar() { convert "$1" -strip -define png:exclude-chunks=date,time "$destino/$2"; }
+
+# The focus starts in angle 1; the sides are the second, fourth and sixth
+# fields, then come Borrar and Resolver. The focus ends on Resolver, so no
+# text cursor blinks in the picture.
+xdotool key Tab
+xdotool type 3
+xdotool key Tab Tab
+xdotool type 4
+xdotool key Tab Tab
+xdotool type 5
+xdotool key Tab Tab
+quieto
+capturar "$entrada" "$temporal/entrada.png"
+enmarcar "$temporal/entrada.png" "$temporal/entrada-marco.png"
+guardar "$temporal/entrada-marco.png" entrada.png
+
+xdotool key Return
+esperar "the result window of 3, 4, 5" cuenta_es '^Resultado$' 1
+resultado="$(ventanas '^Resultado$')"
+xdotool windowmove --sync "$resultado" 480 40
+quieto
+capturar "$resultado" "$temporal/resultado.png"
+enmarcar "$temporal/resultado.png" "$temporal/resultado-marco.png"
+guardar "$temporal/resultado-marco.png" resultado-345.png
+xdotool windowfocus --sync "$resultado"
+xdotool key Escape
+esperar "the result window to close" cuenta_es '^Resultado$' 0
+
+# Angle 1 = 30, side 1 = 1.5, side 3 = 2: two triangles. Seven Shift+Tab
+# lead back from Resolver to angle 1; a field reached by Tab has its text
+# selected, so typing replaces it and BackSpace empties it.
+a_angulo1=(shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab)
+a_resolver=(Tab Tab Tab Tab Tab Tab Tab)
+xdotool windowfocus --sync "$entrada"
+xdotool key "${a_angulo1[@]}"
+xdotool type 30
+xdotool key Tab
+xdotool type 1.5
+xdotool key Tab Tab BackSpace Tab Tab
+xdotool type 2
+xdotool key Tab Tab Return
+esperar "the two result windows of the ambiguous case" cuenta_es '^Resultado$' 2
+mapfile -t ambiguos < <(ventanas '^Resultado$')
+xdotool windowmove --sync "${ambiguos[0]}" 40 340
+xdotool windowmove --sync "${ambiguos[1]}" 400 340
+quieto
+capturar "${ambiguos[0]}" "$temporal/ambiguo-1.png"
+capturar "${ambiguos[1]}" "$temporal/ambiguo-2.png"
+lado_a_lado "$temporal/ambiguo.png" "$temporal/ambiguo-1.png" "$temporal/ambiguo-2.png"
+guardar "$temporal/ambiguo.png" ambiguo.png
+for ventana in "${ambiguos[@]}"; do
+    xdotool windowfocus --sync "$ventana"
+    xdotool key Escape
+done
+esperar "the result windows to close" cuenta_es '^Resultado$' 0
+
+# A negative angle 1 gets its message box; the input window beside it shows
+# the text that caused it.
+xdotool windowfocus --sync "$entrada"
+xdotool key "${a_angulo1[@]}"
+xdotool type -- -1
+xdotool key "${a_resolver[@]}" Return
+esperar "the box for a negative angle" cuenta_es '^Error en los datos$' 1
+cuadro="$(ventanas '^Error en los datos$')"
+xdotool windowmove --sync "$cuadro" 480 40
+quieto
+capturar "$entrada" "$temporal/mensaje-entrada.png"
+capturar "$cuadro" "$temporal/mensaje-cuadro.png"
+lado_a_lado "$temporal/mensaje.png" "$temporal/mensaje-entrada.png" "$temporal/mensaje-cuadro.png"
+guardar "$temporal/mensaje.png" mensaje.png
+xdotool windowfocus --sync "$cuadro"
+xdotool key Return
+esperar "the box to close" cuenta_es '^Error en los datos$' 0
+
+xdotool windowfocus --sync "$entrada"
+xdotool key alt+t
+fin=$((SECONDS + limite))
+while kill -0 "$pid_pendra" 2>/dev/null; do
+    ((SECONDS < fin)) || fallar "pendra did not end after Alt+T"
+    sleep 0.05
+done
+pid_pendra=""
+
+echo "capturas.sh: entrada.png resultado-345.png ambiguo.png mensaje.png in $destino"
