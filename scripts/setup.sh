@@ -11,6 +11,7 @@ paquetes=(
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth xdotool x11-utils imagemagick fonts-liberation
     xclip python3 binutils-mingw-w64-x86-64
+    appstream desktop-file-utils dpkg-dev groff-base
 )
 
 instalar_faltantes() {

@@ -7,6 +7,9 @@ cd "$raiz"
 compilar release
 ctest --preset release -j2
 
+# The Debian package of the release build: made, unpacked and tried.
+bash "$raiz/scripts/empaquetar.sh" "$raiz/build/release"
+
 # A Debug build must answer every request bit for bit as the Release one does.
 compilar debug -DPENDRA_CLI_REFERENCIA="$raiz/build/release/cli/pendra-cli"
 ctest --preset debug -j2
