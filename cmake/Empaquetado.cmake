@@ -30,9 +30,9 @@ if(PENDRA_URL)
     set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${PENDRA_URL})
 endif()
 if(TARGET pendra)
-    # Qt loads its display plugins at run time, where dpkg-shlibdeps cannot
-    # see them; without them pendra cannot open a window.
-    set(CPACK_DEBIAN_PACKAGE_DEPENDS qt6-qpa-plugins)
+    # The input window asks for Liberation Sans first and is laid out for it;
+    # another sans-serif face works, with other widths.
+    set(CPACK_DEBIAN_PACKAGE_RECOMMENDS fonts-liberation)
 endif()
 
 if(CMAKE_SYSTEM_NAME STREQUAL "Linux")

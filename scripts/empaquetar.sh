@@ -39,13 +39,14 @@ Section math
 Priority optional
 Maintainer .+<.+@.+>
 Homepage https?://.+
+Recommends fonts-liberation
 EOF
 
 # The generated dependencies: the C and C++ runtimes and each Qt 6 library the
-# programs link, plus the display plugins named by hand.
+# programs link (libqt6gui6 also holds the X11 display plugin).
 dependencias="$(campo Depends)"
 nombres="$(tr ',|' '\n\n' <<<"$dependencias" | sed -e 's/^ *//' -e 's/[ (].*//')"
-for paquete in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 qt6-qpa-plugins; do
+for paquete in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6; do
     grep -qxF "$paquete" <<<"$nombres" || fallar "Depends does not name $paquete: $dependencias"
 done
 
