@@ -80,11 +80,22 @@ entrada="$(ventanas "$titulo")"
 xdotool windowmove --sync "$entrada" 40 40
 xdotool windowfocus --sync "$entrada"
 
-# Lets the program finish drawing after the last event it was sent.
-quieto() { sleep 0.5; }
-
-# Grabs one window as it is on the screen: nothing may cover it.
-capturar() { import -window "$1" "$2"; }
+# Grabs one window as it is on the screen (nothing may cover it), once the
+# program has finished drawing it: two grabs a moment apart must agree. PPM
+# carries no time stamp, so equal pixels give equal files.
+capturar() {
+    local fin=$((SECONDS + limite))
+    sleep 0.3
+    import -window "$1" "$temporal/antes.ppm"
+    for (( ; ; )); do
+        sleep 0.3
+        import -window "$1" "$temporal/ahora.ppm"
+        cmp -s "$temporal/antes.ppm" "$temporal/ahora.ppm" && break
+        ((SECONDS < fin)) || fallar "window $1 kept changing"
+        mv "$temporal/ahora.ppm" "$temporal/antes.ppm"
+    done
+    convert "$temporal/ahora.ppm" "$2"
+}
 
 # A thin grey frame stands in for the missing title bar and border.
 enmarcar() { convert "$1" -bordercolor '#8c8c8c' -border 1 "$2"; }
@@ -117,7 +128,6 @@ xdotool type 4
 xdotool key Tab Tab
 xdotool type 5
 xdotool key Tab Tab
-quieto
 capturar "$entrada" "$temporal/entrada.png"
 enmarcar "$temporal/entrada.png" "$temporal/entrada-marco.png"
 guardar "$temporal/entrada-marco.png" entrada.png
@@ -126,7 +136,6 @@ xdotool key Return
 esperar "the result window of 3, 4, 5" cuenta_es '^Resultado$' 1
 resultado="$(ventanas '^Resultado$')"
 xdotool windowmove --sync "$resultado" 480 40
-quieto
 capturar "$resultado" "$temporal/resultado.png"
 enmarcar "$temporal/resultado.png" "$temporal/resultado-marco.png"
 guardar "$temporal/resultado-marco.png" resultado-345.png
@@ -151,7 +160,6 @@ esperar "the two result windows of the ambiguous case" cuenta_es '^Resultado$' 2
 mapfile -t ambiguos < <(ventanas '^Resultado$')
 xdotool windowmove --sync "${ambiguos[0]}" 40 340
 xdotool windowmove --sync "${ambiguos[1]}" 400 340
-quieto
 capturar "${ambiguos[0]}" "$temporal/ambiguo-1.png"
 capturar "${ambiguos[1]}" "$temporal/ambiguo-2.png"
 lado_a_lado "$temporal/ambiguo.png" "$temporal/ambiguo-1.png" "$temporal/ambiguo-2.png"
@@ -171,7 +179,6 @@ xdotool key "${a_resolver[@]}" Return
 esperar "the box for a negative angle" cuenta_es '^Error en los datos$' 1
 cuadro="$(ventanas '^Error en los datos$')"
 xdotool windowmove --sync "$cuadro" 480 40
-quieto
 capturar "$entrada" "$temporal/mensaje-entrada.png"
 capturar "$cuadro" "$temporal/mensaje-cuadro.png"
 lado_a_lado "$temporal/mensaje.png" "$temporal/mensaje-entrada.png" "$temporal/mensaje-cuadro.png"
