@@ -1,0 +1,50 @@
+#!/usr/bin/env bash
+# Times pendra's start-up against the bare dialog on a private Xvfb screen
+# with no window manager, and prints the ratio of the medians.
+#
+#   bench/arranque.sh BUILD_DIR [benchmark options...]
+#
+# Without options each program is started 60 times, the two interleaved at
+# random, and only the aggregates are reported.
+set -euo pipefail
+
+construccion="${1:?usage: bench/arranque.sh BUILD_DIR [benchmark options...]}"
+shift
+programa="$construccion/bench/pendra-bench-arranque"
+[ -x "$programa" ] || {
+    echo "$programa not built (it needs Xlib: libx11-dev)" >&2
+    exit 1
+}
+command -v Xvfb >/dev/null || {
+    echo "Xvfb is not installed (scripts/setup.sh installs it)" >&2
+    exit 1
+}
+
+temporal="$(mktemp -d)"
+pid_x=""
+terminar() {
+    if [ -n "$pid_x" ]; then
+        kill "$pid_x" 2>/dev/null || true
+        wait "$pid_x" 2>/dev/null || true
+    fi
+    rm -rf "$temporal"
+}
+trap terminar EXIT
+
+# Xvfb picks a free display and writes its number once it accepts clients.
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$temporal/pantalla" 2>/dev/null &
+pid_x=$!
+for _ in $(seq 100); do
+    [ -s "$temporal/pantalla" ] && break
+    sleep 0.05
+done
+[ -s "$temporal/pantalla" ] || {
+    echo "Xvfb did not start" >&2
+    exit 1
+}
+
+if (($# == 0)); then
+    set -- --benchmark_repetitions=60 --benchmark_enable_random_interleaving=true \
+        --benchmark_report_aggregates_only=true
+fi
+DISPLAY=":$(head -n1 "$temporal/pantalla")" QT_QPA_PLATFORM=xcb "$programa" "$@"
