@@ -16,9 +16,11 @@ int main(int argc, char* argv[]) {
     QGuiApplication::setDesktopFileName(QStringLiteral(PENDRA_ID));
 
     // Read as PNG by name: guessing the format would load every image plug-in
-    // (SVG and JPEG among them) and cost a quarter of the start-up.
+    // (SVG and JPEG among them) and cost a quarter of the start-up. The window
+    // carries the three small sizes only: the 256 px image made X start-up a
+    // tenth slower, and menus and docks take the large icon from the theme.
     QIcon icono;
-    for (int lado : {16, 32, 48, 256}) {
+    for (int lado : {16, 32, 48}) {
         QImageReader lector(QStringLiteral(":/iconos/pendra-%1.png").arg(lado), "png");
         lector.setAutoDetectImageFormat(false);
         icono.addPixmap(QPixmap::fromImage(lector.read()));

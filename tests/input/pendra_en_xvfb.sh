@@ -76,8 +76,13 @@ pid_pendra=$!
 titulo='equipo de Pendra$'
 esperar "the input window" cuenta_es "$titulo" 1
 ventana="$(xdotool search --onlyvisible --name "$titulo")"
-tiene_icono() { xprop -id "$ventana" _NET_WM_ICON | grep -q 'Icon (32 x 32)'; }
-esperar "the 32x32 icon of the input window" tiene_icono
+# The title bar's sizes, and not the 256 px one: that belongs to the theme.
+tiene_icono() {
+    local tamanos
+    tamanos="$(xprop -id "$ventana" _NET_WM_ICON | grep -o 'Icon ([0-9]* x [0-9]*)' | sort | tr '\n' ' ')"
+    [ "$tamanos" = "Icon (16 x 16) Icon (32 x 32) Icon (48 x 48) " ]
+}
+esperar "the 16, 32 and 48 px icons of the input window" tiene_icono
 
 # There is no window manager: give the window the keyboard ourselves.
 xdotool windowfocus --sync "$ventana"
