@@ -2,9 +2,9 @@
 # Times pendra's start-up against the bare dialog on a private Xvfb screen
 # with no window manager, and prints the ratio of the medians.
 #
-#   bench/arranque.sh BUILD_DIR [benchmark options...]
+#   bench/arranque.sh BUILD_DIR [benchmark options...] [NAME=PROGRAM...]
 #
-# Without options each program is started 60 times, the two interleaved at
+# Without options each program is started 60 times, all interleaved at
 # random, and only the aggregates are reported.
 set -euo pipefail
 
@@ -43,8 +43,13 @@ done
     exit 1
 }
 
-if (($# == 0)); then
+# Programs named as NAME=PROGRAM alone keep the default repetitions.
+opciones_propias=false
+for argumento in "$@"; do
+    [[ "$argumento" == --* ]] && opciones_propias=true
+done
+if ! $opciones_propias; then
     set -- --benchmark_repetitions=60 --benchmark_enable_random_interleaving=true \
-        --benchmark_report_aggregates_only=true
+        --benchmark_report_aggregates_only=true "$@"
 fi
 DISPLAY=":$(head -n1 "$temporal/pantalla")" QT_QPA_PLATFORM=xcb "$programa" "$@"
