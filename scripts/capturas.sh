@@ -16,63 +16,25 @@ pendra="${1:-$raiz/build/release/app/pendra}"
 destino="${2:-$raiz/docs/capturas}"
 limite=20 # seconds to wait for anything to appear or go
 
-for herramienta in Xvfb xdotool import convert; do
-    if ! command -v "$herramienta" >/dev/null; then
-        echo "capturas.sh: $herramienta is not installed (scripts/setup.sh installs it)" >&2
-        exit 77
-    fi
-done
+# shellcheck source=pantalla_virtual.sh
+source "$raiz/scripts/pantalla_virtual.sh"
+requerir Xvfb xdotool import convert
+
 [ -x "$pendra" ] || {
     echo "capturas.sh: no program at $pendra (build it first)" >&2
     exit 2
 }
 mkdir -p "$destino"
 
-temporal="$(mktemp -d)"
-pid_x=""
-pid_pendra=""
-terminar() {
-    [ -z "$pid_pendra" ] || kill "$pid_pendra" 2>/dev/null || true
-    if [ -n "$pid_x" ]; then
-        kill "$pid_x" 2>/dev/null || true
-        wait "$pid_x" 2>/dev/null || true
-    fi
-    rm -rf "$temporal"
-}
-trap terminar EXIT
-
-fallar() {
-    echo "capturas.sh: $*" >&2
-    [ ! -s "$temporal/pendra.log" ] || tail -n 40 "$temporal/pendra.log" >&2
-    exit 1
-}
-
-esperar() {
-    local que="$1"
-    shift
-    local fin=$((SECONDS + limite))
-    until "$@" >/dev/null 2>&1; do
-        ((SECONDS < fin)) || fallar "timed out waiting for $que"
-        sleep 0.05
-    done
-}
-
-visibles() { xdotool search --onlyvisible --name "$1" 2>/dev/null | wc -l; }
-cuenta_es() { [ "$(visibles "$1")" -eq "$2" ]; }
 ventanas() { xdotool search --onlyvisible --name "$1"; }
 
 # A fixed resolution and font scale, so the pictures come out the same on any
 # machine with the same fonts.
-Xvfb -displayfd 3 -screen 0 1280x800x24 -dpi 96 -nolisten tcp 3>"$temporal/pantalla" \
-    >"$temporal/xvfb.log" 2>&1 &
-pid_x=$!
-esperar "the X server" test -s "$temporal/pantalla"
-export DISPLAY=":$(head -n1 "$temporal/pantalla")"
-unset QT_QPA_PLATFORM QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_FONT_DPI QT_STYLE_OVERRIDE
+iniciar_pantalla 1280x800x24 -dpi 96
+unset QT_SCREEN_SCALE_FACTORS QT_FONT_DPI QT_STYLE_OVERRIDE
 export QT_AUTO_SCREEN_SCALE_FACTOR=0 LC_ALL=C.UTF-8
 
-"$pendra" >"$temporal/pendra.log" 2>&1 &
-pid_pendra=$!
+iniciar_pendra "$pendra"
 
 titulo='equipo de Pendra$'
 esperar "the input window" cuenta_es "$titulo" 1

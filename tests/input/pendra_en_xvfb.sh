@@ -10,68 +10,17 @@ set -euo pipefail
 pendra="$1"
 limite=20 # seconds to wait for anything to appear or go
 
-for herramienta in Xvfb xdotool xprop xclip; do
-    if ! command -v "$herramienta" >/dev/null; then
-        echo "SKIP: $herramienta is not installed (scripts/setup.sh installs it)"
-        exit 77
-    fi
-done
+# shellcheck source=../../scripts/pantalla_virtual.sh
+source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/pantalla_virtual.sh"
+requerir Xvfb xdotool xprop xclip
 
-temporal="$(mktemp -d)"
-pid_x=""
-pid_pendra=""
-terminar() {
-    [ -z "$pid_pendra" ] || kill "$pid_pendra" 2>/dev/null || true
-    # Wait for the server to be gone: one shutting down still removes its
-    # socket, which could belong to the next server on that display by then.
-    if [ -n "$pid_x" ]; then
-        kill "$pid_x" 2>/dev/null || true
-        wait "$pid_x" 2>/dev/null || true
-    fi
-    rm -rf "$temporal"
-}
-trap terminar EXIT
+iniciar_pantalla 1024x768x24
 
-fallar() {
-    echo "FAIL: $*" >&2
-    if [ -s "$temporal/pendra.log" ]; then
-        echo "--- what pendra wrote:" >&2
-        tail -n 60 "$temporal/pendra.log" >&2
-    fi
-    if [ -n "${DISPLAY:-}" ] && command -v import >/dev/null; then
-        import -window root "$temporal/pantalla.png" 2>/dev/null &&
-            cp "$temporal/pantalla.png" "${TMPDIR:-/tmp}/pendra_en_xvfb_fallo.png" &&
-            echo "screen saved in ${TMPDIR:-/tmp}/pendra_en_xvfb_fallo.png" >&2
-    fi
-    exit 1
-}
-
-# Runs the command until it succeeds, for at most $limite seconds.
-esperar() {
-    local que="$1"
-    shift
-    local fin=$((SECONDS + limite))
-    until "$@" >/dev/null 2>&1; do
-        ((SECONDS < fin)) || fallar "timed out waiting for $que"
-        sleep 0.05
-    done
-}
-
-visibles() { xdotool search --onlyvisible --name "$1" 2>/dev/null | wc -l; }
-cuenta_es() { [ "$(visibles "$1")" -eq "$2" ]; }
-
-# The server picks a free display and tells its number once it is ready.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$temporal/pantalla" \
-    >"$temporal/xvfb.log" 2>&1 &
-pid_x=$!
-esperar "the X server" test -s "$temporal/pantalla"
-export DISPLAY=":$(head -n1 "$temporal/pantalla")"
-unset QT_QPA_PLATFORM QT_SCALE_FACTOR
 # In a sanitizer build the exit status also tells of leaks: ours, not D-Bus's.
-export LSAN_OPTIONS="suppressions=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)/lsan.supp${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
+LSAN_OPTIONS="suppressions=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)/lsan.supp${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
+export LSAN_OPTIONS
 
-"$pendra" >"$temporal/pendra.log" 2>&1 &
-pid_pendra=$!
+iniciar_pendra "$pendra"
 
 titulo='equipo de Pendra$'
 esperar "the input window" cuenta_es "$titulo" 1

@@ -458,13 +458,3 @@ TEST_F(VentanaResultado, OpeningAndClosing200WindowsLeavesNoWindowBehind) {
 }
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    // A window test needs no screen unless one is asked for.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    QApplication aplicacion(argc, argv);
-    testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

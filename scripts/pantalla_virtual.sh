@@ -1,0 +1,82 @@
+# shellcheck shell=bash
+# Sourced, not run: what the scripts that drive pendra on a private Xvfb
+# screen share. The script sets `limite` (seconds to wait for anything) and may
+# define `fallar` again after sourcing; everything started here is stopped,
+# and the scratch folder removed, when the script exits.
+
+# Exits 77 (skipped) when an X tool is missing, with the names of those.
+requerir() {
+    local herramienta
+    for herramienta in "$@"; do
+        if ! command -v "$herramienta" >/dev/null; then
+            echo "SKIP: $herramienta is not installed (scripts/setup.sh installs it)"
+            exit 77
+        fi
+    done
+}
+
+temporal="$(mktemp -d)"
+pid_x=""
+pid_pendra=""
+terminar() {
+    [ -z "$pid_pendra" ] || kill "$pid_pendra" 2>/dev/null || true
+    # Wait for the server to be gone: one shutting down still removes its
+    # socket, which could belong to the next server on that display by then.
+    if [ -n "$pid_x" ]; then
+        kill "$pid_x" 2>/dev/null || true
+        wait "$pid_x" 2>/dev/null || true
+    fi
+    rm -rf "$temporal"
+}
+trap terminar EXIT
+
+# Says what failed, what pendra wrote, and keeps what the screen showed.
+fallar() {
+    echo "FAIL: $*" >&2
+    if [ -s "$temporal/pendra.log" ]; then
+        echo "--- what pendra wrote:" >&2
+        tail -n 60 "$temporal/pendra.log" >&2
+    fi
+    local imagen
+    imagen="${TMPDIR:-/tmp}/$(basename "$0" .sh)_fallo.png"
+    if [ -n "${DISPLAY:-}" ] && command -v import >/dev/null &&
+        import -window root "$imagen" 2>/dev/null; then
+        echo "screen saved in $imagen" >&2
+    fi
+    exit 1
+}
+
+# Runs the command until it succeeds, for at most $limite seconds.
+esperar() {
+    local que="$1"
+    shift
+    local fin=$((SECONDS + ${limite:-20}))
+    until "$@" >/dev/null 2>&1; do
+        ((SECONDS < fin)) || fallar "timed out waiting for $que"
+        sleep 0.05
+    done
+}
+
+visibles() { xdotool search --onlyvisible --name "$1" 2>/dev/null | wc -l; }
+cuenta_es() { [ "$(visibles "$1")" -eq "$2" ]; }
+
+# Starts Xvfb with the screen WIDTHxHEIGHTxDEPTH and any further options of
+# its own, and points DISPLAY at it. The server picks a free display and tells
+# its number once it accepts clients.
+iniciar_pantalla() {
+    local pantalla="$1"
+    shift
+    Xvfb -displayfd 3 -screen 0 "$pantalla" "$@" -nolisten tcp 3>"$temporal/pantalla" \
+        >"$temporal/xvfb.log" 2>&1 &
+    pid_x=$!
+    esperar "the X server" test -s "$temporal/pantalla"
+    DISPLAY=":$(head -n1 "$temporal/pantalla")"
+    export DISPLAY
+    unset QT_QPA_PLATFORM QT_SCALE_FACTOR
+}
+
+# Starts pendra on that screen, its output kept for failure reports.
+iniciar_pendra() {
+    "$1" >"$temporal/pendra.log" 2>&1 &
+    pid_pendra=$!
+}
