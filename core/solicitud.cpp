@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <bit>
 #include <cmath>
-#include <limits>
 
 #include "funciones.h"
 #include "texto.h"
@@ -248,8 +247,11 @@ bool EsTriangulo(const Medidas& medidas) {
     // The decimal half turn lies 3.2e-15 below the true one. When an angle
     // found as a remainder is as small as that, the sines built on it are
     // meaningless and the "triangle" can have one side many times longer than
-    // the other two together. Such results are refused: the sides must close a
-    // triangle and follow the law of sines, both to within what a label shows.
+    // the other two together, or sides that do not match its angles. Such
+    // results are refused: the sides must close a triangle and follow the law
+    // of sines, both to within a small part of the triangle's size. A thin
+    // triangle's tiny angle is only as exact as the formulas allow, but that
+    // moves no vertex by more than the tolerance, and it is kept.
     const double a = medidas.Lado(1);
     const double b = medidas.Lado(2);
     const double c = medidas.Lado(3);
@@ -257,15 +259,23 @@ bool EsTriangulo(const Medidas& medidas) {
     if (!(a <= (b + c) * holgura && b <= (a + c) * holgura && c <= (a + b) * holgura)) {
         return false;
     }
-    double menor = std::numeric_limits<double>::infinity();
-    double mayor = -menor;
-    for (std::uint8_t i = 1; i <= 3; ++i) {
-        // Logarithms, so that no ratio of extreme values overflows.
-        const double r = std::log(medidas.Lado(i)) - std::log(std::sin(medidas.Angulo(i)));
-        menor = std::min(menor, r);
-        mayor = std::max(mayor, r);
+    // Against the longest side and the sine of its angle, so that every
+    // ratio stays at most 1 and none overflows.
+    std::uint8_t mayor = 1;
+    for (std::uint8_t i = 2; i <= 3; ++i) {
+        if (medidas.Lado(i) > medidas.Lado(mayor)) {
+            mayor = i;
+        }
     }
-    return mayor - menor <= kToleranciaTriangulo;
+    const double senoMayor = std::sin(medidas.Angulo(mayor));
+    for (std::uint8_t i = 1; i <= 3; ++i) {
+        const double diferencia =
+            medidas.Lado(i) / medidas.Lado(mayor) - std::sin(medidas.Angulo(i)) / senoMayor;
+        if (!(std::fabs(diferencia) <= kToleranciaTriangulo)) {
+            return false;
+        }
+    }
+    return true;
 }
 
 }  // namespace pendra

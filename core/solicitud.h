@@ -51,14 +51,14 @@ std::string FueraDeRango(Campo campo);
 // one message. Each run depends on nothing left by an earlier one.
 void cmdResolver_Click(Operaciones& operaciones, Medidas& medidas);
 
-// How closely a solution must close: a relative difference well below what a
-// six-character label can show.
+// How closely a solution must close, as a part of its longest side: well
+// below what a six-character label or a drawing can show.
 inline constexpr double kToleranciaTriangulo = 1e-5;
 
 // True when the measures are a real triangle to show: every measure finite and
 // greater than 0, every angle below the half turn, no side longer than the
 // other two together and the sides in proportion to the sines of their
-// angles, the last two up to kToleranciaTriangulo.
+// angles, the last two up to kToleranciaTriangulo of the longest side.
 bool EsTriangulo(const Medidas& medidas);
 
 }  // namespace pendra

@@ -485,6 +485,10 @@ TEST(Solicitud, ShowsOnlyTrianglesThatClose) {
          {"", "60.93654274758", "179.9999999", "", "", "50"},
          1},
         {"a right triangle with legs 1 and 1e30", {"90", "", "", "1", "", "1e30"}, 1},
+        // The tiny angle comes out of the cosine rule a few parts in 1e5 off,
+        // which moves no vertex visibly: the triangles are shown.
+        {"sides 1, 1 and 1e-6", {"", "1", "", "1", "", "1e-6"}, 1},
+        {"sides 1, 1 and an included angle of 1e-5 degrees", {"", "1", "", "1", "1e-5", ""}, 1},
     };
     for (const CasoCierre& caso : casos) {
         const Registro r = Solicitar(caso.textos);
@@ -526,6 +530,10 @@ TEST(EsTriangulo, AcceptsOnlyRealTriangles) {
         {"a side longer than the other two", {60, 60, 60, 1, 1, 3}, false},
         {"sides out of proportion with the angles", {30, 60, 90, 1, 1, 1}, false},
         {"off by less than a label shows", {60, 60, 60, 1, 1, 1.000001}, true},
+        {"a tiny side one part in 1e4 off its angle",
+         {90, 90 - 1e-6, 1e-6, 1, 1, 1.0001e-6 / r},
+         true},
+        {"a side one part in 1e4 off its angle", {60, 60, 60, 1, 1, 1.0001}, false},
     };
     for (const CasoTriangulo& caso : casos) {
         Medidas m;
