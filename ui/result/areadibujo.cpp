@@ -59,6 +59,7 @@ void AreaDibujo::Cls() {
         imagen_.setDevicePixelRatio(ratio);
         imagen_.fill(kFondo);
     }
+    cambioAvisado_ = false;
     currentX_ = 0;
     currentY_ = 0;
     textos_.clear();
@@ -157,6 +158,11 @@ void AreaDibujo::paintEvent(QPaintEvent* event) {
     pintor.fillRect(area, kFondo);
     if (!imagen_.isNull()) {
         pintor.drawImage(area.topLeft(), imagen_);
+        // Not redrawn from inside a paint: the window does it next.
+        if (imagen_.devicePixelRatio() != devicePixelRatioF() && !cambioAvisado_) {
+            cambioAvisado_ = true;
+            QMetaObject::invokeMethod(this, &AreaDibujo::ProporcionCambiada, Qt::QueuedConnection);
+        }
     }
 }
 

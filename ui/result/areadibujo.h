@@ -76,11 +76,20 @@ public:
     // device-independent pixels.
     QPointF APixel(float x, float y) const;
 
+    // The pixel ratio the drawing was made at; 0 while there is none.
+    qreal ProporcionDibujo() const { return imagen_.isNull() ? 0 : imagen_.devicePixelRatio(); }
+
     // What Print has written since the last Cls, in order. Pixels cannot be
     // read back as text; this can.
     const QList<Texto>& Textos() const { return textos_; }
 
     QSize sizeHint() const override;
+
+Q_SIGNALS:
+    // The window has gone to a screen of another pixel ratio: the drawing
+    // would be shown scaled, and should be made again. Sent once per change,
+    // after the paint that found it.
+    void ProporcionCambiada();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -101,6 +110,7 @@ private:
     double UnidadesPorPixelY() const;
 
     QImage imagen_;
+    bool cambioAvisado_ = false;
     bool escalaFijada_ = false;
     Escala escala_{};
     QColor foreColor_ = Qt::black;

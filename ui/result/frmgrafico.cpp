@@ -73,6 +73,8 @@ frmGrafico::frmGrafico(const Medidas& medidas)
     FijarGeometria(cmdCerrar_, 3360, 2640, 1215, 495);
     connect(cmdCerrar_, &QPushButton::clicked, this, &frmGrafico::cmdCerrar_Click);
 
+    connect(picTriangulo_, &AreaDibujo::ProporcionCambiada, this, [this] { Form_Resize(); });
+
     setTabOrder(picTriangulo_, cmdCerrar_);
     resize(Pixeles(4680), Pixeles(3195));
 }
