@@ -20,28 +20,9 @@ command -v Xvfb >/dev/null || {
     exit 1
 }
 
-temporal="$(mktemp -d)"
-pid_x=""
-terminar() {
-    if [ -n "$pid_x" ]; then
-        kill "$pid_x" 2>/dev/null || true
-        wait "$pid_x" 2>/dev/null || true
-    fi
-    rm -rf "$temporal"
-}
-trap terminar EXIT
-
-# Xvfb picks a free display and writes its number once it accepts clients.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$temporal/pantalla" 2>/dev/null &
-pid_x=$!
-for _ in $(seq 100); do
-    [ -s "$temporal/pantalla" ] && break
-    sleep 0.05
-done
-[ -s "$temporal/pantalla" ] || {
-    echo "Xvfb did not start" >&2
-    exit 1
-}
+# shellcheck source=../scripts/pantalla_virtual.sh
+source "$(dirname "${BASH_SOURCE[0]}")/../scripts/pantalla_virtual.sh"
+iniciar_pantalla 1280x1024x24
 
 # Programs named as NAME=PROGRAM alone keep the default repetitions.
 opciones_propias=false
@@ -52,4 +33,4 @@ if ! $opciones_propias; then
     set -- --benchmark_repetitions=60 --benchmark_enable_random_interleaving=true \
         --benchmark_report_aggregates_only=true "$@"
 fi
-DISPLAY=":$(head -n1 "$temporal/pantalla")" QT_QPA_PLATFORM=xcb "$programa" "$@"
+QT_QPA_PLATFORM=xcb "$programa" "$@"

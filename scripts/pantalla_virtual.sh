@@ -1,8 +1,8 @@
 # shellcheck shell=bash
-# Sourced, not run: what the scripts that drive pendra on a private Xvfb
-# screen share. The script sets `limite` (seconds to wait for anything) and may
-# define `fallar` again after sourcing; everything started here is stopped,
-# and the scratch folder removed, when the script exits.
+# Sourced, not run: what the scripts that drive pendra, or time it, on a
+# private Xvfb screen share. The script may set `limite` (seconds to wait for
+# anything, 20 unless set); everything started here is stopped, and the
+# scratch folder removed, when the script exits.
 
 # Exits 77 (skipped) when an X tool is missing, with the names of those.
 requerir() {

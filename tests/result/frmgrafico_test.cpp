@@ -20,6 +20,7 @@
 #include "funciones.h"
 #include "globales.h"
 #include "solicitud.h"
+#include "triangulos.h"
 
 // Failure messages show texts as text.
 void PrintTo(const QString& texto, std::ostream* salida) {
@@ -32,14 +33,7 @@ using pendra::AreaDibujo;
 using pendra::frmGrafico;
 using pendra::Medidas;
 
-Medidas TresLados(double a, double b, double c) {
-    Medidas m;
-    m.Lado(1) = a;
-    m.Lado(2) = b;
-    m.Lado(3) = c;
-    pendra::ResolverLLL(a, b, c, m.Angulo(1), m.Angulo(2), m.Angulo(3));
-    return m;
-}
+using pendra::prueba::TresLados;
 
 // Base, angle 2 in degrees and side 3; the rest solved.
 Medidas LadoAnguloLado(double lado1, double grados2, double lado3) {

@@ -11,6 +11,7 @@
 #include "etiquetas.h"
 #include "funciones.h"
 #include "globales.h"
+#include "triangulos.h"
 
 namespace pendra {
 namespace {
@@ -26,14 +27,7 @@ Medidas Triangulo(double lado1, double angulo2, double lado3) {
     return m;
 }
 
-Medidas TresLados(double a, double b, double c) {
-    Medidas m;
-    m.Lado(1) = a;
-    m.Lado(2) = b;
-    m.Lado(3) = c;
-    ResolverLLL(a, b, c, m.Angulo(1), m.Angulo(2), m.Angulo(3));
-    return m;
-}
+using prueba::TresLados;
 
 // A single-precision value as it has always been printed: up to seven
 // significant digits.

@@ -11,19 +11,13 @@
 #include "frmgrafico.h"
 #include "funciones.h"
 #include "globales.h"
+#include "triangulos.h"
 
 namespace {
 
 using pendra::frmGrafico;
 
-pendra::Medidas TresLados(double a, double b, double c) {
-    pendra::Medidas m;
-    m.Lado(1) = a;
-    m.Lado(2) = b;
-    m.Lado(3) = c;
-    pendra::ResolverLLL(a, b, c, m.Angulo(1), m.Angulo(2), m.Angulo(3));
-    return m;
-}
+using pendra::prueba::TresLados;
 
 QStringList Textos(const frmGrafico& ventana) {
     QStringList textos;

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "funciones.h"
+#include "globales.h"
+
+namespace pendra::prueba {
+
+// The triangle of three given sides, its angles solved as the program does.
+inline Medidas TresLados(double a, double b, double c) {
+    Medidas m;
+    m.Lado(1) = a;
+    m.Lado(2) = b;
+    m.Lado(3) = c;
+    ResolverLLL(a, b, c, m.Angulo(1), m.Angulo(2), m.Angulo(3));
+    return m;
+}
+
+}  // namespace pendra::prueba
