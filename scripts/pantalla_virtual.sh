@@ -37,9 +37,14 @@ fallar() {
         echo "--- what pendra wrote:" >&2
         tail -n 60 "$temporal/pendra.log" >&2
     fi
+    if [ -s "$temporal/xvfb.log" ]; then
+        echo "--- what the X server wrote:" >&2
+        tail -n 20 "$temporal/xvfb.log" >&2
+    fi
     local imagen
     imagen="${TMPDIR:-/tmp}/$(basename "$0" .sh)_fallo.png"
-    if [ -n "${DISPLAY:-}" ] && command -v import >/dev/null &&
+    # Only our own screen: before it starts, DISPLAY may be the user's desktop.
+    if [ -n "$pid_x" ] && command -v import >/dev/null &&
         import -window root "$imagen" 2>/dev/null; then
         echo "screen saved in $imagen" >&2
     fi
@@ -61,18 +66,44 @@ visibles() { xdotool search --onlyvisible --name "$1" 2>/dev/null | wc -l; }
 cuenta_es() { [ "$(visibles "$1")" -eq "$2" ]; }
 
 # Starts Xvfb with the screen WIDTHxHEIGHTxDEPTH and any further options of
-# its own, and points DISPLAY at it. The server picks a free display and tells
-# its number once it accepts clients.
+# its own, and points DISPLAY at it. The display number is drawn from a high
+# range, away from a desktop's :0 and from other scripts started at the same
+# moment; the server's lock decides if two draw the same number. A server
+# counts as started once a client gets an answer from it; one that will not
+# answer gives way to another on a new number. No reset when the last client
+# leaves: a server resetting turns away whoever connects in that moment.
 iniciar_pantalla() {
-    local pantalla="$1"
+    local pantalla="$1" numero fin
     shift
-    Xvfb -displayfd 3 -screen 0 "$pantalla" "$@" -nolisten tcp 3>"$temporal/pantalla" \
-        >"$temporal/xvfb.log" 2>&1 &
-    pid_x=$!
-    esperar "the X server" test -s "$temporal/pantalla"
-    DISPLAY=":$(head -n1 "$temporal/pantalla")"
-    export DISPLAY
-    unset QT_QPA_PLATFORM QT_SCALE_FACTOR
+    for _ in 1 2 3 4 5; do
+        numero=$((200 + RANDOM % 800))
+        : >"$temporal/pantalla"
+        Xvfb ":$numero" -displayfd 3 -screen 0 "$pantalla" "$@" -nolisten tcp -noreset \
+            3>"$temporal/pantalla" >"$temporal/xvfb.log" 2>&1 &
+        pid_x=$!
+        # It writes its number when ready, and stops if the number is taken.
+        fin=$((SECONDS + ${limite:-20}))
+        while [ ! -s "$temporal/pantalla" ] && kill -0 "$pid_x" 2>/dev/null &&
+            ((SECONDS < fin)); do
+            sleep 0.05
+        done
+        if [ -s "$temporal/pantalla" ] && responde ":$numero"; then
+            DISPLAY=":$numero"
+            export DISPLAY
+            unset QT_QPA_PLATFORM QT_SCALE_FACTOR
+            return 0
+        fi
+        kill "$pid_x" 2>/dev/null || true
+        wait "$pid_x" 2>/dev/null || true
+        pid_x=""
+    done
+    fallar "no X server would start and answer"
+}
+
+# Whether the X server on that display answers a client.
+responde() {
+    command -v xprop >/dev/null || return 0
+    DISPLAY="$1" xprop -root -len 1 >/dev/null 2>&1
 }
 
 # Starts pendra on that screen, its output kept for failure reports.
