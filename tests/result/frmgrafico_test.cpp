@@ -33,17 +33,8 @@ using pendra::AreaDibujo;
 using pendra::frmGrafico;
 using pendra::Medidas;
 
+using pendra::prueba::LadoAnguloLado;
 using pendra::prueba::TresLados;
-
-// Base, angle 2 in degrees and side 3; the rest solved.
-Medidas LadoAnguloLado(double lado1, double grados2, double lado3) {
-    Medidas m;
-    m.Lado(1) = lado1;
-    m.Angulo(2) = grados2 * pendra::RadPorGrado;
-    m.Lado(3) = lado3;
-    pendra::ResolverLAL(lado1, m.Angulo(2), lado3, m.Angulo(1), m.Lado(2), m.Angulo(3));
-    return m;
-}
 
 AreaDibujo* Picture(frmGrafico* ventana) {
     return ventana->picTriangulo();
@@ -234,7 +225,7 @@ TEST_F(VentanaResultado, LabelsSidesInBlueAndAnglesInRedWithTheDegreeMark) {
 }
 
 TEST_F(VentanaResultado, PlacesLengthsAtMidpointsAndCentresAngleNumbersOnTheirVertices) {
-    frmGrafico* v = frmGrafico::Abrir(LadoAnguloLado(4, 120, 3));
+    frmGrafico* v = frmGrafico::Abrir(LadoAnguloLado(4, 120 * pendra::RadPorGrado, 3));
     AreaDibujo* pic = Picture(v);
     const pendra::GeometriaTriangulo& g = v->Geometria();
     const QList<AreaDibujo::Texto>& t = pic->Textos();
@@ -263,7 +254,7 @@ TEST_F(VentanaResultado, PlacesLengthsAtMidpointsAndCentresAngleNumbersOnTheirVe
 }
 
 TEST_F(VentanaResultado, WritesNothingBelowAVeryFlatTriangle) {
-    frmGrafico* v = frmGrafico::Abrir(LadoAnguloLado(10, 5, 5));
+    frmGrafico* v = frmGrafico::Abrir(LadoAnguloLado(10, 5 * pendra::RadPorGrado, 5));
     v->resize(450, 600);
     AreaDibujo* pic = Picture(v);
     const pendra::GeometriaTriangulo& g = v->Geometria();

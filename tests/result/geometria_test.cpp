@@ -16,17 +16,8 @@
 namespace pendra {
 namespace {
 
-// A triangle from base, angle 2 and side 3, the three measures the geometry
-// reads, with the other three solved so that the record is a whole triangle.
-Medidas Triangulo(double lado1, double angulo2, double lado3) {
-    Medidas m;
-    m.Lado(1) = lado1;
-    m.Angulo(2) = angulo2;
-    m.Lado(3) = lado3;
-    ResolverLAL(lado1, angulo2, lado3, m.Angulo(1), m.Lado(2), m.Angulo(3));
-    return m;
-}
-
+// Base, angle 2 and side 3 are the three measures the geometry reads.
+using prueba::LadoAnguloLado;
 using prueba::TresLados;
 
 // A single-precision value as it has always been printed: up to seven
@@ -60,7 +51,7 @@ class EjemploResuelto : public testing::TestWithParam<Ejemplo> {};
 
 TEST_P(EjemploResuelto, ComesOutToThePrintedDigitsInAPicture4695By2620) {
     const Ejemplo& e = GetParam();
-    GeometriaTriangulo g(Triangulo(e.lado1, e.angulo2, e.lado3));
+    GeometriaTriangulo g(LadoAnguloLado(e.lado1, e.angulo2, e.lado3));
     EXPECT_EQ(Impreso(g.VerticeX()), e.verticeX);
     EXPECT_EQ(Impreso(g.VerticeY()), e.verticeY);
     EXPECT_EQ(g.Base(), static_cast<float>(e.lado1));
@@ -95,7 +86,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(Geometria, ApexOfAnObtuseAngle3LiesRightOfTheBase) {
     // Base 2, side 3 = 3 at 30 degrees from the base: angle 3 is obtuse.
-    GeometriaTriangulo g(Triangulo(2, 30 * RadPorGrado, 3));
+    GeometriaTriangulo g(LadoAnguloLado(2, 30 * RadPorGrado, 3));
     EXPECT_GT(g.VerticeX(), g.Base());
     EXPECT_EQ(g.MaxX(), g.VerticeX());
     EXPECT_EQ(g.MinX(), 0.0F);

@@ -9,8 +9,6 @@
 
 #include "areadibujo.h"
 #include "frmgrafico.h"
-#include "funciones.h"
-#include "globales.h"
 #include "triangulos.h"
 
 namespace {

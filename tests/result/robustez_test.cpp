@@ -17,6 +17,7 @@
 #include "funciones.h"
 #include "globales.h"
 #include "pixeles.h"
+#include "triangulos.h"
 
 // Failure messages show sizes and texts readably.
 QT_BEGIN_NAMESPACE
@@ -43,12 +44,7 @@ void PrintTo(const Triangulo& t, std::ostream* salida) {
 
 // Base, angle 2 in degrees and side 3; the rest solved.
 Triangulo LadoAnguloLado(const char* nombre, double lado1, double grados2, double lado3) {
-    Medidas m;
-    m.Lado(1) = lado1;
-    m.Angulo(2) = grados2 * RadPorGrado;
-    m.Lado(3) = lado3;
-    ResolverLAL(lado1, m.Angulo(2), lado3, m.Angulo(1), m.Lado(2), m.Angulo(3));
-    return {nombre, m};
+    return {nombre, prueba::LadoAnguloLado(lado1, grados2 * RadPorGrado, lado3)};
 }
 
 const Triangulo kTriangulos[] = {

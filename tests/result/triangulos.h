@@ -15,4 +15,14 @@ inline Medidas TresLados(double a, double b, double c) {
     return m;
 }
 
+// The triangle of base, angle 2 in radians and side 3; the rest solved.
+inline Medidas LadoAnguloLado(double lado1, double angulo2, double lado3) {
+    Medidas m;
+    m.Lado(1) = lado1;
+    m.Angulo(2) = angulo2;
+    m.Lado(3) = lado3;
+    ResolverLAL(lado1, angulo2, lado3, m.Angulo(1), m.Lado(2), m.Angulo(3));
+    return m;
+}
+
 }  // namespace pendra::prueba
