@@ -10,7 +10,7 @@
 int main(int argc, char* argv[]) {
     QApplication aplicacion(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Pendra"));
-    QApplication::setApplicationVersion(QStringLiteral(PENDRA_VERSION_TEXT));
+    QApplication::setApplicationVersion(QStringLiteral(PENDRA_VERSION));
     // Wayland compositors and task bars find the menu entry and its icon by
     // this name, without the extension.
     QGuiApplication::setDesktopFileName(QStringLiteral(PENDRA_ID));

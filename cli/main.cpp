@@ -89,7 +89,7 @@ int main(int argc, char** argv) {
         return 0;
     }
     if (argumentos.size() == 1 && argumentos[0] == "--version") {
-        std::cout << "pendra-cli 1.00\n";
+        std::cout << "pendra-cli " PENDRA_VERSION "\n";
         return 0;
     }
     bool json = false;

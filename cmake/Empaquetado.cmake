@@ -4,7 +4,7 @@
 # follow the libraries of the machine that builds it.
 
 set(CPACK_PACKAGE_NAME pendra)
-set(CPACK_PACKAGE_VERSION ${PENDRA_VERSION_TEXT})
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR "Pendra")
 if(NOT CPACK_PACKAGE_CONTACT)
     set(CPACK_PACKAGE_CONTACT "Equipo de Pendra <paquetes@pendra.io>")

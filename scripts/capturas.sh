@@ -5,11 +5,27 @@
 # shows on screen, and commit the pictures with that change.
 #
 #   capturas.sh [PENDRA [DIRECTORY]]
+#   capturas.sh --fuentes
 #
 # PENDRA defaults to build/release/app/pendra, DIRECTORY to docs/capturas.
 # There is no window manager on the virtual screen, so the windows have no
 # title bars; each picture frames them with a thin grey line instead.
+# DIRECTORY also gets fuentes.txt: the fonts this machine drew the text with,
+# which --fuentes prints.
 set -euo pipefail
+
+# The faces the windows ask for, and the one fontconfig gives everything else,
+# as this machine resolves them.
+fuentes() {
+    local familia
+    for familia in sans-serif 'Liberation Sans' Arial; do
+        echo "$familia: $(fc-match "$familia")"
+    done
+}
+if [ "${1:-}" = --fuentes ]; then
+    fuentes
+    exit
+fi
 
 raiz="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 pendra="${1:-$raiz/build/release/app/pendra}"
@@ -18,13 +34,14 @@ limite=20 # seconds to wait for anything to appear or go
 
 # shellcheck source=pantalla_virtual.sh
 source "$raiz/scripts/pantalla_virtual.sh"
-requerir Xvfb xdotool import convert
+requerir Xvfb xdotool import convert fc-match
 
 [ -x "$pendra" ] || {
     echo "capturas.sh: no program at $pendra (build it first)" >&2
     exit 2
 }
 mkdir -p "$destino"
+fuentes >"$destino/fuentes.txt"
 
 ventanas() { xdotool search --onlyvisible --name "$1"; }
 
@@ -158,4 +175,4 @@ while kill -0 "$pid_pendra" 2>/dev/null; do
 done
 pid_pendra=""
 
-echo "capturas.sh: entrada.png resultado-345.png ambiguo.png mensaje.png in $destino"
+echo "capturas.sh: entrada.png resultado-345.png ambiguo.png mensaje.png fuentes.txt in $destino"

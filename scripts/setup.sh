@@ -5,13 +5,18 @@ set -euo pipefail
 
 raiz="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 
+# A minimal Debian has no fonts, no file(1) and no man: the screenshots are
+# drawn with Liberation Sans (the windows' own font) and DejaVu Sans (what
+# fontconfig gives message boxes), dpkg-shlibdeps needs file, and the README
+# reads the manual page with man -l.
 paquetes=(
     g++ cmake ninja-build pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev libx11-dev
-    xvfb xauth xdotool x11-utils imagemagick fonts-liberation
+    xvfb xauth xdotool x11-utils imagemagick
+    fontconfig fonts-liberation fonts-dejavu-core
     xclip python3 binutils-mingw-w64-x86-64
-    appstream desktop-file-utils dpkg-dev groff-base
+    appstream desktop-file-utils dpkg-dev file groff-base man-db
 )
 
 instalar_faltantes() {

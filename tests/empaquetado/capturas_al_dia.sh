@@ -5,7 +5,9 @@
 #
 #   capturas_al_dia.sh PENDRA DOCS_CAPTURAS
 #
-# Exits 77 (skipped) only when the X or picture tools are missing.
+# Exits 77 (skipped) when the X or picture tools are missing, or when this
+# machine draws text with other fonts than the committed pictures were: those
+# differ in every label without any fault of the program.
 set -euo pipefail
 
 pendra="$1"
@@ -16,6 +18,20 @@ command -v compare >/dev/null || {
     echo "SKIP: compare is not installed (scripts/setup.sh installs imagemagick)"
     exit 77
 }
+command -v fc-match >/dev/null || {
+    echo "SKIP: fc-match is not installed (scripts/setup.sh installs fontconfig)"
+    exit 77
+}
+[ -f "$guardadas/fuentes.txt" ] || {
+    echo "FAIL: $guardadas/fuentes.txt is missing: run bash scripts/capturas.sh" >&2
+    exit 1
+}
+if ! otras="$(diff "$guardadas/fuentes.txt" <(bash "$raiz/scripts/capturas.sh" --fuentes))"; then
+    echo "SKIP: this machine draws text with other fonts than the committed screenshots"
+    echo "(scripts/setup.sh installs those; < committed, > here):"
+    echo "$otras"
+    exit 77
+fi
 nuevas="$(mktemp -d)"
 trap 'rm -rf "$nuevas"' EXIT
 estado=0

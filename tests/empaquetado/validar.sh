@@ -10,7 +10,9 @@ if ! command -v "$herramienta" >/dev/null; then
     echo "SKIP: $herramienta is not installed (scripts/setup.sh installs it)"
     exit 77
 fi
-salida="$("$@" 2>&1)"
+# appstreamcli marks its verdict with a UTF-8 sign and translates its words:
+# read it in one known locale, whatever the caller's.
+salida="$(LC_ALL=C.UTF-8 LANGUAGE= "$@" 2>&1)"
 estado=$?
 echo "$salida"
 if [ "$estado" -ne 0 ]; then

@@ -1,4 +1,4 @@
-// Tests of app/pendra.rc, compiled by a Windows resource compiler into a .res
+// Tests of app/pendra.rc.in as configured, compiled by a Windows resource compiler into a .res
 // file: the icon group and the version record that pendra.exe carries.
 
 #include <QCoreApplication>
@@ -160,17 +160,21 @@ private Q_SLOTS:
         }
     }
 
-    void the_version_record_names_pendra_1_00_in_us_english_unicode() {
+    void the_version_record_names_pendra_and_its_version_in_us_english_unicode() {
         const QList<Recurso> versiones = DelTipo(kTipoVersion);
         QCOMPARE(versiones.size(), 1);
         const Bloque raiz = LeerBloque(versiones[0].datos, 0);
         QCOMPARE(raiz.clave, QStringLiteral("VS_VERSION_INFO"));
-        // The fixed part: signature, then file and product version 1.0.0.0.
+        // The fixed part: signature, then file and product version, the
+        // numbers of the version text, 0 for the parts it lacks.
+        const QStringList partes = QStringLiteral(PENDRA_VERSION).split(u'.');
+        const quint32 alto = partes.value(0).toUInt() << 16 | partes.value(1).toUInt();
+        const quint32 bajo = partes.value(2).toUInt() << 16 | partes.value(3).toUInt();
         QCOMPARE(U32(raiz.valor, 0), 0xFEEF04BDU);
-        QCOMPARE(U32(raiz.valor, 8), 0x00010000U);
-        QCOMPARE(U32(raiz.valor, 12), 0U);
-        QCOMPARE(U32(raiz.valor, 16), 0x00010000U);
-        QCOMPARE(U32(raiz.valor, 20), 0U);
+        QCOMPARE(U32(raiz.valor, 8), alto);
+        QCOMPARE(U32(raiz.valor, 12), bajo);
+        QCOMPARE(U32(raiz.valor, 16), alto);
+        QCOMPARE(U32(raiz.valor, 20), bajo);
 
         const auto textos = Hijo(raiz, "StringFileInfo");
         QVERIFY(textos);
@@ -178,8 +182,8 @@ private Q_SLOTS:
         const Bloque& tabla = textos->hijos[0];
         QCOMPARE(tabla.clave, QStringLiteral("040904B0"));
         const QMap<QString, QString> esperados{{"ProductName", "Pendra"},
-                                               {"FileVersion", "1.00"},
-                                               {"ProductVersion", "1.00"},
+                                               {"FileVersion", PENDRA_VERSION},
+                                               {"ProductVersion", PENDRA_VERSION},
                                                {"FileDescription", "Resolución de triángulos"}};
         for (auto it = esperados.begin(); it != esperados.end(); ++it) {
             const auto valor = Hijo(tabla, it.key());
