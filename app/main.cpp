@@ -6,11 +6,18 @@
 #include "frmgrafico.h"
 #include "frmprincipal.h"
 #include "globales.h"
+#include "linea_de_ordenes.h"
 
 int main(int argc, char* argv[]) {
-    QApplication aplicacion(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Pendra"));
     QApplication::setApplicationVersion(QStringLiteral(PENDRA_VERSION));
+    if (const auto estado = pendra::AntesDeLaPantalla(argc, argv)) {
+        return *estado;
+    }
+    QApplication aplicacion(argc, argv);
+    if (const auto estado = pendra::ConLaPantalla()) {
+        return *estado;
+    }
     // Wayland compositors and task bars find the menu entry and its icon by
     // this name, without the extension.
     QGuiApplication::setDesktopFileName(QStringLiteral(PENDRA_ID));

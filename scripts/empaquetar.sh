@@ -1,10 +1,13 @@
 #!/usr/bin/env bash
-# Builds the Debian package from a build directory and checks it without
-# installing it on this machine: its fields, its dependencies (worked out by
-# dpkg-shlibdeps, so they must name Qt 6), its files, and the pendra-cli it
-# holds, run from a scratch directory the package is unpacked into.
+# Checks the Debian package that cpack made in a build directory (the package
+# step of `cmake --workflow --preset release`) without installing it on this
+# machine: its fields, its dependencies (worked out by dpkg-shlibdeps, so they
+# must name Qt 6), that it holds exactly what `cmake --install` installs, and
+# the pendra-cli it holds, run from a scratch directory it is unpacked into.
 #
 #   empaquetar.sh [BUILD_DIR]     (build/release unless told otherwise)
+#
+# Exits 77 (skipped) when the build directory holds no package yet.
 set -euo pipefail
 
 raiz="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
@@ -15,15 +18,14 @@ fallar() {
     exit 1
 }
 
-rm -f "$build"/pendra_*.deb
-if ! salida="$(cd "$build" && cpack -G DEB 2>&1)"; then
-    echo "$salida" >&2
-    fallar "cpack failed in $build"
-fi
 paquetes=("$build"/pendra_*.deb)
-[ -f "${paquetes[0]}" ] || fallar "cpack made no package in $build"
+if [ ! -f "${paquetes[0]}" ]; then
+    echo "SKIP: no package in $build: make it with cpack there, or cmake --workflow --preset release"
+    exit 77
+fi
 ((${#paquetes[@]} == 1)) || fallar "more than one package in $build: ${paquetes[*]}"
 deb="${paquetes[0]}"
+[ "$deb" -nt "$build/cli/pendra-cli" ] || fallar "$deb is older than the build: make it again"
 
 campo() { dpkg-deb --field "$deb" "$1"; }
 
@@ -33,7 +35,6 @@ while read -r nombre patron; do
     [[ "$valor" =~ ^$patron$ ]] || fallar "$nombre is '$valor'"
 done <<'EOF'
 Package pendra
-Version 1\.00
 Architecture [a-z0-9]+
 Section math
 Priority optional
@@ -51,26 +52,28 @@ for paquete in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6; do
 done
 
 raiz_falsa="$(mktemp -d)"
-trap 'rm -rf "$raiz_falsa"' EXIT
+instalada="$(mktemp -d)"
+trap 'rm -rf "$raiz_falsa" "$instalada"' EXIT
 dpkg-deb -x "$deb" "$raiz_falsa"
 
-for archivo in usr/bin/pendra usr/bin/pendra-cli \
-    usr/share/applications/io.pendra.Pendra.desktop \
-    usr/share/metainfo/io.pendra.Pendra.metainfo.xml \
-    usr/share/icons/hicolor/16x16/apps/io.pendra.Pendra.png \
-    usr/share/icons/hicolor/32x32/apps/io.pendra.Pendra.png \
-    usr/share/icons/hicolor/48x48/apps/io.pendra.Pendra.png \
-    usr/share/icons/hicolor/256x256/apps/io.pendra.Pendra.png \
-    usr/share/icons/hicolor/scalable/apps/io.pendra.Pendra.svg \
-    usr/share/man/man1/pendra-cli.1.gz; do
-    [ -f "$raiz_falsa/$archivo" ] || fallar "the package lacks /$archivo"
-done
+# The package holds what the install rules install, as the install's own
+# manifest lists it (tests/empaquetado/instalacion.sh checks those files).
+cmake --install "$build" --prefix "$instalada" >/dev/null
+en_paquete="$(cd "$raiz_falsa/usr" && find . -type f -o -type l | sed 's|^\./||' | sort)"
+instalados="$(sed "s|^$instalada/||" "$build/install_manifest.txt" | sort)"
+[ "$en_paquete" = "$instalados" ] ||
+    fallar "the package's files differ from the install's (< package, > install):
+$(diff <(echo "$en_paquete") <(echo "$instalados"))"
 
 # Every library the windowed program needs is found on this machine, which
 # has the packages Depends names.
 if faltan="$(ldd "$raiz_falsa/usr/bin/pendra" | grep 'not found')"; then
     fallar "pendra from the package misses libraries: $faltan"
 fi
+
+version="$("$raiz_falsa/usr/bin/pendra-cli" --version)" || fallar "the packaged pendra-cli failed"
+[ "$(campo Version)" = "${version#pendra-cli }" ] ||
+    fallar "the package's Version is $(campo Version), its pendra-cli says $version"
 
 respuesta="$("$raiz_falsa/usr/bin/pendra-cli" --json "" 3 "" 4 "" 5)" ||
     fallar "the packaged pendra-cli failed"

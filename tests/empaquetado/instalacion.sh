@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
-# Installs a build into a scratch prefix and checks what lands there: the
-# programs, the manual page and, with the windowed program, the menu entry,
-# the icons and the metainfo, all named after the desktop id and pointing at
-# each other. Nothing else may be installed.
+# Installs a build into a scratch prefix and checks what lands there, as the
+# install's own manifest lists it: every file is of a kind that belongs and
+# is sound (programs, manual pages, menu entry, metainfo, icons), and what
+# must be there is: pendra-cli with its manual page and, with the windowed
+# program, the menu entry, the metainfo and the icon, all named after the
+# desktop id and pointing at each other.
 #
 #   instalacion.sh CMAKE BUILD_DIR [DESKTOP_ID]
 set -euo pipefail
@@ -27,27 +29,36 @@ medidas_png() {
         awk '{ printf "%dx%d\n", (($1*256+$2)*256+$3)*256+$4, (($5*256+$6)*256+$7)*256+$8 }'
 }
 
-# Every file the install must hold, and what it must be.
-esperados="bin/pendra-cli programa
-share/man/man1/pendra-cli.1.gz manual"
-if [ -n "$id" ]; then
-    esperados+="
-bin/pendra programa
-share/applications/$id.desktop escritorio
-share/metainfo/$id.metainfo.xml metainfo
-share/icons/hicolor/16x16/apps/$id.png png-16
-share/icons/hicolor/32x32/apps/$id.png png-32
-share/icons/hicolor/48x48/apps/$id.png png-48
-share/icons/hicolor/256x256/apps/$id.png png-256
-share/icons/hicolor/scalable/apps/$id.svg svg"
-fi
+instalados="$(sed "s|^$prefijo/||" "$build/install_manifest.txt" | sort)"
 
-while read -r ruta tipo; do
+# What must be there; the menu entry and the metainfo name the rest.
+requeridos="bin/pendra-cli share/man/man1/pendra-cli.1.gz"
+[ -z "$id" ] || requeridos+=" share/applications/$id.desktop share/metainfo/$id.metainfo.xml
+    share/icons/hicolor/48x48/apps/$id.png share/icons/hicolor/scalable/apps/$id.svg"
+for ruta in $requeridos; do
+    grep -qxF "$ruta" <<<"$instalados" || fallar "$ruta was not installed"
+done
+
+# The kind of each installed file, from where it lies.
+tipo_de() {
+    case "$1" in
+    bin/*) echo programa ;;
+    share/man/man1/*.1.gz) echo manual ;;
+    share/applications/"$id".desktop) echo escritorio ;;
+    share/metainfo/"$id".metainfo.xml) echo metainfo ;;
+    share/icons/hicolor/*x*/apps/"$id".png) echo "png-$(cut -d/ -f4 <<<"$1")" ;;
+    share/icons/hicolor/scalable/apps/"$id".svg) echo svg ;;
+    *) echo otro ;;
+    esac
+}
+
+while read -r ruta; do
     archivo="$prefijo/$ruta"
     if [ ! -f "$archivo" ]; then
-        fallar "$ruta was not installed"
+        fallar "$ruta is in the install manifest but not installed"
         continue
     fi
+    tipo="$(tipo_de "$ruta")"
     case "$tipo" in
     programa)
         [ -x "$archivo" ] || fallar "$ruta is not executable"
@@ -57,13 +68,13 @@ while read -r ruta tipo; do
         fi
         ;;
     manual)
-        gzip -dc "$archivo" | grep -q '^\.TH PENDRA-CLI 1 ' ||
-            fallar "$ruta is not the compressed manual page of pendra-cli"
+        programa="$(basename "$ruta" .1.gz)"
+        gzip -dc "$archivo" | grep -q "^\.TH ${programa^^} 1 " ||
+            fallar "$ruta is not the compressed manual page of $programa"
         ;;
     png-*)
-        lado="${tipo#png-}"
-        [ "$(medidas_png "$archivo")" = "${lado}x${lado}" ] ||
-            fallar "$ruta is $(medidas_png "$archivo"), not ${lado}x${lado}"
+        [ "$(medidas_png "$archivo")" = "${tipo#png-}" ] ||
+            fallar "$ruta is $(medidas_png "$archivo"), not ${tipo#png-}"
         ;;
     svg)
         grep -q '<svg' "$archivo" || fallar "$ruta is not an SVG picture"
@@ -82,13 +93,9 @@ while read -r ruta tipo; do
             [ -x "$prefijo/bin/$binario" ] || fallar "the metainfo provides $binario, not installed"
         done
         ;;
+    *) fallar "$ruta is installed but belongs nowhere (a test program or build leftover?)" ;;
     esac
-done <<<"$esperados"
-
-# Nothing beyond the list: no test program or build leftover.
-sobrantes="$(cd "$prefijo" && find . -type f | sed 's|^\./||' | sort |
-    comm -23 - <(cut -d' ' -f1 <<<"$esperados" | sort))"
-[ -z "$sobrantes" ] || fallar "installed but not expected: $sobrantes"
+done <<<"$instalados"
 
 # The installed companion answers from where it was installed.
 respuesta="$("$prefijo/bin/pendra-cli" "" 3 "" 4 "" 5)" || fallar "the installed pendra-cli failed"
