@@ -5,14 +5,17 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QTranslator>
 #include <memory>
 #include <numbers>
 #include <vector>
 
 #include "campomedida.h"
 #include "frmprincipal.h"
+#include "traduccion.h"
 
 using pendra::CampoMedida;
 using pendra::frmPrincipal;
@@ -27,6 +30,7 @@ struct Cuadro {
     QMessageBox::Icon icono = QMessageBox::NoIcon;
     QList<QMessageBox::StandardButton> botones;
     bool modal = false;
+    QStringList textosBotones;
 };
 
 // Answers every message box that opens while it lives, as a user pressing OK
@@ -47,9 +51,11 @@ private:
         if (cuadro == nullptr) {
             return;
         }
-        Cuadro visto{cuadro->windowTitle(), cuadro->text(), cuadro->icon(), {}, cuadro->isModal()};
+        Cuadro visto{
+            cuadro->windowTitle(), cuadro->text(), cuadro->icon(), {}, cuadro->isModal(), {}};
         for (QAbstractButton* boton : cuadro->buttons()) {
             visto.botones.append(cuadro->standardButton(boton));
+            visto.textosBotones.append(boton->text());
         }
         vistos_.push_back(visto);
         if (QAbstractButton* ok = cuadro->button(QMessageBox::Ok)) {
@@ -112,7 +118,7 @@ private:
 private Q_SLOTS:
     void init() {
         soluciones_.clear();
-        ventana_ = std::make_unique<frmPrincipal>([this](const Medidas& medidas) {
+        ventana_ = std::make_unique<frmPrincipal>([this](const Medidas& medidas, const QWidget&) {
             soluciones_.push_back(medidas);
             auto resultado = std::make_unique<QWidget>();
             resultado->setWindowTitle(QStringLiteral("resultado"));
@@ -519,6 +525,28 @@ private Q_SLOTS:
             QVERIFY(campo->hasSelectedText());
             QCOMPARE(campo->selectedText(), campo->text());
         }
+    }
+
+    void the_message_box_button_is_spanish_where_qt_s_translation_is_installed_data() {
+        QTest::addColumn<bool>("instalada");
+        QTest::addColumn<QString>("boton");
+        QTest::newRow("installed") << true << "Aceptar";
+        QTest::newRow("missing: English, and no harm done") << false << "OK";
+    }
+
+    void the_message_box_button_is_spanish_where_qt_s_translation_is_installed() {
+        QFETCH(bool, instalada);
+        QFETCH(QString, boton);
+        const QTemporaryDir vacia;
+        const std::unique_ptr<QTranslator> traductor(pendra::InstalarTraduccionQt(
+            *qApp, instalada ? QLibraryInfo::path(QLibraryInfo::TranslationsPath) : vacia.path()));
+        QVERIFY2(
+            (traductor != nullptr) == instalada,
+            instalada ? "no qtbase_es.qm: scripts/setup.sh installs it" : "loaded from nothing");
+        Cuadros cuadros;
+        Ventana().cmdResolver()->click();
+        QCOMPARE(cuadros.Vistos().size(), 1U);
+        QCOMPARE(cuadros.Vistos()[0].textosBotones, QStringList{boton});
     }
 
     void terminar_ends_the_program_at_once_with_result_windows_open() {
