@@ -546,7 +546,8 @@ private Q_SLOTS:
         Cuadros cuadros;
         Ventana().cmdResolver()->click();
         QCOMPARE(cuadros.Vistos().size(), 1U);
-        QCOMPARE(cuadros.Vistos()[0].textosBotones, QStringList{boton});
+        // Desktop themes give the button an access key; it is not part of the word.
+        QCOMPARE(cuadros.Vistos()[0].textosBotones.join(u'|').remove(u'&'), boton);
     }
 
     void terminar_ends_the_program_at_once_with_result_windows_open() {
