@@ -7,11 +7,8 @@
 #include <QApplication>
 #include <QScreen>
 #include <QTest>
-#include <utility>
-#include <vector>
 
 #include "areadibujo.h"
-#include "campomedida.h"
 #include "frmgrafico.h"
 #include "frmprincipal.h"
 #include "triangulos.h"
@@ -70,54 +67,35 @@ TEST(VentanaEntrePantallas, RedrawsAtThePixelRatioOfTheScreenItMovesTo) {
     ventana->close();
 }
 
-// The corner of a window's frame, as gtest prints it.
-std::pair<int, int> Esquina(const QWidget& ventana) {
-    const QPoint esquina = ventana.frameGeometry().topLeft();
-    return {esquina.x(), esquina.y()};
-}
-
 TEST(VentanaJuntoALaEntrada, OpensBesideTheInputWindowThenStepsOnAllOnTheScreen) {
     const QScreen* normal = QGuiApplication::screenAt({0, 0});
     ASSERT_EQ(normal->geometry(), QRect(0, 0, 1280, 800));
-    // Frame corners on the 1280 x 800 screen: the input window (403 x 268
-    // with the frame), then the two result windows (316 x 217) of the
-    // ambiguous case.
-    struct Caso {
+    // Frame corners: the input window (403 x 268 with its frame), then two
+    // result windows (316 x 217).
+    const struct {
         const char* nombre;
-        QPoint entrada;
-        std::pair<int, int> primera;
-        std::pair<int, int> segunda;
-    };
-    const Caso casos[] = {
+        QPoint entrada, primera, segunda;
+    } casos[] = {
         {"centred: to its right", {438, 266}, {849, 266}, {881, 298}},
         {"at the right edge: below it", {877, 100}, {877, 376}, {909, 408}},
-        {"half under the bottom: to its right, slid up; no room for a step",
-         {0, 650},
-         {411, 583},
-         {0, 0}},
+        {"half off the bottom: right, slid up; steps to the corner", {0, 650}, {411, 583}, {0, 0}},
         {"in the lower right corner: centred, as a dialog", {877, 532}, {482, 292}, {514, 324}},
     };
-    for (const Caso& caso : casos) {
+    for (const auto& caso : casos) {
         SCOPED_TRACE(caso.nombre);
-        std::vector<frmGrafico*> ventanas;
-        frmPrincipal entrada([&ventanas](const pendra::Medidas& medidas, const QWidget& junto) {
-            ventanas.push_back(frmGrafico::Abrir(medidas, &junto));
-        });
+        frmPrincipal entrada([](const pendra::Medidas&, const QWidget&) {});
         entrada.move(caso.entrada);
         entrada.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&entrada));
-        entrada.txtAngulo(1)->setText(QStringLiteral("30"));
-        entrada.txtLado(1)->setText(QStringLiteral("1.5"));
-        entrada.txtLado(3)->setText(QStringLiteral("2"));
-        entrada.cmdResolver_Click();
-        ASSERT_EQ(ventanas.size(), 2U);
-        EXPECT_EQ(Esquina(*ventanas[0]), caso.primera);
-        EXPECT_EQ(Esquina(*ventanas[1]), caso.segunda);
+        const frmGrafico* ventanas[] = {frmGrafico::Abrir(TresLados(3, 4, 5), &entrada),
+                                        frmGrafico::Abrir(TresLados(5, 4, 3), &entrada)};
+        EXPECT_EQ(ventanas[0]->frameGeometry().topLeft(), caso.primera);
+        EXPECT_EQ(ventanas[1]->frameGeometry().topLeft(), caso.segunda);
         for (const frmGrafico* ventana : ventanas) {
             EXPECT_FALSE(ventana->frameGeometry().intersects(entrada.frameGeometry()));
             EXPECT_TRUE(normal->availableGeometry().contains(ventana->frameGeometry()));
+            delete ventana;
         }
-        qDeleteAll(ventanas);
     }
 }
 
