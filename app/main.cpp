@@ -7,6 +7,7 @@
 #include "frmprincipal.h"
 #include "globales.h"
 #include "linea_de_ordenes.h"
+#include "traduccion.h"
 
 int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("Pendra"));
@@ -18,6 +19,7 @@ int main(int argc, char* argv[]) {
     if (const auto estado = pendra::ConLaPantalla()) {
         return *estado;
     }
+    pendra::InstalarTraduccionQt(aplicacion);
     // Wayland compositors and task bars find the menu entry and its icon by
     // this name, without the extension.
     QGuiApplication::setDesktopFileName(QStringLiteral(PENDRA_ID));
@@ -36,8 +38,8 @@ int main(int argc, char* argv[]) {
 
     // Each solution gets its own new, ownerless result window, which has
     // copied its triangle and drawn it before the solve request goes on.
-    const auto abrirResultado = [](const pendra::Medidas& medidas) {
-        pendra::frmGrafico::Abrir(medidas);
+    const auto abrirResultado = [](const pendra::Medidas& medidas, const QWidget& entrada) {
+        pendra::frmGrafico::Abrir(medidas, &entrada);
     };
 
     pendra::frmPrincipal ventana(abrirResultado);
