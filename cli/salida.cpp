@@ -5,7 +5,6 @@
 #include <cstdlib>
 
 #include "formato.h"
-#include "funciones.h"
 
 namespace pendra::cli {
 
@@ -68,10 +67,6 @@ std::string CadenaJson(const std::string& texto) {
     return salida + "\"";
 }
 
-std::string EtiquetaAngulo(double angulo) {
-    return FormatoMedida(angulo / RadPorGrado) + "º";
-}
-
 template <typename Funcion>
 std::string Lista(const Medidas& medidas, Funcion elemento) {
     std::string salida = "[";
@@ -88,7 +83,7 @@ std::string SolucionJson(const Medidas& m) {
         return CadenaJson(EtiquetaAngulo(x.Angulo(i)));
     };
     const auto etiquetaLado = [](const Medidas& x, std::uint8_t i) {
-        return CadenaJson(FormatoMedida(x.Lado(i)));
+        return CadenaJson(EtiquetaLado(x.Lado(i)));
     };
     return "{\"angulos\": " + Lista(m, angulo) + ", \"lados\": " + Lista(m, lado) +
            ", \"etiquetas\": {\"angulos\": " + Lista(m, etiquetaAngulo) +
@@ -179,7 +174,7 @@ std::string EnTexto(const Respuesta& respuesta) {
                       NumeroJson(m.Angulo(i)) + " rad)\n";
         }
         for (std::uint8_t i = 1; i <= 3; ++i) {
-            salida += "  Lado " + std::to_string(i) + ": " + FormatoMedida(m.Lado(i)) + "  (" +
+            salida += "  Lado " + std::to_string(i) + ": " + EtiquetaLado(m.Lado(i)) + "  (" +
                       NumeroJson(m.Lado(i)) + ")\n";
         }
     }

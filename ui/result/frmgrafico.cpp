@@ -7,6 +7,7 @@
 #include <QScreen>
 
 #include "areadibujo.h"
+#include "formato.h"
 
 namespace pendra {
 
@@ -163,7 +164,7 @@ void frmGrafico::EscribirAngulo(float x, float y, std::uint8_t i) {
     const float w = picTriangulo_->TextWidth(t);
     picTriangulo_->SetCurrentX(x - w / 2);
     picTriangulo_->SetCurrentY(y);
-    picTriangulo_->Print({t, QStringLiteral("\u00BA")}, true);
+    picTriangulo_->Print({t, QString::fromUtf8(kMarcaGrado)}, true);
 }
 
 float frmGrafico::AltoLinea() {
