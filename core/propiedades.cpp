@@ -226,17 +226,17 @@ std::string Nombre(ClasePorLados clase) {
     return {};
 }
 
-std::string TextoValor(const Valor& valor) {
+std::string TextoValor(const Valor& valor, int cifras) {
     if (!valor) {
         return "fuera de rango";
     }
     if (*valor == 0) {
         return "0";  // never "-0"
     }
-    // %G rounds to ten digits and writes an exponent below 1E-04 and from
-    // 1E+10 on, so no magnitude is ever misread.
+    // %G rounds and writes an exponent below 1E-04 and from 1E+<cifras> on,
+    // so no magnitude is ever misread.
     char buffer[40];
-    std::snprintf(buffer, sizeof buffer, "%.10G", *valor);
+    std::snprintf(buffer, sizeof buffer, "%.*G", std::clamp(cifras, 1, 17), *valor);
     return buffer;
 }
 

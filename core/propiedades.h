@@ -65,10 +65,10 @@ Propiedades PropiedadesDe(const Medidas& medidas);
 std::string Nombre(ClasePorAngulos clase);
 std::string Nombre(ClasePorLados clase);
 
-// A value for people: rounded to at most ten significant digits, in the
+// A value for people: rounded to at most `cifras` significant digits, in the
 // exponent form of the labels (1.5E-20) where plain digits would mislead or
 // run long; "fuera de rango" when absent.
-std::string TextoValor(const Valor& valor);
+std::string TextoValor(const Valor& valor, int cifras = 10);
 // "(3, 4)".
 std::string TextoPunto(const Punto& punto);
 
