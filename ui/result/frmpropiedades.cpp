@@ -37,13 +37,16 @@ frmPropiedades::frmPropiedades(const Propiedades& propiedades, QWidget* parent) 
         tabla_->setItem(fila, 1, new QTableWidgetItem(QString::fromStdString(valor)));
     }
     tabla_->resizeColumnsToContents();
+    tabla_->resizeRowsToContents();
     tabla_->horizontalHeader()->setStretchLastSection(true);
     // Room for every row where the screen has it; a scroll bar where not.
     const int marco = 2 * tabla_->frameWidth();
     const int ancho = tabla_->columnWidth(0) + tabla_->columnWidth(1) + marco +
                       tabla_->verticalScrollBar()->sizeHint().width();
-    const int alto = tabla_->horizontalHeader()->sizeHint().height() +
-                     tabla_->rowCount() * tabla_->verticalHeader()->defaultSectionSize() + marco;
+    int alto = tabla_->horizontalHeader()->sizeHint().height() + marco;
+    for (int fila = 0; fila < tabla_->rowCount(); ++fila) {
+        alto += tabla_->rowHeight(fila);
+    }
     const int altoPantalla =
         parent != nullptr ? parent->screen()->availableGeometry().height() * 3 / 4 : alto;
     tabla_->setMinimumSize(ancho, std::min(alto, altoPantalla));
@@ -51,6 +54,8 @@ frmPropiedades::frmPropiedades(const Propiedades& propiedades, QWidget* parent) 
     auto* cerrar = new QPushButton(QStringLiteral("&Cerrar"), this);
     cerrar->setObjectName(QStringLiteral("cmdCerrar"));
     cerrar->setDefault(true);
+    // The focus on the button, not on a cell: Enter and Escape close at once.
+    cerrar->setFocus();
     connect(cerrar, &QPushButton::clicked, this, &QDialog::close);
 
     auto* disposicion = new QVBoxLayout(this);
