@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "frmgrafico.h"
-#include "registro.h"
+#include "grabadora.h"
 #include "triangulos.h"
 
 namespace pendra {
@@ -42,11 +42,10 @@ TEST_F(Propiedades, TheStripBesideCerrarGivesAreaAndPerimeter) {
          {"Área 1.425042398   Perímetro 6.350084796", "Área 0.3070084094   Perímetro 4.114016819"}},
     };
     for (const Franja& caso : casos) {
-        prueba::Registro registro({caso.campos[0], caso.campos[1], caso.campos[2], caso.campos[3],
-                                   caso.campos[4], caso.campos[5]});
-        Medidas medidas;
-        cmdResolver_Click(registro, medidas);
-        const std::vector<Medidas> soluciones = registro.Ventanas();
+        const std::vector<Medidas> soluciones =
+            Solicitar({caso.campos[0], caso.campos[1], caso.campos[2], caso.campos[3],
+                       caso.campos[4], caso.campos[5]})
+                .Ventanas();
         ASSERT_EQ(soluciones.size(), caso.textos.size());
         for (std::size_t i = 0; i < soluciones.size(); ++i) {
             frmGrafico* v = frmGrafico::Abrir(soluciones[i]);
