@@ -10,6 +10,8 @@
 #include <QTableWidget>
 #include <QTest>
 #include <QToolButton>
+#include <array>
+#include <string>
 #include <vector>
 
 #include "frmgrafico.h"
@@ -31,7 +33,7 @@ protected:
 };
 
 struct Franja {
-    std::vector<const char*> campos;
+    std::array<std::string, 6> campos;
     std::vector<const char*> textos;  // one per solution, in window order
 };
 
@@ -42,10 +44,7 @@ TEST_F(Propiedades, TheStripBesideCerrarGivesAreaAndPerimeter) {
          {"Área 1.425042398   Perímetro 6.350084796", "Área 0.3070084094   Perímetro 4.114016819"}},
     };
     for (const Franja& caso : casos) {
-        const std::vector<Medidas> soluciones =
-            Solicitar({caso.campos[0], caso.campos[1], caso.campos[2], caso.campos[3],
-                       caso.campos[4], caso.campos[5]})
-                .Ventanas();
+        const std::vector<Medidas> soluciones = Solicitar(caso.campos).Ventanas();
         ASSERT_EQ(soluciones.size(), caso.textos.size());
         for (std::size_t i = 0; i < soluciones.size(); ++i) {
             frmGrafico* v = frmGrafico::Abrir(soluciones[i]);
