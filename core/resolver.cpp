@@ -6,6 +6,7 @@
 #include <optional>
 #include <utility>
 
+#include "formato.h"
 #include "funciones.h"
 
 namespace pendra {
@@ -382,15 +383,21 @@ void Estable::LLA() {
         }
         return;
     }
-    // Near a right angle at B, b - a sin B = (b - a) + a (1 - sin B), with
-    // 1 - sin B = 2 sin²(|90 - B| / 2), keeps digits that sin B has lost.
-    const double aSenoB = a * senoB;
-    double diferencia = b - aSenoB;
-    if (senoB > 0.5) {
-        const double h = SenoGrados(std::fabs(90 - B) / 2);
-        diferencia = (b - a) + 2 * a * (h * h);
+    // r = sqrt(b² - a² sin² B). Next to a tangent, c and the angle at A hang
+    // on b - a sin B, of which double precision keeps only a few digits: it
+    // is taken in long double and, near a right angle at B, as
+    // (b - a) + a (1 - sin B) with 1 - sin B = 2 sin²(|90 - B| / 2).
+    using Largo = long double;
+    const Largo radianes = std::numbers::pi_v<Largo> / 180;
+    const Largo aSenoLargo =
+        a * std::sin((B <= 90 ? B : 180 - B) * radianes);  // 180 - B is exact past 90
+    Largo diferencia = b - aSenoLargo;
+    if (B >= 45 && B <= 135) {
+        const Largo h = std::sin(std::fabs(90 - B) / 2 * radianes);
+        diferencia = (static_cast<Largo>(b) - a) + 2 * a * (h * h);
     }
-    const double r = std::sqrt(diferencia) * std::sqrt(b + aSenoB);
+    const double r = static_cast<double>(std::sqrt(diferencia) * std::sqrt(b + aSenoLargo));
+    const double aSenoB = a * senoB;
     const double p = a * CosenoGrados(B);
     const auto solucion = [&](double c, double anguloA) {
         if (!(c > 0)) {
@@ -421,8 +428,16 @@ void Estable::LLA() {
 constexpr double kAnguloFiable = 1e-5;
 
 // Whether two sets of solutions are the same triangles to within this part
-// of each measure.
+// of each measure, and with the same label for a side whose label shows six
+// to fifteen integer digits.
 constexpr double kCoincidencia = 1e-10;
+
+bool MismaEtiqueta(double lado, double otro) {
+    if (!(otro >= 1e5 && otro < 1e15)) {
+        return true;
+    }
+    return FormatoMedida(lado) == FormatoMedida(otro);
+}
 
 bool Coinciden(const Soluciones& x, const Soluciones& y) {
     if (x.size() != y.size()) {
@@ -435,6 +450,9 @@ bool Coinciden(const Soluciones& x, const Soluciones& y) {
                 if (!(std::fabs(u - v) <= kCoincidencia * v)) {
                     return false;
                 }
+            }
+            if (!MismaEtiqueta(x[k].Lado(i), y[k].Lado(i))) {
+                return false;
             }
         }
     }

@@ -111,7 +111,8 @@ std::vector<Verdad> Referencia(const std::array<double, 6>& dados) {
         Verdad v = t;
         v.angulo[p] = anguloP;
         resto(v, r);
-        v.lado[r] = v.lado[q] * sin(v.angulo[r]) / sin(v.angulo[q]);
+        // From side p, whose angle is a right one at a tangent.
+        v.lado[r] = v.lado[p] * sin(v.angulo[r]) / sin(v.angulo[p]);
         return v;
     };
     const bool agudo = dados[2 * q] < 90;
