@@ -21,7 +21,7 @@
 namespace pendra {
 namespace {
 
-class Propiedades : public testing::Test {
+class PropiedadesEnVentana : public testing::Test {
 protected:
     void TearDown() override {
         for (QWidget* w : QApplication::topLevelWidgets()) {
@@ -37,7 +37,7 @@ struct Franja {
     std::vector<const char*> textos;  // one per solution, in window order
 };
 
-TEST_F(Propiedades, TheStripBesideCerrarGivesAreaAndPerimeter) {
+TEST_F(PropiedadesEnVentana, TheStripBesideCerrarGivesAreaAndPerimeter) {
     const Franja casos[] = {
         {{"", "3", "", "4", "", "5"}, {"Área 6   Perímetro 12"}},
         {{"30", "1.5", "", "", "", "2"},
@@ -55,7 +55,7 @@ TEST_F(Propiedades, TheStripBesideCerrarGivesAreaAndPerimeter) {
     }
 }
 
-TEST_F(Propiedades, TheStripNeverOverlapsCerrarAndShortensBeforeItGoes) {
+TEST_F(PropiedadesEnVentana, TheStripNeverOverlapsCerrarAndShortensBeforeItGoes) {
     frmGrafico* v = frmGrafico::Abrir(prueba::TresLados(3.3, 4.4, 5.5));
     EXPECT_EQ(v->lblPropiedades()->text(), "Área 7.26   Perímetro 13.2");
     bool corto = false;
@@ -77,7 +77,7 @@ TEST_F(Propiedades, TheStripNeverOverlapsCerrarAndShortensBeforeItGoes) {
     EXPECT_TRUE(corto) << "the area alone before nothing";
 }
 
-TEST_F(Propiedades, CtrlIAndTheStripOpenOneViewWithEveryProperty) {
+TEST_F(PropiedadesEnVentana, CtrlIAndTheStripOpenOneViewWithEveryProperty) {
     frmGrafico* v = frmGrafico::Abrir(prueba::TresLados(3, 4, 5));
     EXPECT_TRUE(v->actions().contains(v->accionPropiedades()));
     EXPECT_EQ(v->accionPropiedades()->text(), QStringLiteral("&Propiedades…"));
