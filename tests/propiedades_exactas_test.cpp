@@ -164,31 +164,24 @@ TEST(PropiedadesExactas, EveryValueIsWithin1e12OfTheExactOneOnOrdinaryThinAndExt
                                       : par.valor && Abs(*par.valor - par.referencia) <= tolerancia;
                 if (!bien) {
                     ++fallos;
-                    ADD_FAILURE() << "family " << familia << ", sides "
-                                  << testing::PrintToString(m.Lado(1)) << " "
-                                  << testing::PrintToString(m.Lado(2)) << " "
-                                  << testing::PrintToString(m.Lado(3)) << ": " << par.nombre
-                                  << " is "
-                                  << (par.valor ? testing::PrintToString(*par.valor) : "absent")
-                                  << ", exactly "
-                                  << testing::PrintToString(static_cast<double>(par.referencia));
+                    const auto t = [](double x) { return testing::PrintToString(x); };
+                    ADD_FAILURE() << "family " << familia << ", sides " << t(m.Lado(1)) << " "
+                                  << t(m.Lado(2)) << " " << t(m.Lado(3)) << ": " << par.nombre
+                                  << " is " << (par.valor ? t(*par.valor) : "absent")
+                                  << ", exactly " << t(static_cast<double>(par.referencia));
                 }
             }
         }
     }
 }
 
-TEST(PropiedadesExactas, The3_4_5TriangleHasItsTextbookValues) {
+TEST(PropiedadesExactas, TextbookValuesKindsWithinToleranceAndAFlatTriangleWithoutCircle) {
     const Propiedades p = PropiedadesDe(Lados(3, 4, 5));
     EXPECT_EQ(p.area, 6.0);
     EXPECT_EQ(p.radioInscrito, 1.0);
     EXPECT_EQ(p.radioCircunscrito, 2.5);
-    // The right angle is angle 3, at (3, 0).
-    EXPECT_EQ(p.ortocentro.x, 3.0);
+    EXPECT_EQ(p.ortocentro.x, 3.0);  // at the right angle, angle 3's vertex (3, 0)
     EXPECT_EQ(p.ortocentro.y, 0.0);
-}
-
-TEST(PropiedadesExactas, KindsHoldWithinTheirToleranceAndAFlatTriangleHasNoCircle) {
     // 30-60-90 from two angles and a side: its right angle prints 89.999º.
     double a = 0, C = 0, b = 0;
     ResolverALA(30 * RadPorGrado, 2, 60 * RadPorGrado, a, C, b);
