@@ -38,6 +38,8 @@ BENCHMARK_CAPTURE(Solicitud, DosAngulosYUnLadoOpuesto, {"30", "7.75", "60", "", 
 BENCHMARK_CAPTURE(Solicitud, DosLadosYUnAnguloOpuesto_Uno, {"30", "2", "", "", "", "1.5"}, 1);
 BENCHMARK_CAPTURE(Solicitud, DosLadosYUnAnguloOpuesto_Dos, {"30", "1.5", "", "", "", "2"}, 2);
 BENCHMARK_CAPTURE(Solicitud, SinSolucion, {"30", "0.5", "", "", "", "2"}, 0);
+// A needle: the classic formulas lose it and the request is solved again.
+BENCHMARK_CAPTURE(Solicitud, Aguja, {"", "1", "", "1", "", "1e-10"}, 1);
 
 }  // namespace
 

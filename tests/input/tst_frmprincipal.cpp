@@ -13,7 +13,9 @@
 #include <vector>
 
 #include "campomedida.h"
+#include "formato.h"
 #include "frmprincipal.h"
+#include "funciones.h"
 #include "traduccion.h"
 
 using pendra::CampoMedida;
@@ -381,6 +383,18 @@ private Q_SLOTS:
         QTest::keyClick(&Ventana(), Qt::Key_R, Qt::AltModifier);
         QTRY_COMPARE(soluciones_.size(), 4U);
         QCOMPARE(resultados_.size(), 4U);
+    }
+
+    void a_needle_and_an_isosceles_pair_reach_one_window_each_with_their_true_labels() {
+        Cuadros cuadros;
+        Escribir({"", "1", "", "1", "", "1e-10"});
+        QTest::mouseClick(Ventana().cmdResolver(), Qt::LeftButton);
+        Escribir({"48.371505", "6", "", "6", "", ""});
+        QTest::mouseClick(Ventana().cmdResolver(), Qt::LeftButton);
+        QCOMPARE(cuadros.Vistos().size(), 0U);
+        QCOMPARE(soluciones_.size(), 2U);
+        QCOMPARE(pendra::FormatoMedida(soluciones_[0].Angulo(3) / pendra::RadPorGrado), "5.72E-09");
+        QCOMPARE(pendra::FormatoMedida(soluciones_[1].Angulo(3) / pendra::RadPorGrado), "83.256");
     }
 
     void escape_leaves_the_window_open_data() {

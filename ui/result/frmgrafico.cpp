@@ -1,14 +1,19 @@
 #include "frmgrafico.h"
 
+#include <QAction>
 #include <QFont>
+#include <QFontMetrics>
 #include <QPointer>
 #include <QPushButton>
 #include <QResizeEvent>
 #include <QScreen>
+#include <QToolButton>
 #include <algorithm>
 #include <optional>
 
 #include "areadibujo.h"
+#include "formato.h"
+#include "frmpropiedades.h"
 
 namespace pendra {
 
@@ -84,7 +89,8 @@ frmGrafico::frmGrafico(const Medidas& medidas)
     : QDialog(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                            Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint),
       geometria_(medidas),
-      etiquetas_(medidas) {
+      etiquetas_(medidas),
+      propiedades_(PropiedadesDe(medidas)) {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Resultado"));
 
@@ -105,6 +111,7 @@ frmGrafico::frmGrafico(const Medidas& medidas)
     connect(picTriangulo_, &AreaDibujo::ProporcionCambiada, this, [this] { Form_Resize(); });
 
     setTabOrder(picTriangulo_, cmdCerrar_);
+    CrearPropiedades();
     resize(Pixeles(4680), Pixeles(3195));
 }
 
@@ -146,6 +153,7 @@ void frmGrafico::Form_Resize() {
     // 1. The button keeps its distance from the lower right corner.
     cmdCerrar_->move(cmdCerrar_->x(), Pixeles(Height() - 920));
     cmdCerrar_->move(Pixeles(Width() - 1400), cmdCerrar_->y());
+    ColocarPropiedades();
     // 2.
     geometria_.ReiniciarRangos();
     // 3. The picture fills the window above the button.
@@ -198,13 +206,65 @@ void frmGrafico::EscribirAngulo(float x, float y, std::uint8_t i) {
     const float w = picTriangulo_->TextWidth(t);
     picTriangulo_->SetCurrentX(x - w / 2);
     picTriangulo_->SetCurrentY(y);
-    picTriangulo_->Print({t, QStringLiteral("\u00BA")}, true);
+    picTriangulo_->Print({t, QString::fromUtf8(kMarcaGrado)}, true);
 }
 
 float frmGrafico::AltoLinea() {
     picTriangulo_->SetCurrentY(0);
     picTriangulo_->Print({}, true);
     return picTriangulo_->CurrentY();
+}
+
+void frmGrafico::CrearPropiedades() {
+    accionPropiedades_ = new QAction(QStringLiteral("&Propiedades…"), this);
+    accionPropiedades_->setObjectName(QStringLiteral("accionPropiedades"));
+    accionPropiedades_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_I));
+    accionPropiedades_->setToolTip(QStringLiteral("Propiedades del triángulo (Ctrl+I)"));
+    connect(accionPropiedades_, &QAction::triggered, this, &frmGrafico::MostrarPropiedades);
+    addAction(accionPropiedades_);
+    setContextMenuPolicy(Qt::ActionsContextMenu);
+
+    // Looks like text until the pointer is over it; in the window's own font.
+    lblPropiedades_ = new QToolButton(this);
+    lblPropiedades_->setObjectName(QStringLiteral("lblPropiedades"));
+    lblPropiedades_->setAccessibleName(QStringLiteral("Área y perímetro"));
+    lblPropiedades_->setToolTip(accionPropiedades_->toolTip());
+    lblPropiedades_->setAutoRaise(true);
+    lblPropiedades_->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    lblPropiedades_->setFont(font());
+    connect(lblPropiedades_, &QToolButton::clicked, this, &frmGrafico::MostrarPropiedades);
+    setTabOrder(picTriangulo_, lblPropiedades_);
+    setTabOrder(lblPropiedades_, cmdCerrar_);
+}
+
+void frmGrafico::ColocarPropiedades() {
+    // From the left edge to a little short of the button, as high as the button.
+    const int margen = Pixeles(60);
+    const int ancho = cmdCerrar_->x() - 2 * margen;
+    // What the button adds around its text.
+    const int relleno = lblPropiedades_->sizeHint().width() -
+                        lblPropiedades_->fontMetrics().horizontalAdvance(lblPropiedades_->text());
+    const QString texto =
+        TextoFranja(propiedades_, lblPropiedades_->fontMetrics(), ancho - relleno);
+    lblPropiedades_->setText(texto);
+    lblPropiedades_->setVisible(!texto.isEmpty());
+    const int alto = cmdCerrar_->height();
+    lblPropiedades_->setGeometry(margen, cmdCerrar_->y(),
+                                 std::min(lblPropiedades_->sizeHint().width(), std::max(ancho, 0)),
+                                 alto);
+}
+
+frmPropiedades* frmGrafico::VistaPropiedades() const {
+    return vistaPropiedades_;
+}
+
+void frmGrafico::MostrarPropiedades() {
+    if (!vistaPropiedades_) {
+        vistaPropiedades_ = new frmPropiedades(propiedades_, this);
+    }
+    vistaPropiedades_->show();
+    vistaPropiedades_->raise();
+    vistaPropiedades_->activateWindow();
 }
 
 }  // namespace pendra

@@ -1,17 +1,22 @@
 #pragma once
 
 #include <QDialog>
+#include <QPointer>
 #include <cstdint>
 
 #include "etiquetas.h"
 #include "geometria.h"
 #include "globales.h"
+#include "propiedades.h"
 
+class QAction;
 class QPushButton;
+class QToolButton;
 
 namespace pendra {
 
 class AreaDibujo;
+class frmPropiedades;
 
 // The result window: one solved triangle drawn to scale, its sides labelled
 // in blue and its angles in red. It copies its triangle when it loads and
@@ -39,6 +44,12 @@ public:
     const GeometriaTriangulo& Geometria() const { return geometria_; }
     AreaDibujo* picTriangulo() const { return picTriangulo_; }
     QPushButton* cmdCerrar() const { return cmdCerrar_; }
+    // The strip left of "&Cerrar" with the area and the perimeter; a click on
+    // it, the shortcut Ctrl+I or the context menu open the properties view.
+    QToolButton* lblPropiedades() const { return lblPropiedades_; }
+    QAction* accionPropiedades() const { return accionPropiedades_; }
+    // The properties view, while it is open.
+    frmPropiedades* VistaPropiedades() const;
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -49,11 +60,18 @@ private:
     void EscribirLado(float x, float y, std::uint8_t i);
     void EscribirAngulo(float x, float y, std::uint8_t i);
     float AltoLinea();
+    void CrearPropiedades();
+    void ColocarPropiedades();
+    void MostrarPropiedades();
 
     GeometriaTriangulo geometria_;
     EtiquetasTriangulo etiquetas_;
     AreaDibujo* picTriangulo_ = nullptr;
     QPushButton* cmdCerrar_ = nullptr;
+    Propiedades propiedades_;
+    QToolButton* lblPropiedades_ = nullptr;
+    QAction* accionPropiedades_ = nullptr;
+    QPointer<frmPropiedades> vistaPropiedades_;
 };
 
 }  // namespace pendra
