@@ -98,11 +98,8 @@ void Solicitud::Ejecutar() {
 }
 
 bool Solicitud::Leer(Campo campo, double& destino, unsigned bit) {
-    const LecturaCampo lectura = LeerCampo(operaciones_.TextoCampo(campo));
-    double valor = lectura.valor;
-    if (campo.tipo == TipoCampo::Angulo) {
-        valor *= RadPorGrado;
-    }
+    const LecturaCampo lectura = LeerMedida(operaciones_.TextoCampo(campo), campo.tipo);
+    const double valor = lectura.valor;
     // A negative value is reported first, even when it is also out of range.
     if (valor < 0 || lectura.fueraDeRango) {
         if (std::isfinite(valor)) {
