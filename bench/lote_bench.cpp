@@ -3,9 +3,11 @@
 // floor of bench/piso_es.cpp on the same lines. Each run is timed from the
 // start of the process to its exit, with every byte of its output read.
 //
-//   pendra-bench-lote [benchmark options] [LINES]
+//   pendra-bench-lote [benchmark options] [LINES] [NAME=PROGRAM...]
 //
-// The ratios of the medians close the report.
+// Further programs given as NAME=PROGRAM are run with --json beside the ones
+// built in, for instance another build of pendra-cli. The ratios of the
+// medians to the floors close the report.
 
 #include <benchmark/benchmark.h>
 #include <fcntl.h>
@@ -192,22 +194,33 @@ int main(int argc, char** argv) {
     argc = static_cast<int>(argumentos.size());
     argv = argumentos.data();
     benchmark::Initialize(&argc, argv);
-    const long lineas = argc > 1 ? std::strtol(argv[1], nullptr, 10) : 1'000'000;
+    long lineas = 1'000'000;
+    std::vector<std::pair<std::string, std::vector<std::string>>> programas = {
+        {"pendra-cli", {PENDRA_CLI, "--json"}},
+        {"piso", {PENDRA_PISO}},
+        {"piso-crudo", {PENDRA_PISO, "--crudo"}},
+    };
+    for (int i = 1; i < argc; ++i) {
+        const std::string argumento = argv[i];
+        const std::size_t igual = argumento.find('=');
+        if (igual != std::string::npos && igual > 0 && !argumento.starts_with("-")) {
+            programas.push_back(
+                {argumento.substr(0, igual), {argumento.substr(igual + 1), "--json"}});
+        } else {
+            lineas = std::strtol(argv[i], nullptr, 10);
+        }
+    }
     char plantilla[] = "/tmp/pendra-lote-XXXXXX";
     const int descriptor = mkstemp(plantilla);
     if (descriptor < 0 || lineas <= 0) {
-        std::fprintf(stderr, "usage: pendra-bench-lote [benchmark options] [LINES]\n");
+        std::fprintf(stderr,
+                     "usage: pendra-bench-lote [benchmark options] [LINES] [NAME=PROGRAM...]\n");
         return 1;
     }
     close(descriptor);
     const std::string entrada = plantilla;
     GenerarLote(entrada, lineas);
 
-    const std::vector<std::pair<std::string, std::vector<std::string>>> programas = {
-        {"pendra-cli", {PENDRA_CLI, "--json"}},
-        {"piso", {PENDRA_PISO}},
-        {"piso-crudo", {PENDRA_PISO, "--crudo"}},
-    };
     for (const auto& [nombre, orden] : programas) {
         // Once first, so that every run finds the files in the page cache.
         if (!Correr(orden, entrada)) {
@@ -223,12 +236,16 @@ int main(int argc, char** argv) {
     Informe informe;
     benchmark::RunSpecifiedBenchmarks(&informe);
     unlink(entrada.c_str());
-    const std::optional<double> cli = informe.Mediana("pendra-cli");
-    for (const char* piso : {"piso", "piso-crudo"}) {
-        const std::optional<double> mediana = informe.Mediana(piso);
-        if (cli && mediana) {
-            std::printf("Median of %ld lines: pendra-cli %.0f ms, %s %.0f ms, ratio %.2f\n", lineas,
-                        *cli, piso, *mediana, *cli / *mediana);
+    for (const auto& [nombre, orden] : programas) {
+        const std::optional<double> mediana = informe.Mediana(nombre);
+        if (!mediana || nombre.starts_with("piso")) {
+            continue;
+        }
+        for (const char* piso : {"piso", "piso-crudo"}) {
+            if (const std::optional<double> suelo = informe.Mediana(piso)) {
+                std::printf("Median of %ld lines: %s %.0f ms, %s %.0f ms, ratio %.2f\n", lineas,
+                            nombre.c_str(), *mediana, piso, *suelo, *mediana / *suelo);
+            }
         }
     }
     benchmark::Shutdown();
