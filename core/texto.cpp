@@ -41,6 +41,9 @@ std::size_t LargoBlanco(std::string_view texto, std::size_t pos) {
     if (c == ' ' || c == '\t' || c == '\n') {
         return 1;
     }
+    if (static_cast<unsigned char>(c) < 0x80) {
+        return 0;
+    }
     if (Empieza(texto, pos, "\u00A0")) {
         return 2;
     }
@@ -109,6 +112,9 @@ private:
                 break;
         }
         signo_ = Signo::Otro;
+        if (static_cast<unsigned char>(c) < 0x80) {
+            return;
+        }
         struct Marca {
             std::string_view texto;
             Signo signo;
