@@ -1,6 +1,7 @@
 // pendra-cli's batch mode as a whole process: 1,000,000 ordinary requests on
 // standard input, the JSON answers read from a pipe, against the input-output
-// floor of bench/piso_es.cpp on the same lines. Each run is timed from the
+// floors of bench/piso_es.cpp (three ways of doing the same reading and
+// writing) on the same lines. Each run is timed from the
 // start of the process to its exit, with every byte of its output read.
 //
 //   pendra-bench-lote [benchmark options] [LINES] [NAME=PROGRAM...]
@@ -197,6 +198,7 @@ int main(int argc, char** argv) {
     long lineas = 1'000'000;
     std::vector<std::pair<std::string, std::vector<std::string>>> programas = {
         {"pendra-cli", {PENDRA_CLI, "--json"}},
+        {"piso-atado", {PENDRA_PISO, "--atado"}},
         {"piso", {PENDRA_PISO}},
         {"piso-crudo", {PENDRA_PISO, "--crudo"}},
     };
@@ -241,7 +243,7 @@ int main(int argc, char** argv) {
         if (!mediana || nombre.starts_with("piso")) {
             continue;
         }
-        for (const char* piso : {"piso", "piso-crudo"}) {
+        for (const char* piso : {"piso-atado", "piso", "piso-crudo"}) {
             if (const std::optional<double> suelo = informe.Mediana(piso)) {
                 std::printf("Median of %ld lines: %s %.0f ms, %s %.0f ms, ratio %.2f\n", lineas,
                             nombre.c_str(), *mediana, piso, *suelo, *mediana / *suelo);

@@ -3,8 +3,10 @@
 // tab-separated fields it writes the six fields read as doubles, each in its
 // shortest round-trip text.
 //
-//   piso-es           as an ordinary program does it, through the standard
-//                     streams (std::getline, std::cout)
+//   piso-es --atado   through the standard streams (std::getline, std::cout)
+//                     with std::cin tied to std::cout, the streams' default:
+//                     the output is flushed before every read, one write a line
+//   piso-es           through the standard streams, untied: large writes
 //   piso-es --crudo   through 64 KiB read and write calls, as pendra-cli does
 
 #include <unistd.h>
@@ -34,11 +36,12 @@ void Responder(std::string_view linea, std::string& salida) {
     }
 }
 
-int ConFlujos() {
-    // The usual settings of a program that streams a lot: no syncing with C
-    // stdio, and no flushing of the output before every read.
+int ConFlujos(bool atado) {
+    // No syncing with C stdio; untied, no flushing before every read either.
     std::ios::sync_with_stdio(false);
-    std::cin.tie(nullptr);
+    if (!atado) {
+        std::cin.tie(nullptr);
+    }
     std::string linea;
     std::string salida;
     while (std::getline(std::cin, linea)) {
@@ -99,5 +102,7 @@ int Crudo() {
 }  // namespace
 
 int main(int argc, char** argv) {
-    return argc > 1 && std::strcmp(argv[1], "--crudo") == 0 ? Crudo() : ConFlujos();
+    const char* modo = argc > 1 ? argv[1] : "";
+    return std::strcmp(modo, "--crudo") == 0 ? Crudo()
+                                             : ConFlujos(std::strcmp(modo, "--atado") == 0);
 }
