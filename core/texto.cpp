@@ -352,16 +352,13 @@ LecturaCampo LeerCampo(std::string_view texto, TipoCampo tipo) {
     return {negativo ? -magnitud : magnitud, !std::isfinite(magnitud)};
 }
 
-LecturaCampo LeerMedida(std::string_view texto, TipoCampo tipo) {
-    LecturaCampo lectura = LeerCampo(texto, tipo);
-    if (tipo == TipoCampo::Angulo) {
-        const double grados = lectura.valor;
-        lectura.valor *= RadPorGrado;
-        if (grados > 0 && lectura.valor == 0) {
-            lectura.fueraDeRango = true;
-        }
+LecturaCampo EnRadianes(LecturaCampo grados) {
+    LecturaCampo radianes = grados;
+    radianes.valor *= RadPorGrado;
+    if (grados.valor > 0 && radianes.valor == 0) {
+        radianes.fueraDeRango = true;
     }
-    return lectura;
+    return radianes;
 }
 
 bool TieneNumero(std::string_view texto) {

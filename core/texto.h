@@ -31,9 +31,9 @@ struct LecturaCampo {
 // does not carry a later mark of its own is not read: "45°30" reads 45.
 LecturaCampo LeerCampo(std::string_view texto, TipoCampo tipo);
 
-// A field as the solve request stores it: a side as read, an angle in radians.
-// A positive angle too small to be told from 0 in radians is out of range.
-LecturaCampo LeerMedida(std::string_view texto, TipoCampo tipo);
+// An angle field's reading in radians, as the solve request stores it. A
+// positive angle too small to be told from 0 in radians is out of range.
+LecturaCampo EnRadianes(LecturaCampo grados);
 
 // True when the rule finds a number in the text (a digit before it stops), so
 // that "-30" is a field value and "-x" is not.

@@ -123,26 +123,23 @@ TEST(LeerCampo, ReadsDegreesMinutesAndSecondsInAngleFieldsOnly) {
     }
 }
 
-TEST(LeerMedida, StoresAnglesInRadiansAndRefusesPositiveOnesThatVanish) {
-    struct CasoMedida {
+TEST(EnRadianes, RefusesPositiveAnglesThatVanish) {
+    struct CasoRadianes {
         std::string texto;
-        TipoCampo tipo;
         double valor;
         bool fueraDeRango;
     };
-    const double menor = std::numeric_limits<double>::denorm_min();
-    const CasoMedida casos[] = {
-        {"90", TipoCampo::Angulo, 90 * RadPorGrado, false},
-        {"4.9e-324", TipoCampo::Angulo, 0, true},
-        {"1e-322", TipoCampo::Angulo, 0, true},
-        {"1e-320", TipoCampo::Angulo, 1e-320 * RadPorGrado, false},
-        {"1e-400", TipoCampo::Angulo, 0, false},
-        {"-4.9e-324", TipoCampo::Angulo, -0.0, false},
-        {"4.9e-324", TipoCampo::Lado, menor, false},
-        {"1e400", TipoCampo::Angulo, kInf, true},
+    const CasoRadianes casos[] = {
+        {"90", 90 * RadPorGrado, false},
+        {"4.9e-324", 0, true},
+        {"1e-322", 0, true},
+        {"1e-320", 1e-320 * RadPorGrado, false},
+        {"1e-400", 0, false},
+        {"-4.9e-324", -0.0, false},
+        {"1e400", kInf, true},
     };
-    for (const CasoMedida& caso : casos) {
-        const LecturaCampo lectura = LeerMedida(caso.texto, caso.tipo);
+    for (const CasoRadianes& caso : casos) {
+        const LecturaCampo lectura = EnRadianes(LeerCampo(caso.texto, TipoCampo::Angulo));
         EXPECT_EQ(lectura.valor, caso.valor) << caso.texto;
         EXPECT_EQ(lectura.fueraDeRango, caso.fueraDeRango) << caso.texto;
     }
