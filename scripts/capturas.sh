@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Remakes the screenshots in docs/capturas/ from the real pendra on a virtual
-# X screen: the input window, the 3-4-5 triangle, both triangles of the
-# ambiguous case side by side and a message box. Run it after any change that
-# shows on screen, and commit the pictures with that change.
+# X screen: the input window, the 3-4-5 triangle, alone and with its context
+# menu open, both triangles of the ambiguous case side by side and a message
+# box. Run it after any change that shows on screen, and commit the pictures
+# with that change.
 #
 #   capturas.sh [PENDRA [DIRECTORY]]
 #
@@ -101,6 +102,21 @@ xdotool windowmove --sync "$resultado" 480 40
 capturar "$resultado" "$temporal/resultado.png"
 enmarcar "$temporal/resultado.png" "$temporal/resultado-marco.png"
 guardar "$temporal/resultado-marco.png" resultado-345.png
+
+# The same window with its context menu open, opened by a right click in the
+# picture; the menu is a window of its own, so the screen is cut to the window.
+xdotool windowfocus --sync "$resultado"
+xdotool mousemove --sync 560 110 click 3
+sleep 0.5
+eval "$(xdotool getwindowgeometry --shell "$resultado")"
+capturar root "$temporal/pantalla.png"
+convert "$temporal/pantalla.png" -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage \
+    "$temporal/menu.png"
+enmarcar "$temporal/menu.png" "$temporal/menu-marco.png"
+guardar "$temporal/menu-marco.png" resultado-menu.png
+xdotool key Escape
+xdotool mousemove 0 0
+
 xdotool windowfocus --sync "$resultado"
 xdotool key Escape
 esperar "the result window to close" cuenta_es '^Resultado$' 0
@@ -158,4 +174,4 @@ while kill -0 "$pid_pendra" 2>/dev/null; do
 done
 pid_pendra=""
 
-echo "capturas.sh: entrada.png resultado-345.png ambiguo.png mensaje.png in $destino"
+echo "capturas.sh: entrada.png resultado-345.png resultado-menu.png ambiguo.png mensaje.png in $destino"
