@@ -15,6 +15,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QXmlStreamReader>
+#include <algorithm>
 #include <functional>
 #include <memory>
 #include <string>
@@ -271,6 +272,39 @@ TEST_F(AccionesDelResultado, KeepsNoMoreOfAHugeWindowThanTheDesktopShows) {
     EXPECT_FALSE(parte.isEmpty());
     EXPECT_LE(parte.width(), escritorio.width());
     EXPECT_LE(parte.height(), escritorio.height());
+}
+
+TEST(Impresion, DrawsAcrossThePageWidthWithTheMeasuresBelow) {
+    const Medidas m = prueba::TresLados(3, 4, 5);
+    const EtiquetasTriangulo etiquetas(m);
+    QImage pagina(794, 1123, QImage::Format_RGB32);  // A4 at 96 dpi
+    pagina.fill(Qt::white);
+    {
+        QPainter pintor(&pagina);
+        ImprimirPagina(pintor, pagina.rect(), GeometriaTriangulo(m), etiquetas,
+                       FilasMedidas(etiquetas));
+    }
+    // The drawing's lines reach from near the left edge to near the right one;
+    // below the base's labels come the rows, in black.
+    int izquierda = pagina.width();
+    int derecha = 0;
+    int ultimaRoja = 0;
+    int ultimaNegra = 0;
+    for (int y = 0; y < pagina.height(); ++y) {
+        for (int x = 0; x < pagina.width(); ++x) {
+            const QRgb c = pagina.pixel(x, y);
+            if (prueba::EsNegro(c)) {
+                izquierda = std::min(izquierda, x);
+                derecha = std::max(derecha, x);
+                ultimaNegra = y;
+            }
+            ultimaRoja = prueba::EsRojo(c) ? y : ultimaRoja;
+        }
+    }
+    EXPECT_LT(izquierda, pagina.width() / 10);
+    EXPECT_GT(derecha, pagina.width() * 8 / 10);
+    EXPECT_GT(ultimaNegra, ultimaRoja + 6 * 12);
+    EXPECT_LT(ultimaNegra, pagina.height() - 4);
 }
 
 }  // namespace

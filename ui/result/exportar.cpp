@@ -176,7 +176,8 @@ void ImprimirPagina(QPainter& pintor, const QRectF& pagina, const GeometriaTrian
     QFont fuente = FuenteEtiquetas();
     fuente.setPointSizeF(10);
     const QFontMetricsF metricas(fuente, pintor.device());
-    const double alturaTexto = (filas.size() + 1) * metricas.lineSpacing();
+    // A blank line between drawing and rows, and the rows.
+    const double alturaTexto = (filas.size() + 2) * metricas.lineSpacing();
     // As tall as the triangle's own proportion asks, while the rows still fit below.
     const double ancho = static_cast<double>(geometria.MaxX()) - geometria.MinX();
     const double alto = static_cast<double>(geometria.MaxY()) - geometria.MinY();

@@ -275,7 +275,7 @@ bool frmGrafico::GuardarEn(const QString& ruta) {
 
 void frmGrafico::Imprimir() {
     QPrinter impresora(QPrinter::HighResolution);
-    impresora.setDocName(NombreAccesible(etiquetas_));
+    impresora.setDocName(NombrePorDefecto(etiquetas_));
     QPrintDialog dialogo(&impresora, this);
     dialogo.setWindowTitle(QStringLiteral("Imprimir el triángulo"));
     if (dialogo.exec() != QDialog::Accepted) {
