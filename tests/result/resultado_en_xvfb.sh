@@ -37,15 +37,17 @@ esperar "the result window of 3, 4, 5" cuenta_es '^Resultado$' 1
 resultado="$(xdotool search --onlyvisible --name '^Resultado$')"
 
 portapapeles() { xclip -o -selection clipboard "$@" 2>/dev/null; }
-tiene_medidas() { portapapeles | grep -q $'^Ángulo 1 (grados)\t36.869'; }
-tiene_tipo() { portapapeles -t TARGETS | grep -qx "$1"; }
+# Read whole before searching, so no early exit of grep breaks the pipe.
+tiene_medidas() { portapapeles | grep $'^Ángulo 1 (grados)\t36.869' >/dev/null; }
+tiene_tipo() { portapapeles -t TARGETS | grep -x "$1" >/dev/null; }
 
 xdotool windowfocus --sync "$resultado"
 xdotool key ctrl+c
 esperar "the measures on the clipboard" tiene_medidas
 tiene_tipo image/png || fallar "no image on the clipboard"
 tiene_tipo image/svg+xml || fallar "no SVG on the clipboard"
-portapapeles -t image/png | head -c 8 | grep -q PNG || fallar "the clipboard's image is no PNG"
+portapapeles -t image/png >"$temporal/imagen.png" || fallar "the clipboard's image cannot be read"
+[ "$(head -c 4 "$temporal/imagen.png" | tail -c 3)" = PNG ] || fallar "the clipboard's image is no PNG"
 
 # The Menu key opens the menu; C, its access key, copies again.
 printf 'nada' | xclip -selection clipboard
