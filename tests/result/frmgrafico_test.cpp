@@ -205,17 +205,6 @@ TEST_F(VentanaResultado, DrawsTheTriangle3_4_5ToScaleWithATenthOfMargin) {
     }
 }
 
-TEST_F(VentanaResultado, LabelsSidesInBlueAndAnglesInRedWithTheDegreeMark) {
-    frmGrafico* v = frmGrafico::Abrir(TresLados(3, 4, 5));
-    const std::vector<QString> esperados = {"3",      "4",      "5",      "36.869", "\u00BA",
-                                            "53.130", "\u00BA", "89.999", "\u00BA"};
-    EXPECT_EQ(Textos(v), esperados);
-    const QList<pendra::EtiquetaDibujada> textos = DibujoDe(*v).trazado.etiquetas;
-    for (qsizetype i = 0; i < textos.size(); ++i) {
-        EXPECT_EQ(textos[i].color, i < 3 ? QColor(0, 0, 255) : QColor(255, 0, 0)) << i;
-    }
-}
-
 TEST_F(VentanaResultado, WritesNothingBelowAVeryFlatTriangle) {
     frmGrafico* v = frmGrafico::Abrir(LadoAnguloLado(10, 5 * pendra::RadPorGrado, 5));
     v->resize(450, 600);
