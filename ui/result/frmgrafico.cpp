@@ -87,10 +87,7 @@ frmGrafico::frmGrafico(const Medidas& medidas)
     // The menu from the keyboard, as desktops offer it: Shift+F10 (the Menu
     // key reaches contextMenuEvent by itself).
     auto* teclaMenu = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10), this);
-    connect(teclaMenu, &QShortcut::activated, this, [this] {
-        const QWidget* foco = focusWidget() != nullptr ? focusWidget() : picTriangulo_;
-        MostrarMenu(foco->mapToGlobal(foco->rect().center()));
-    });
+    connect(teclaMenu, &QShortcut::activated, this, &frmGrafico::MostrarMenuEnFoco);
 
     setTabOrder(picTriangulo_, cmdCerrar_);
     resize(PixelesDeTwips(4680), PixelesDeTwips(3195));
@@ -156,8 +153,6 @@ QAction* frmGrafico::AgregarAccion(const QString& texto, const QKeySequence& tec
     auto* nueva = new QAction(texto, this);
     nueva->setShortcut(tecla);
     nueva->setShortcutContext(Qt::WindowShortcut);
-    // A screen reader names the entry without the access key's ampersand.
-    nueva->setToolTip(QString(texto).remove(u'&'));
     connect(nueva, &QAction::triggered, this, accion);
     // Added to the window, its shortcut works without the menu open.
     addAction(nueva);
@@ -165,14 +160,18 @@ QAction* frmGrafico::AgregarAccion(const QString& texto, const QKeySequence& tec
 }
 
 void frmGrafico::contextMenuEvent(QContextMenuEvent* event) {
-    // From the keyboard the menu opens over the widget that has the focus.
-    const QWidget* foco = focusWidget();
-    if (event->reason() == QContextMenuEvent::Keyboard && foco != nullptr) {
-        MostrarMenu(foco->mapToGlobal(foco->rect().center()));
+    if (event->reason() == QContextMenuEvent::Keyboard) {
+        MostrarMenuEnFoco();
     } else {
         MostrarMenu(event->globalPos());
     }
     event->accept();
+}
+
+void frmGrafico::MostrarMenuEnFoco() {
+    // From the keyboard the menu opens over the widget that has the focus.
+    const QWidget* foco = focusWidget() != nullptr ? focusWidget() : picTriangulo_;
+    MostrarMenu(foco->mapToGlobal(foco->rect().center()));
 }
 
 void frmGrafico::MostrarMenu(const QPoint& lugar) {

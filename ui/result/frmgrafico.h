@@ -68,6 +68,7 @@ private:
     QAction* AgregarAccion(const QString& texto, const QKeySequence& tecla,
                            void (frmGrafico::*accion)());
     void MostrarMenu(const QPoint& lugar);
+    void MostrarMenuEnFoco();
     // The picture's size as the window shows it, for an image or a file.
     QSizeF TamanoDibujo() const;
 
