@@ -83,12 +83,19 @@ void AreaDibujo::paintEvent(QPaintEvent* event) {
     }
     QPainter pintor(this);
     const QRect pedido = event->rect() & contentsRect();
-    if (!imagen_.isNull() && parte_.contains(pedido)) {
+    if (!imagen_.isNull()) {
         pintor.drawImage(parte_.topLeft(), imagen_);
-    } else if (!pedido.isEmpty()) {
-        // Asked for more than the desktop shows (a grab of the whole window):
-        // drawn in one piece, and not kept.
-        pintor.drawImage(pedido.topLeft(), Pintar(pedido));
+    }
+    // What lies off the desktop is painted only when asked for (a grab of the
+    // whole window), in pieces of bounded size, and not kept.
+    constexpr int kPieza = 512;
+    for (const QRect& resto : QRegion(pedido).subtracted(imagen_.isNull() ? QRect() : parte_)) {
+        for (int y = resto.top(); y <= resto.bottom(); y += kPieza) {
+            for (int x = resto.left(); x <= resto.right(); x += kPieza) {
+                const QRect pieza = QRect(x, y, kPieza, kPieza) & resto;
+                pintor.drawImage(pieza.topLeft(), Pintar(pieza));
+            }
+        }
     }
 }
 
