@@ -6,9 +6,11 @@
 #include "frmgrafico.h"
 #include "frmprincipal.h"
 #include "globales.h"
+#include "traduccion.h"
 
 int main(int argc, char* argv[]) {
     QApplication aplicacion(argc, argv);
+    pendra::InstalarTraduccionQt(aplicacion);
     QApplication::setApplicationName(QStringLiteral("Pendra"));
     QApplication::setApplicationVersion(QStringLiteral(PENDRA_VERSION_TEXT));
     // Wayland compositors and task bars find the menu entry and its icon by
@@ -29,8 +31,8 @@ int main(int argc, char* argv[]) {
 
     // Each solution gets its own new, ownerless result window, which has
     // copied its triangle and drawn it before the solve request goes on.
-    const auto abrirResultado = [](const pendra::Medidas& medidas) {
-        pendra::frmGrafico::Abrir(medidas);
+    const auto abrirResultado = [](const pendra::Medidas& medidas, const QWidget& entrada) {
+        pendra::frmGrafico::Abrir(medidas, &entrada);
     };
 
     pendra::frmPrincipal ventana(abrirResultado);

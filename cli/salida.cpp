@@ -6,40 +6,11 @@
 
 #include "formato.h"
 #include "funciones.h"
+#include "grabadora.h"
 
 namespace pendra::cli {
 
 namespace {
-
-std::size_t Posicion(Campo campo) {
-    return 2U * (campo.indice - 1U) + (campo.tipo == TipoCampo::Lado ? 1U : 0U);
-}
-
-// The four operations without windows: texts from the arguments, messages and
-// windows recorded in the answer.
-class Registro final : public Operaciones {
-public:
-    explicit Registro(const Campos& campos) : campos_(campos) {}
-
-    std::string TextoCampo(Campo campo) override { return campos_[Posicion(campo)]; }
-    void MostrarMensaje(const std::string& texto, const std::string& titulo) override {
-        respuesta_.mensaje = Mensaje{titulo, texto, std::nullopt};
-    }
-    void Enfocar(Campo campo) override {
-        if (respuesta_.mensaje) {
-            respuesta_.mensaje->campo = campo;
-        }
-    }
-    void AbrirResultado(const Medidas& medidas) override {
-        respuesta_.soluciones.push_back(medidas);
-    }
-
-    Respuesta Tomar() { return std::move(respuesta_); }
-
-private:
-    const Campos& campos_;
-    Respuesta respuesta_;
-};
 
 std::string NombreCampo(Campo campo) {
     return (campo.tipo == TipoCampo::Angulo ? "angulo" : "lado") + std::to_string(campo.indice);
@@ -98,10 +69,26 @@ std::string SolucionJson(const Medidas& m) {
 }  // namespace
 
 Respuesta Responder(const Campos& campos) {
-    Registro registro(campos);
+    Grabadora grabadora(campos);
     Medidas medidas;
-    cmdResolver_Click(registro, medidas);
-    return registro.Tomar();
+    cmdResolver_Click(grabadora, medidas);
+    Respuesta respuesta;
+    for (const Grabadora::Evento& e : grabadora.eventos) {
+        switch (e.tipo) {
+            case Grabadora::Evento::Tipo::Mensaje:
+                respuesta.mensaje = Mensaje{e.titulo, e.texto, std::nullopt};
+                break;
+            case Grabadora::Evento::Tipo::Foco:
+                if (respuesta.mensaje) {
+                    respuesta.mensaje->campo = e.campo;
+                }
+                break;
+            case Grabadora::Evento::Tipo::Ventana:
+                respuesta.soluciones.push_back(e.medidas);
+                break;
+        }
+    }
+    return respuesta;
 }
 
 std::string NumeroJson(double x) {

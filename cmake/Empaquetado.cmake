@@ -33,6 +33,10 @@ if(TARGET pendra)
     # The input window asks for Liberation Sans first and is laid out for it;
     # another sans-serif face works, with other widths.
     set(CPACK_DEBIAN_PACKAGE_RECOMMENDS fonts-liberation)
+    # Qt's own texts (message box buttons, file and print dialogs) in Spanish.
+    # Not a library the program links, so dpkg-shlibdeps cannot find it; the
+    # generated dependencies are added after it.
+    set(CPACK_DEBIAN_PACKAGE_DEPENDS qt6-translations-l10n)
 endif()
 
 if(CMAKE_SYSTEM_NAME STREQUAL "Linux")

@@ -115,12 +115,12 @@ void ResolverLLA(double a, double b, double B, double& A1, double& C1, double& c
         return;
     }
     const double s = (std::sin(B) * a) / b;
-    if (!(s <= 1)) {
+    if (!(s <= 1 + kToleranciaTangente)) {
         NingunTriangulo(A1, C1, c1);
         NingunTriangulo(A2, C2, c2);
         return;
     }
-    if (s == 1) {
+    if (std::fabs(s - 1) <= kToleranciaTangente) {
         A1 = PiMedios;
         C1 = PiMedios - B;
         if (!(C1 > 0)) {

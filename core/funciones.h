@@ -13,6 +13,10 @@ inline constexpr double PiMedios = Pi / 2;
 // A decimal of its own, not Pi / 180: 180 degrees come out slightly above Pi.
 inline constexpr double RadPorGrado = 0.0174532925199433;
 
+// With two sides and an angle opposite one of them, a sine this close to 1 is
+// a tangent: one right triangle, not two a hair apart nor none.
+inline constexpr double kToleranciaTangente = 1e-12;
+
 // Arc sine and arc cosine on the arc tangent. An argument beyond +-1 can only
 // come from rounding in the callers, so it is taken as +-1.
 double ArcoSeno(double x);
@@ -27,6 +31,7 @@ void ResolverLAL(double b, double A, double c, double& B, double& a, double& C);
 // Three sides.
 void ResolverLLL(double a, double b, double c, double& A, double& B, double& C);
 // Two sides and the angle opposite the second: none, one or two triangles.
+// A sine of the sought angle within kToleranciaTangente of 1 is taken as 1.
 void ResolverLLA(double a, double b, double B, double& A1, double& C1, double& c1, double& A2,
                  double& C2, double& c2);
 

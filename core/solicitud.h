@@ -4,6 +4,7 @@
 #include <string>
 
 #include "globales.h"
+#include "resolver.h"
 
 namespace pendra {
 
@@ -47,18 +48,10 @@ std::string FueraDeRango(Campo campo);
 }  // namespace mensajes
 
 // The Resolver button: reads the six fields into `medidas`, validates them,
-// solves the case they form and opens one result window per triangle, or shows
-// one message. Each run depends on nothing left by an earlier one.
+// solves them (Resolver) and opens one result window per triangle, in order,
+// or shows one message. Afterwards `medidas` holds the last triangle shown, or
+// the measures as read with zeros for the missing ones. Each run depends on
+// nothing left by an earlier one.
 void cmdResolver_Click(Operaciones& operaciones, Medidas& medidas);
-
-// How closely a solution must close, as a part of its longest side: well
-// below what a six-character label or a drawing can show.
-inline constexpr double kToleranciaTriangulo = 1e-5;
-
-// True when the measures are a real triangle to show: every measure finite and
-// greater than 0, every angle below the half turn, no side longer than the
-// other two together and the sides in proportion to the sines of their
-// angles, the last two up to kToleranciaTriangulo of the longest side.
-bool EsTriangulo(const Medidas& medidas);
 
 }  // namespace pendra

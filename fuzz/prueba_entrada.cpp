@@ -10,6 +10,7 @@
 #include "formato.h"
 #include "funciones.h"
 #include "globales.h"
+#include "grabadora.h"
 #include "solicitud.h"
 
 namespace pendra::fuzz {
@@ -25,49 +26,25 @@ constexpr std::size_t kEtiquetaMaxima = 15;
     std::abort();
 }
 
-class Operaciones final : public pendra::Operaciones {
-public:
-    explicit Operaciones(const std::array<std::string, 6>& textos) : textos_(textos) {}
-
-    std::string TextoCampo(Campo c) override {
-        return textos_[2U * (c.indice - 1U) + (c.tipo == TipoCampo::Lado ? 1U : 0U)];
+// What a result window would show for `m` must be a triangle with readable
+// labels.
+void ComprobarVentana(const Medidas& m) {
+    if (!EsTriangulo(m)) {
+        Fallar("a window for something that is not a triangle");
     }
-    void MostrarMensaje(const std::string& texto, const std::string& titulo) override {
-        if (texto.empty() || titulo.empty()) {
-            Fallar("empty message");
+    for (std::uint8_t i = 1; i <= 3; ++i) {
+        if (!(m.Angulo(i) <= Pi)) {
+            Fallar("an angle beyond the half turn");
         }
-        ++mensajes;
-    }
-    void Enfocar(Campo c) override {
-        if (c.indice < 1 || c.indice > 3 || mensajes != 1) {
-            Fallar("focus moved outside a message");
-        }
-    }
-    void AbrirResultado(const Medidas& m) override {
-        ++ventanas;
-        if (!EsTriangulo(m)) {
-            Fallar("a window for something that is not a triangle");
-        }
-        for (std::uint8_t i = 1; i <= 3; ++i) {
-            if (!(m.Angulo(i) <= Pi)) {
-                Fallar("an angle beyond the half turn");
-            }
-            for (const std::string& etiqueta :
-                 {FormatoMedida(m.Angulo(i) / RadPorGrado), FormatoMedida(m.Lado(i))}) {
-                if (etiqueta.empty() || etiqueta.size() > kEtiquetaMaxima ||
-                    etiqueta.find_first_not_of("0123456789.E+-") != std::string::npos) {
-                    Fallar("a label that is not a number");
-                }
+        for (const std::string& etiqueta :
+             {FormatoMedida(m.Angulo(i) / RadPorGrado), FormatoMedida(m.Lado(i))}) {
+            if (etiqueta.empty() || etiqueta.size() > kEtiquetaMaxima ||
+                etiqueta.find_first_not_of("0123456789.E+-") != std::string::npos) {
+                Fallar("a label that is not a number");
             }
         }
     }
-
-    int mensajes = 0;
-    int ventanas = 0;
-
-private:
-    const std::array<std::string, 6>& textos_;
-};
+}
 
 }  // namespace
 
@@ -83,13 +60,33 @@ void ProbarEntrada(const std::uint8_t* datos, std::size_t tamano) {
         campo = texto.substr(inicio, fin - inicio);
         inicio = fin + 1;
     }
-    Operaciones operaciones(textos);
+    Grabadora grabadora(textos);
     Medidas medidas;
-    cmdResolver_Click(operaciones, medidas);
-    const bool unMensaje = operaciones.mensajes == 1 && operaciones.ventanas == 0;
-    const bool ventanas =
-        operaciones.mensajes == 0 && (operaciones.ventanas == 1 || operaciones.ventanas == 2);
-    if (!unMensaje && !ventanas) {
+    cmdResolver_Click(grabadora, medidas);
+    int mensajes = 0;
+    int ventanas = 0;
+    for (const Grabadora::Evento& e : grabadora.eventos) {
+        switch (e.tipo) {
+            case Grabadora::Evento::Tipo::Mensaje:
+                if (e.texto.empty() || e.titulo.empty()) {
+                    Fallar("empty message");
+                }
+                ++mensajes;
+                break;
+            case Grabadora::Evento::Tipo::Foco:
+                if (e.campo.indice < 1 || e.campo.indice > 3 || mensajes != 1) {
+                    Fallar("focus moved outside a message");
+                }
+                break;
+            case Grabadora::Evento::Tipo::Ventana:
+                ComprobarVentana(e.medidas);
+                ++ventanas;
+                break;
+        }
+    }
+    const bool unMensaje = mensajes == 1 && ventanas == 0;
+    const bool conVentanas = mensajes == 0 && (ventanas == 1 || ventanas == 2);
+    if (!unMensaje && !conVentanas) {
         Fallar("a request must end in one message or in one or two windows");
     }
     for (std::uint8_t i = 1; i <= 3; ++i) {

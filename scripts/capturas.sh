@@ -106,7 +106,7 @@ guardar "$temporal/resultado-marco.png" resultado-345.png
 # The same window with its context menu open, opened by a right click in the
 # picture; the menu is a window of its own, so the screen is cut to the window.
 xdotool windowfocus --sync "$resultado"
-xdotool mousemove --sync 560 110 click 3
+xdotool mousemove --sync 490 60 click 3
 sleep 0.5
 eval "$(xdotool getwindowgeometry --shell "$resultado")"
 capturar root "$temporal/pantalla.png"

@@ -43,10 +43,11 @@ Recommends fonts-liberation
 EOF
 
 # The generated dependencies: the C and C++ runtimes and each Qt 6 library the
-# programs link (libqt6gui6 also holds the X11 display plugin).
+# programs link (libqt6gui6 also holds the X11 display plugin); and Qt's
+# Spanish texts, named by hand.
 dependencias="$(campo Depends)"
 nombres="$(tr ',|' '\n\n' <<<"$dependencias" | sed -e 's/^ *//' -e 's/[ (].*//')"
-for paquete in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6; do
+for paquete in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 qt6-translations-l10n; do
     grep -qxF "$paquete" <<<"$nombres" || fallar "Depends does not name $paquete: $dependencias"
 done
 

@@ -1,67 +1,11 @@
 #pragma once
 
-#include <array>
-#include <optional>
-#include <string>
-#include <vector>
-
-#include "globales.h"
-#include "solicitud.h"
+#include "grabadora.h"
 
 namespace pendra::prueba {
 
-// A recording stand-in for the input window: six field texts in, and the
-// messages, focus moves and result windows out, in the order they happened.
-class Registro final : public Operaciones {
-public:
-    struct Evento {
-        enum class Tipo { Mensaje, Foco, Ventana } tipo;
-        std::string texto;
-        std::string titulo;
-        Campo campo;
-        Medidas medidas;
-    };
-
-    // Texts in tab order: angle 1, side 1, angle 2, side 2, angle 3, side 3.
-    explicit Registro(std::array<std::string, 6> textos) : textos_(std::move(textos)) {}
-
-    std::string TextoCampo(Campo campo) override {
-        leidos.push_back(campo);
-        return textos_[2U * (campo.indice - 1U) + (campo.tipo == TipoCampo::Lado ? 1U : 0U)];
-    }
-    void MostrarMensaje(const std::string& texto, const std::string& titulo) override {
-        eventos.push_back({Evento::Tipo::Mensaje, texto, titulo, {}, {}});
-    }
-    void Enfocar(Campo campo) override {
-        eventos.push_back({Evento::Tipo::Foco, {}, {}, campo, {}});
-    }
-    void AbrirResultado(const Medidas& medidas) override {
-        eventos.push_back({Evento::Tipo::Ventana, {}, {}, {}, medidas});
-    }
-
-    std::vector<Medidas> Ventanas() const {
-        std::vector<Medidas> ventanas;
-        for (const Evento& e : eventos) {
-            if (e.tipo == Evento::Tipo::Ventana) {
-                ventanas.push_back(e.medidas);
-            }
-        }
-        return ventanas;
-    }
-
-    std::vector<Evento> eventos;
-    std::vector<Campo> leidos;
-
-private:
-    std::array<std::string, 6> textos_;
-};
-
-// Runs one solve request on fresh measures.
-inline Registro Solicitar(std::array<std::string, 6> textos) {
-    Registro registro(std::move(textos));
-    Medidas medidas;
-    cmdResolver_Click(registro, medidas);
-    return registro;
-}
+// The tests' name for the recording stand-in of the input window.
+using Registro = Grabadora;
+using pendra::Solicitar;
 
 }  // namespace pendra::prueba

@@ -5,6 +5,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <memory>
@@ -12,7 +13,10 @@
 #include <vector>
 
 #include "campomedida.h"
+#include "formato.h"
 #include "frmprincipal.h"
+#include "funciones.h"
+#include "traduccion.h"
 
 using pendra::CampoMedida;
 using pendra::frmPrincipal;
@@ -27,6 +31,7 @@ struct Cuadro {
     QMessageBox::Icon icono = QMessageBox::NoIcon;
     QList<QMessageBox::StandardButton> botones;
     bool modal = false;
+    QStringList textosBotones;
 };
 
 // Answers every message box that opens while it lives, as a user pressing OK
@@ -47,9 +52,11 @@ private:
         if (cuadro == nullptr) {
             return;
         }
-        Cuadro visto{cuadro->windowTitle(), cuadro->text(), cuadro->icon(), {}, cuadro->isModal()};
+        Cuadro visto{
+            cuadro->windowTitle(), cuadro->text(), cuadro->icon(), {}, cuadro->isModal(), {}};
         for (QAbstractButton* boton : cuadro->buttons()) {
             visto.botones.append(cuadro->standardButton(boton));
+            visto.textosBotones.append(boton->text());
         }
         vistos_.push_back(visto);
         if (QAbstractButton* ok = cuadro->button(QMessageBox::Ok)) {
@@ -112,13 +119,16 @@ private:
 private Q_SLOTS:
     void init() {
         soluciones_.clear();
-        ventana_ = std::make_unique<frmPrincipal>([this](const Medidas& medidas) {
-            soluciones_.push_back(medidas);
-            auto resultado = std::make_unique<QWidget>();
-            resultado->setWindowTitle(QStringLiteral("resultado"));
-            resultado->show();
-            resultados_.push_back(std::move(resultado));
-        });
+        ventana_ =
+            std::make_unique<frmPrincipal>([this](const Medidas& medidas, const QWidget& entrada) {
+                // The new window is placed beside the input window that asked for it.
+                QCOMPARE(&entrada, ventana_.get());
+                soluciones_.push_back(medidas);
+                auto resultado = std::make_unique<QWidget>();
+                resultado->setWindowTitle(QStringLiteral("resultado"));
+                resultado->show();
+                resultados_.push_back(std::move(resultado));
+            });
         ventana_->show();
         ventana_->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(ventana_.get()));
@@ -375,6 +385,18 @@ private Q_SLOTS:
         QCOMPARE(resultados_.size(), 4U);
     }
 
+    void a_needle_and_an_isosceles_pair_reach_one_window_each_with_their_true_labels() {
+        Cuadros cuadros;
+        Escribir({"", "1", "", "1", "", "1e-10"});
+        QTest::mouseClick(Ventana().cmdResolver(), Qt::LeftButton);
+        Escribir({"48.371505", "6", "", "6", "", ""});
+        QTest::mouseClick(Ventana().cmdResolver(), Qt::LeftButton);
+        QCOMPARE(cuadros.Vistos().size(), 0U);
+        QCOMPARE(soluciones_.size(), 2U);
+        QCOMPARE(pendra::FormatoMedida(soluciones_[0].Angulo(3) / pendra::RadPorGrado), "5.72E-09");
+        QCOMPARE(pendra::FormatoMedida(soluciones_[1].Angulo(3) / pendra::RadPorGrado), "83.256");
+    }
+
     void escape_leaves_the_window_open_data() {
         QTest::addColumn<QString>("desde");
         QTest::newRow("a field") << "txtLado2";
@@ -502,6 +524,7 @@ private Q_SLOTS:
         QCOMPARE(cuadro.texto, texto);
         QCOMPARE(cuadro.icono, QMessageBox::Critical);
         QCOMPARE(cuadro.botones, QList{QMessageBox::Ok});
+        QCOMPARE(cuadro.textosBotones, QStringList{"Aceptar"});
         QVERIFY(cuadro.modal);
         QCOMPARE(soluciones_.size(), 0U);
         QCOMPARE(Textos(), campos);
@@ -519,6 +542,11 @@ private Q_SLOTS:
             QVERIFY(campo->hasSelectedText());
             QCOMPARE(campo->selectedText(), campo->text());
         }
+    }
+
+    void a_folder_without_qt_s_spanish_texts_installs_nothing() {
+        const QTemporaryDir vacia;
+        QCOMPARE(pendra::InstalarTraduccionQt(*qApp, vacia.path()), nullptr);
     }
 
     void terminar_ends_the_program_at_once_with_result_windows_open() {
@@ -560,6 +588,8 @@ int main(int argc, char* argv[]) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     QApplication aplicacion(argc, argv);
+    // Qt's own texts in Spanish, as the program has them.
+    pendra::InstalarTraduccionQt(aplicacion);
     PruebasFrmPrincipal pruebas;
     return QTest::qExec(&pruebas, argc, argv);
 }

@@ -1,5 +1,6 @@
-// A result window moved between two screens of different pixel ratio, on the
-// offscreen platform set up with the two screens of dos_pantallas.json.
+// Result windows on the offscreen platform set up with the two screens of
+// dos_pantallas.json: where they open beside the input window, and moved
+// between screens of different pixel ratio.
 
 #include <gtest/gtest.h>
 
@@ -9,12 +10,14 @@
 
 #include "areadibujo.h"
 #include "frmgrafico.h"
+#include "frmprincipal.h"
 #include "pixeles.h"
 #include "triangulos.h"
 
 namespace {
 
 using pendra::frmGrafico;
+using pendra::frmPrincipal;
 
 using pendra::prueba::TresLados;
 
@@ -57,6 +60,38 @@ TEST(VentanaEntrePantallas, RedrawsAtThePixelRatioOfTheScreenItMovesTo) {
                   pendra::prueba::Recorte(pendra::prueba::DibujoDe(*ventana, ratio).imagen, area));
     }
     ventana->close();
+}
+
+TEST(VentanaJuntoALaEntrada, OpensBesideTheInputWindowThenStepsOnAllOnTheScreen) {
+    const QScreen* normal = QGuiApplication::screenAt({0, 0});
+    ASSERT_EQ(normal->geometry(), QRect(0, 0, 1280, 800));
+    // Frame corners: the input window (403 x 268 with its frame), then two
+    // result windows (316 x 217).
+    const struct {
+        const char* nombre;
+        QPoint entrada, primera, segunda;
+    } casos[] = {
+        {"centred: to its right", {438, 266}, {849, 266}, {881, 298}},
+        {"at the right edge: below it", {877, 100}, {877, 376}, {909, 408}},
+        {"half off the bottom: right, slid up; steps to the corner", {0, 650}, {411, 583}, {0, 0}},
+        {"in the lower right corner: centred, as a dialog", {877, 532}, {482, 292}, {514, 324}},
+    };
+    for (const auto& caso : casos) {
+        SCOPED_TRACE(caso.nombre);
+        frmPrincipal entrada([](const pendra::Medidas&, const QWidget&) {});
+        entrada.move(caso.entrada);
+        entrada.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&entrada));
+        const frmGrafico* ventanas[] = {frmGrafico::Abrir(TresLados(3, 4, 5), &entrada),
+                                        frmGrafico::Abrir(TresLados(5, 4, 3), &entrada)};
+        EXPECT_EQ(ventanas[0]->frameGeometry().topLeft(), caso.primera);
+        EXPECT_EQ(ventanas[1]->frameGeometry().topLeft(), caso.segunda);
+        for (const frmGrafico* ventana : ventanas) {
+            EXPECT_FALSE(ventana->frameGeometry().intersects(entrada.frameGeometry()));
+            EXPECT_TRUE(normal->availableGeometry().contains(ventana->frameGeometry()));
+            delete ventana;
+        }
+    }
 }
 
 }  // namespace

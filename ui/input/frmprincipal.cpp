@@ -190,7 +190,7 @@ void frmPrincipal::Enfocar(Campo campo) {
 }
 
 void frmPrincipal::AbrirResultado(const Medidas& medidas) {
-    abrirResultado_(medidas);
+    abrirResultado_(medidas, *this);
 }
 
 void frmPrincipal::cmdBorrar_Click() {

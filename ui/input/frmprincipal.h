@@ -23,8 +23,9 @@ class frmPrincipal : public QDialog, public Operaciones {
 
 public:
     // Creates and shows a new result window, without an owner, for the
-    // triangle in the record.
-    using AbrirResultadoFn = std::function<void(const Medidas&)>;
+    // triangle in the record; `entrada` is the input window, which the new
+    // window should leave in view.
+    using AbrirResultadoFn = std::function<void(const Medidas&, const QWidget& entrada)>;
 
     explicit frmPrincipal(AbrirResultadoFn abrirResultado, QWidget* parent = nullptr);
 

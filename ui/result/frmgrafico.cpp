@@ -20,6 +20,7 @@
 #include <QScreen>
 #include <QShortcut>
 #include <QStandardPaths>
+#include <algorithm>
 #include <optional>
 
 #include "areadibujo.h"
@@ -54,6 +55,33 @@ QPoint Escalonada(const QWidget& anterior, QSize tamano) {
         return lugar;
     }
     return disponible.topLeft();
+}
+
+// Beside `entrada`, so that its fields stay in view: to its right where the
+// screen has room, else below it. The window slides along that side as far as
+// it must to stay on the screen, frame included (its frame taken to be as
+// thick as that of `entrada`, since it has none before it is shown). Nothing
+// when neither place is free.
+std::optional<QPoint> Junto(const QWidget& entrada, QSize tamano) {
+    constexpr int kSeparacion = 8;
+    const QRect disponible = entrada.screen()->availableGeometry();
+    const QRect ocupado = entrada.frameGeometry();
+    const QSize marco = tamano + (ocupado.size() - entrada.size());
+    if (marco.width() > disponible.width() || marco.height() > disponible.height()) {
+        return std::nullopt;
+    }
+    for (const QPoint esquina : {QPoint(ocupado.right() + 1 + kSeparacion, ocupado.top()),
+                                 QPoint(ocupado.left(), ocupado.bottom() + 1 + kSeparacion)}) {
+        const QRect lugar(QPoint(std::clamp(esquina.x(), disponible.left(),
+                                            disponible.right() + 1 - marco.width()),
+                                 std::clamp(esquina.y(), disponible.top(),
+                                            disponible.bottom() + 1 - marco.height())),
+                          marco);
+        if (!lugar.intersects(ocupado)) {
+            return lugar.topLeft();
+        }
+    }
+    return std::nullopt;
 }
 
 }  // namespace
@@ -93,14 +121,20 @@ frmGrafico::frmGrafico(const Medidas& medidas)
     resize(PixelesDeTwips(4680), PixelesDeTwips(3195));
 }
 
-frmGrafico* frmGrafico::Abrir(const Medidas& medidas) {
+frmGrafico* frmGrafico::Abrir(const Medidas& medidas, const QWidget* entrada) {
     // The last window opened, while it is open. The next one is set down and
     // to the right of it, so that the first triangle of the ambiguous case is
-    // not hidden exactly under the second.
+    // not hidden exactly under the second. With none open, the window goes
+    // beside the input window where there is room, else the dialog's own
+    // placement centres it.
     static QPointer<frmGrafico> ultima;
     auto* ventana = new frmGrafico(medidas);
     if (ultima && ultima->isVisible()) {
         ventana->move(Escalonada(*ultima, ventana->size()));
+    } else if (entrada != nullptr && entrada->isVisible()) {
+        if (const std::optional<QPoint> lugar = Junto(*entrada, ventana->size())) {
+            ventana->move(*lugar);
+        }
     }
     ultima = ventana;
     // Showing delivers the pending resize at once, and with it the first drawing.

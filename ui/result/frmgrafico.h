@@ -29,9 +29,10 @@ public:
     // Form_Load: the geometry and the label values of the triangle in `medidas`.
     explicit frmGrafico(const Medidas& medidas);
 
-    // Creates a window for `medidas` and shows it. It has loaded and drawn
-    // when this returns, so the caller may change `medidas` at once.
-    static frmGrafico* Abrir(const Medidas& medidas);
+    // Creates a window for `medidas` and shows it, beside `entrada`, the input
+    // window, when given. It has loaded and drawn when this returns, so the
+    // caller may change `medidas` at once.
+    static frmGrafico* Abrir(const Medidas& medidas, const QWidget* entrada = nullptr);
 
     // The outer size in twips, which the layout is stated against: the client
     // area plus the frame allowance the window was designed with, so a tall

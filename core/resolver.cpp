@@ -1,0 +1,503 @@
+#include "resolver.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+#include <optional>
+#include <utility>
+
+#include "formato.h"
+#include "funciones.h"
+
+namespace pendra {
+
+namespace {
+
+enum class Caso : std::uint8_t { LLL, LAL, LLA, ALA, AAL };
+
+// Which measure plays which part in the case's solver, by index 1 to 3:
+//   LLL  sides p, q, r;
+//   LAL  sides p and r with the angle q between them;
+//   LLA  side p, side q and its opposite angle q, r the third vertex;
+//   ALA  angles p and r with the side q between them;
+//   AAL  angle p with its opposite side p, angle q, r the third vertex.
+struct Reparto {
+    Caso caso;
+    std::uint8_t p, q, r;
+};
+
+std::optional<Reparto> Repartir(const Datos& d) {
+    std::uint8_t angulos[3] = {};
+    std::uint8_t lados[3] = {};
+    int na = 0;
+    int nl = 0;
+    for (std::uint8_t i = 1; i <= 3; ++i) {
+        if (!(std::isfinite(d.Grados(i)) && d.Grados(i) >= 0 && std::isfinite(d.Lado(i)) &&
+              d.Lado(i) >= 0)) {
+            return std::nullopt;
+        }
+        if (d.Grados(i) > 0) {
+            if (na == 3) {
+                return std::nullopt;
+            }
+            angulos[na++] = i;
+        }
+        if (d.Lado(i) > 0) {
+            if (nl == 3) {
+                return std::nullopt;
+            }
+            lados[nl++] = i;
+        }
+    }
+    if (na + nl != 3 || nl == 0) {
+        return std::nullopt;
+    }
+    const auto otro = [](std::uint8_t x, std::uint8_t y) {
+        return static_cast<std::uint8_t>(6 - x - y);
+    };
+    switch (na) {
+        case 0:
+            return Reparto{Caso::LLL, 1, 2, 3};
+        case 1: {
+            const std::uint8_t q = angulos[0];
+            if (d.Lado(q) > 0) {
+                const std::uint8_t p = lados[0] == q ? lados[1] : lados[0];
+                return Reparto{Caso::LLA, p, q, otro(p, q)};
+            }
+            return Reparto{Caso::LAL, lados[0], q, lados[1]};
+        }
+        default: {
+            const std::uint8_t z = lados[0];
+            if (z != angulos[0] && z != angulos[1]) {
+                return Reparto{Caso::ALA, angulos[0], z, angulos[1]};
+            }
+            const std::uint8_t q = z == angulos[0] ? angulos[1] : angulos[0];
+            return Reparto{Caso::AAL, z, q, otro(z, q)};
+        }
+    }
+}
+
+// The sides are solved at a power-of-two scale chosen from the longest given
+// side: exact, so ordinary results are unchanged, while sides near either end
+// of the double range neither overflow nor underflow inside the formulas.
+class Escala {
+public:
+    explicit Escala(const Datos& d) {
+        int exponente = 0;
+        std::frexp(std::max({d.Lado(1), d.Lado(2), d.Lado(3)}), &exponente);
+        exponente_ = -exponente;
+    }
+    double Reducir(double lado) const { return std::ldexp(lado, exponente_); }
+    // A side beyond the double range once scaled back becomes infinite and
+    // fails the outcome test.
+    double Devolver(double lado) const { return std::ldexp(lado, -exponente_); }
+    int Desescala() const { return -exponente_; }
+
+private:
+    int exponente_ = 0;
+};
+
+// The measures as given: angles in radians, sides as typed.
+Medidas Dadas(const Datos& d) {
+    Medidas m;
+    for (std::uint8_t i = 1; i <= 3; ++i) {
+        m.Angulo(i) = d.Grados(i) * RadPorGrado;
+        m.Lado(i) = d.Lado(i);
+    }
+    return m;
+}
+
+void AgregarSiEsTriangulo(Soluciones& soluciones, const Medidas& m) {
+    if (EsTriangulo(m)) {
+        soluciones.Agregar(m);
+    }
+}
+
+// The classic case solvers, on the scaled sides.
+Soluciones ResolverClasico(const Datos& d, const Reparto& x, const Escala& escala) {
+    const Medidas dadas = Dadas(d);
+    Medidas m = dadas;
+    const auto l = [&](std::uint8_t i) { return escala.Reducir(d.Lado(i)); };
+    const auto A = [&](std::uint8_t i) -> double& { return m.Angulo(i); };
+    const auto L = [&](std::uint8_t i) -> double& { return m.Lado(i); };
+    const auto p = x.p;
+    const auto q = x.q;
+    const auto r = x.r;
+    Soluciones soluciones;
+    switch (x.caso) {
+        case Caso::LLL:
+            ResolverLLL(l(p), l(q), l(r), A(p), A(q), A(r));
+            break;
+        case Caso::LAL:
+            ResolverLAL(l(p), A(q), l(r), A(p), L(q), A(r));
+            L(q) = escala.Devolver(L(q));
+            break;
+        case Caso::ALA:
+            ResolverALA(A(p), l(q), A(r), L(p), A(q), L(r));
+            L(p) = escala.Devolver(L(p));
+            L(r) = escala.Devolver(L(r));
+            break;
+        case Caso::AAL:
+            ResolverAAL(A(p), A(q), l(p), A(r), L(q), L(r));
+            L(q) = escala.Devolver(L(q));
+            L(r) = escala.Devolver(L(r));
+            break;
+        case Caso::LLA: {
+            Medidas segunda = dadas;
+            ResolverLLA(l(p), l(q), A(q), A(p), A(r), L(r), segunda.Angulo(p), segunda.Angulo(r),
+                        segunda.Lado(r));
+            L(r) = escala.Devolver(L(r));
+            segunda.Lado(r) = escala.Devolver(segunda.Lado(r));
+            AgregarSiEsTriangulo(soluciones, m);
+            AgregarSiEsTriangulo(soluciones, segunda);
+            return soluciones;
+        }
+    }
+    AgregarSiEsTriangulo(soluciones, m);
+    return soluciones;
+}
+
+// ---------------------------------------------------------------------------
+// Formulas that do not cancel, for the triangles the classic ones get wrong:
+// needles, flat triangles and angles near the half turn. Given angles are used
+// in degrees as typed, so a remainder such as 180 - A - B is exact where the
+// decimal half turn would be off by 3.2e-15 rad; sines of angles past 90
+// degrees come from the supplement, which is exact in degrees.
+
+constexpr double kRadianesPorGrado = std::numbers::pi / 180;
+constexpr double kGradosPorRadian = 180 / std::numbers::pi;
+// Every angle shown stays below the decimal half turn, as the classic ones do.
+const double kAnguloMaximo = std::nextafter(Pi, 0.0);
+
+double Acotar(double angulo) {
+    return std::min(angulo, kAnguloMaximo);
+}
+
+// sin(x degrees) / kRadianesPorGrado for 0 <= x <= 180: the sine in units of
+// one degree's radian, which keeps full precision for the tiniest angles.
+// Only quotients of these are taken, so the unit cancels.
+double SenoRelativo(double grados) {
+    const double x = grados <= 90 ? grados : 180 - grados;
+    const double t = x * kRadianesPorGrado;
+    if (t < 1e-6) {
+        return x - x * (t * t) / 6;
+    }
+    return std::sin(t) / kRadianesPorGrado;
+}
+
+double SenoGrados(double grados) {
+    const double x = grados <= 90 ? grados : 180 - grados;
+    return std::sin(x * kRadianesPorGrado);
+}
+
+// cos(x degrees) for 0 <= x <= 180, as the sine of the complement.
+double CosenoGrados(double grados) {
+    return grados <= 90 ? SenoGrados(90 - grados) : -SenoGrados(grados - 90);
+}
+
+// 180 - a - b degrees, with the rounding error of a + b carried along so that
+// two angles that almost make a half turn leave their true remainder. Its
+// sine, when it is past 90 degrees, is that of a + b.
+double Resto(double a, double b) {
+    const double suma = a + b;
+    const double bb = suma - a;
+    const double error = (a - (suma - bb)) + (b - bb);
+    return (180 - suma) - error;
+}
+
+// lado * numerador / denominador, then scaled back, with the exponents kept
+// apart so that no intermediate overflows or underflows.
+double Cociente(double lado, double numerador, double denominador, int desescala) {
+    int el = 0;
+    int en = 0;
+    int ed = 0;
+    const double m =
+        std::frexp(lado, &el) * std::frexp(numerador, &en) / std::frexp(denominador, &ed);
+    return std::ldexp(m, el + en - ed + desescala);
+}
+
+// Kahan's angle opposite side c of a triangle with sides a, b, c, or 0 when
+// the sides close no triangle. Every parenthesis matters.
+double AnguloKahan(double a, double b, double c) {
+    if (a < b) {
+        std::swap(a, b);
+    }
+    const double mu = b >= c ? c - (a - b) : b - (a - c);
+    if (!(mu > 0)) {
+        return 0;
+    }
+    // Two square roots instead of one of the product: no underflow on needles.
+    const double t = std::sqrt(((a - b) + c) / (a + (b + c))) * std::sqrt(mu / ((a - c) + b));
+    return 2 * std::atan(t);
+}
+
+// The angle opposite side b of the triangle with sides b and c and the angle
+// A (degrees) between them: atan2 of b sin A over c - b cos A, the latter
+// written so that it does not cancel.
+double AnguloLAL(double b, double A, double c) {
+    double abajo = 0;
+    if (A <= 90) {
+        const double h = SenoGrados(A / 2);
+        abajo = (c - b) + 2 * b * (h * h);
+    } else {
+        abajo = c + b * SenoGrados(A - 90);
+    }
+    return std::atan2(b * SenoGrados(A), abajo);
+}
+
+class Estable {
+public:
+    Estable(const Datos& d, const Reparto& x, const Escala& escala)
+        : d_(d), x_(x), escala_(escala), dadas_(Dadas(d)) {}
+
+    Soluciones Resolver();
+
+private:
+    double l(std::uint8_t i) const { return escala_.Reducir(d_.Lado(i)); }
+    double g(std::uint8_t i) const { return d_.Grados(i); }
+    double Devolver(double lado) const { return escala_.Devolver(lado); }
+    // lado * num / den, scaled back.
+    double Lado(double lado, double num, double den) const {
+        return Cociente(lado, num, den, escala_.Desescala());
+    }
+    void Agregar(const Medidas& m) { AgregarSiEsTriangulo(soluciones_, m); }
+
+    void LLL();
+    void LAL();
+    void ALA();
+    void AAL();
+    void LLA();
+
+    const Datos& d_;
+    const Reparto& x_;
+    const Escala& escala_;
+    const Medidas dadas_;
+    Soluciones soluciones_;
+};
+
+Soluciones Estable::Resolver() {
+    switch (x_.caso) {
+        case Caso::LLL:
+            LLL();
+            break;
+        case Caso::LAL:
+            LAL();
+            break;
+        case Caso::ALA:
+            ALA();
+            break;
+        case Caso::AAL:
+            AAL();
+            break;
+        case Caso::LLA:
+            LLA();
+            break;
+    }
+    return soluciones_;
+}
+
+void Estable::LLL() {
+    Medidas m = dadas_;
+    const std::uint8_t i[3] = {x_.p, x_.q, x_.r};
+    for (int k = 0; k < 3; ++k) {
+        const std::uint8_t este = i[k];
+        const std::uint8_t uno = i[(k + 1) % 3];
+        const std::uint8_t otro = i[(k + 2) % 3];
+        m.Angulo(este) = Acotar(AnguloKahan(l(uno), l(otro), l(este)));
+    }
+    Agregar(m);
+}
+
+void Estable::LAL() {
+    const double b = l(x_.p);
+    const double c = l(x_.r);
+    const double A = g(x_.q);
+    if (!(A < 180)) {
+        return;
+    }
+    Medidas m = dadas_;
+    // a² = (b - c)² + 4bc sin²(A/2), without squaring a side.
+    const double a = std::hypot(b - c, 2 * SenoGrados(A / 2) * std::sqrt(b) * std::sqrt(c));
+    m.Lado(x_.q) = Devolver(a);
+    m.Angulo(x_.p) = Acotar(AnguloLAL(b, A, c));
+    m.Angulo(x_.r) = Acotar(AnguloLAL(c, A, b));
+    Agregar(m);
+}
+
+void Estable::ALA() {
+    const double A = g(x_.p);
+    const double B = g(x_.r);
+    const double C = Resto(A, B);
+    if (!(C > 0)) {
+        return;
+    }
+    Medidas m = dadas_;
+    const double c = l(x_.q);
+    const double senoC = SenoRelativo(C > 90 ? A + B : C);
+    m.Angulo(x_.q) = Acotar(C * RadPorGrado);
+    m.Lado(x_.p) = Lado(c, SenoRelativo(A), senoC);
+    m.Lado(x_.r) = Lado(c, SenoRelativo(B), senoC);
+    Agregar(m);
+}
+
+void Estable::AAL() {
+    const double A = g(x_.p);
+    const double B = g(x_.q);
+    const double C = Resto(A, B);
+    if (!(C > 0)) {
+        return;
+    }
+    Medidas m = dadas_;
+    const double a = l(x_.p);
+    const double senoA = SenoRelativo(A);
+    m.Angulo(x_.r) = Acotar(C * RadPorGrado);
+    m.Lado(x_.q) = Lado(a, SenoRelativo(B), senoA);
+    m.Lado(x_.r) = Lado(a, SenoRelativo(C > 90 ? A + B : C), senoA);
+    Agregar(m);
+}
+
+// Side a = L(p), side b = L(q) and its opposite angle B. The third side c
+// solves c² - 2ac cos B + (a² - b²) = 0; the root that would cancel comes
+// from the product of the two, a² - b², so an isosceles pair gives exactly
+// one triangle. Each angle at A then follows from c - a cos B = ±r.
+void Estable::LLA() {
+    const double a = l(x_.p);
+    const double b = l(x_.q);
+    const double B = g(x_.q);
+    if (!(B < 180)) {
+        return;
+    }
+    const double senoB = SenoGrados(B);
+    const double s = a / b * senoB;
+    if (!(s <= 1 + kToleranciaTangente)) {
+        return;
+    }
+    if (std::fabs(s - 1) <= kToleranciaTangente) {
+        const double C = 90 - B;
+        if (C > 0) {
+            Medidas m = dadas_;
+            m.Angulo(x_.p) = PiMedios;
+            m.Angulo(x_.r) = Acotar(C * RadPorGrado);
+            m.Lado(x_.r) = Cociente(a, SenoRelativo(C), kGradosPorRadian, escala_.Desescala());
+            Agregar(m);
+        }
+        return;
+    }
+    // r = sqrt(b² - a² sin² B). Next to a tangent, c and the angle at A hang
+    // on b - a sin B, of which double precision keeps only a few digits: it
+    // is taken in long double and, near a right angle at B, as
+    // (b - a) + a (1 - sin B) with 1 - sin B = 2 sin²(|90 - B| / 2).
+    using Largo = long double;
+    const Largo radianes = std::numbers::pi_v<Largo> / 180;
+    const Largo aSenoLargo =
+        a * std::sin((B <= 90 ? B : 180 - B) * radianes);  // 180 - B is exact past 90
+    Largo diferencia = b - aSenoLargo;
+    if (B >= 45 && B <= 135) {
+        const Largo h = std::sin(std::fabs(90 - B) / 2 * radianes);
+        diferencia = (static_cast<Largo>(b) - a) + 2 * a * (h * h);
+    }
+    const double r = static_cast<double>(std::sqrt(diferencia) * std::sqrt(b + aSenoLargo));
+    const double aSenoB = a * senoB;
+    const double p = a * CosenoGrados(B);
+    const auto solucion = [&](double c, double anguloA) {
+        if (!(c > 0)) {
+            return;
+        }
+        Medidas m = dadas_;
+        m.Angulo(x_.p) = Acotar(anguloA);
+        m.Lado(x_.r) = Devolver(c);
+        // The third angle as a remainder where it is large, otherwise from
+        // its sine, sin C = c sin B / b, which keeps a tiny one exact.
+        const double resto = (180 - B) - anguloA * kGradosPorRadian;
+        const double C =
+            resto >= 45 ? resto * RadPorGrado : std::asin(std::min(1.0, c / b * senoB));
+        m.Angulo(x_.r) = Acotar(C);
+        Agregar(m);
+    };
+    if (p > 0) {
+        const double c1 = p + r;
+        solucion(c1, std::atan2(aSenoB, r));
+        solucion((a - b) * ((a + b) / c1), std::atan2(aSenoB, -r));
+    } else {
+        solucion((b - a) * ((b + a) / (r - p)), std::atan2(aSenoB, r));
+    }
+}
+
+// The classic formulas stand whenever they show a triangle whose every angle
+// they get right to the label; below this angle (radians) they may not.
+constexpr double kAnguloFiable = 1e-5;
+
+// Whether two sets of solutions are the same triangles to within this part
+// of each measure, and with the same label for a side whose label shows six
+// to fifteen integer digits.
+constexpr double kCoincidencia = 1e-10;
+
+bool MismaEtiqueta(double lado, double otro) {
+    if (!(otro >= 1e5 && otro < 1e15)) {
+        return true;
+    }
+    return FormatoMedida(lado) == FormatoMedida(otro);
+}
+
+bool Coinciden(const Soluciones& x, const Soluciones& y) {
+    if (x.size() != y.size()) {
+        return false;
+    }
+    for (std::size_t k = 0; k < x.size(); ++k) {
+        for (std::uint8_t i = 1; i <= 3; ++i) {
+            for (const auto& [u, v] : {std::pair{x[k].Angulo(i), y[k].Angulo(i)},
+                                       std::pair{x[k].Lado(i), y[k].Lado(i)}}) {
+                if (!(std::fabs(u - v) <= kCoincidencia * v)) {
+                    return false;
+                }
+            }
+            if (!MismaEtiqueta(x[k].Lado(i), y[k].Lado(i))) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+bool Fiables(const Soluciones& soluciones) {
+    if (soluciones.empty()) {
+        return false;
+    }
+    for (const Medidas& m : soluciones) {
+        for (std::uint8_t i = 1; i <= 3; ++i) {
+            if (!(m.Angulo(i) >= kAnguloFiable)) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
+Soluciones Resolver(const Datos& datos) {
+    const std::optional<Reparto> reparto = Repartir(datos);
+    if (!reparto) {
+        return {};
+    }
+    const Escala escala(datos);
+    // The classic formulas stand, bit for bit, where they are right; where an
+    // angle of theirs is tiny or they lose digits to cancellation (the arc
+    // sine near 1 of a needle), the formulas that do not cancel decide.
+    const Soluciones clasicas = ResolverClasico(datos, *reparto, escala);
+    const Soluciones estables = Estable(datos, *reparto, escala).Resolver();
+    return Fiables(clasicas) && Coinciden(clasicas, estables) ? clasicas : estables;
+}
+
+bool EsTriangulo(const Medidas& medidas) {
+    for (std::uint8_t i = 1; i <= 3; ++i) {
+        for (const double x : {medidas.Angulo(i), medidas.Lado(i)}) {
+            if (!(std::isfinite(x) && x > 0)) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+}  // namespace pendra

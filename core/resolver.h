@@ -1,0 +1,66 @@
+#pragma once
+
+#include <array>
+#include <cassert>
+#include <cstddef>
+#include <cstdint>
+
+#include "globales.h"
+
+namespace pendra {
+
+// The six measures as the fields give them, before any solving: angles in
+// degrees exactly as typed, sides in the user's unit. A value greater than 0
+// is given, 0 is missing. Degrees are kept as typed because a remainder such
+// as 180 - A - B is exact in degrees and not in radians.
+class Datos {
+public:
+    double& Grados(std::uint8_t i) { return grados_[Posicion(i)]; }
+    double Grados(std::uint8_t i) const { return grados_[Posicion(i)]; }
+    double& Lado(std::uint8_t i) { return lado_[Posicion(i)]; }
+    double Lado(std::uint8_t i) const { return lado_[Posicion(i)]; }
+
+private:
+    static std::size_t Posicion(std::uint8_t i) {
+        assert(i >= 1 && i <= 3 && "measure index outside 1 to 3");
+        return static_cast<std::size_t>(i - 1);
+    }
+
+    std::array<double, 3> grados_{};
+    std::array<double, 3> lado_{};
+};
+
+// Zero, one or two complete triangles, in the order their windows open.
+class Soluciones {
+public:
+    std::size_t size() const { return cantidad_; }
+    bool empty() const { return cantidad_ == 0; }
+    const Medidas& operator[](std::size_t k) const {
+        assert(k < cantidad_ && "no such solution");
+        return medidas_[k];
+    }
+    const Medidas* begin() const { return medidas_.data(); }
+    const Medidas* end() const { return medidas_.data() + cantidad_; }
+
+    void Agregar(const Medidas& medidas) {
+        assert(cantidad_ < medidas_.size() && "at most two solutions");
+        medidas_[cantidad_++] = medidas;
+    }
+
+private:
+    std::array<Medidas, 2> medidas_{};
+    std::size_t cantidad_ = 0;
+};
+
+// Every triangle that three given measures fix, each complete: the given
+// measures (angles as degrees times RadPorGrado) and the three found. The data
+// must hold exactly three given measures, not the three angles, every value
+// finite and not negative; anything else fixes no triangle and gives none.
+// Pure: no state, nothing shown.
+Soluciones Resolver(const Datos& datos);
+
+// Whether the measures may be shown as a triangle: all six finite and greater
+// than 0.
+bool EsTriangulo(const Medidas& medidas);
+
+}  // namespace pendra
