@@ -5,8 +5,8 @@
 #include <cstdlib>
 
 #include "formato.h"
-#include "funciones.h"
 #include "grabadora.h"
+#include "propiedades.h"
 
 namespace pendra::cli {
 
@@ -39,10 +39,6 @@ std::string CadenaJson(const std::string& texto) {
     return salida + "\"";
 }
 
-std::string EtiquetaAngulo(double angulo) {
-    return FormatoMedida(angulo / RadPorGrado) + "º";
-}
-
 template <typename Funcion>
 std::string Lista(const Medidas& medidas, Funcion elemento) {
     std::string salida = "[";
@@ -52,6 +48,43 @@ std::string Lista(const Medidas& medidas, Funcion elemento) {
     return salida + "]";
 }
 
+std::string ValorJson(const Valor& valor) {
+    return valor ? NumeroJson(*valor) : "null";
+}
+
+std::string PuntoJson(const Punto& punto) {
+    std::string salida = "[";
+    salida += ValorJson(punto.x);
+    salida += ", ";
+    salida += ValorJson(punto.y);
+    return salida + "]";
+}
+
+template <typename T, typename Funcion>
+std::string ListaDe(const std::array<T, 3>& valores, Funcion elemento) {
+    std::string salida = "[";
+    for (std::size_t i = 0; i < 3; ++i) {
+        salida += i > 0 ? ", " : "";
+        salida += elemento(valores[i]);
+    }
+    return salida + "]";
+}
+
+std::string PropiedadesJson(const Propiedades& p) {
+    return "{\"area\": " + ValorJson(p.area) + ", \"perimetro\": " + ValorJson(p.perimetro) +
+           ", \"alturas\": " + ListaDe(p.alturas, ValorJson) +
+           ", \"medianas\": " + ListaDe(p.medianas, ValorJson) +
+           ", \"bisectrices\": " + ListaDe(p.bisectrices, ValorJson) +
+           ", \"radio_inscrito\": " + ValorJson(p.radioInscrito) +
+           ", \"radio_circunscrito\": " + ValorJson(p.radioCircunscrito) +
+           ", \"vertices\": " + ListaDe(p.vertices, PuntoJson) +
+           ", \"baricentro\": " + PuntoJson(p.baricentro) +
+           ", \"incentro\": " + PuntoJson(p.incentro) +
+           ", \"circuncentro\": " + PuntoJson(p.circuncentro) +
+           ", \"ortocentro\": " + PuntoJson(p.ortocentro) + ", \"clase\": [" +
+           CadenaJson(Nombre(p.porAngulos)) + ", " + CadenaJson(Nombre(p.porLados)) + "]}";
+}
+
 std::string SolucionJson(const Medidas& m) {
     const auto angulo = [](const Medidas& x, std::uint8_t i) { return NumeroJson(x.Angulo(i)); };
     const auto lado = [](const Medidas& x, std::uint8_t i) { return NumeroJson(x.Lado(i)); };
@@ -59,11 +92,12 @@ std::string SolucionJson(const Medidas& m) {
         return CadenaJson(EtiquetaAngulo(x.Angulo(i)));
     };
     const auto etiquetaLado = [](const Medidas& x, std::uint8_t i) {
-        return CadenaJson(FormatoMedida(x.Lado(i)));
+        return CadenaJson(EtiquetaLado(x.Lado(i)));
     };
     return "{\"angulos\": " + Lista(m, angulo) + ", \"lados\": " + Lista(m, lado) +
            ", \"etiquetas\": {\"angulos\": " + Lista(m, etiquetaAngulo) +
-           ", \"lados\": " + Lista(m, etiquetaLado) + "}}";
+           ", \"lados\": " + Lista(m, etiquetaLado) +
+           "}, \"propiedades\": " + PropiedadesJson(PropiedadesDe(m)) + "}";
 }
 
 }  // namespace
@@ -166,8 +200,12 @@ std::string EnTexto(const Respuesta& respuesta) {
                       NumeroJson(m.Angulo(i)) + " rad)\n";
         }
         for (std::uint8_t i = 1; i <= 3; ++i) {
-            salida += "  Lado " + std::to_string(i) + ": " + FormatoMedida(m.Lado(i)) + "  (" +
+            salida += "  Lado " + std::to_string(i) + ": " + EtiquetaLado(m.Lado(i)) + "  (" +
                       NumeroJson(m.Lado(i)) + ")\n";
+        }
+        salida += "  Propiedades:\n";
+        for (const auto& [nombre, valor] : FilasPropiedades(PropiedadesDe(m))) {
+            salida += "    " + nombre + ": " + valor + "\n";
         }
     }
     return salida;

@@ -4,6 +4,8 @@
 #include <cmath>
 #include <cstdio>
 
+#include "funciones.h"
+
 namespace pendra {
 
 namespace {
@@ -43,6 +45,18 @@ std::string FormatoMedida(double x) {
     }
     const std::size_t entera = std::min(texto.find('.'), texto.size());
     return texto.substr(0, std::max(kLargoEtiqueta, entera));
+}
+
+std::string NumeroAngulo(double radianes) {
+    return FormatoMedida(radianes / RadPorGrado);
+}
+
+std::string EtiquetaAngulo(double radianes) {
+    return NumeroAngulo(radianes) + kMarcaGrado;
+}
+
+std::string EtiquetaLado(double lado) {
+    return FormatoMedida(lado);
 }
 
 }  // namespace pendra

@@ -15,4 +15,15 @@ std::string TextoStr(double x);
 // form keeps at most four characters of its mantissa.
 std::string FormatoMedida(double x);
 
+// The texts a solved triangle is labelled with, in the result window and in
+// pendra-cli alike.
+// The degree mark written right behind an angle's number.
+inline constexpr const char* kMarcaGrado = "\u00BA";
+// An angle, given in radians, as the number of degrees of its label.
+std::string NumeroAngulo(double radianes);
+// The whole label of an angle: NumeroAngulo and the degree mark ("36.869º").
+std::string EtiquetaAngulo(double radianes);
+// The label of a side: its length ("5").
+std::string EtiquetaLado(double lado);
+
 }  // namespace pendra

@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Remakes the screenshots in docs/capturas/ from the real pendra on a virtual
-# X screen: the input window, the 3-4-5 triangle, alone and with its context
-# menu open, both triangles of the ambiguous case side by side and a message
-# box. Run it after any change that shows on screen, and commit the pictures
-# with that change.
+# X screen: the input window, the 3-4-5 triangle, with its context menu
+# open and its properties, both triangles of the ambiguous case side by side
+# and a message box. Run it after any change that shows on screen, and commit
+# the pictures with that change.
 #
 #   capturas.sh [PENDRA [DIRECTORY]]
 #
@@ -117,6 +117,19 @@ guardar "$temporal/menu-marco.png" resultado-menu.png
 xdotool key Escape
 xdotool mousemove 0 0
 
+# Its properties, opened with Ctrl+I, beside it.
+xdotool windowfocus --sync "$resultado"
+xdotool key ctrl+i
+esperar "the properties of 3, 4, 5" cuenta_es '^Propiedades del triángulo$' 1
+propiedades="$(ventanas '^Propiedades del triángulo$')"
+xdotool windowmove --sync "$propiedades" 820 40
+capturar "$propiedades" "$temporal/propiedades.png"
+enmarcar "$temporal/propiedades.png" "$temporal/propiedades-marco.png"
+guardar "$temporal/propiedades-marco.png" propiedades-345.png
+xdotool windowfocus --sync "$propiedades"
+xdotool key Escape
+esperar "the properties to close" cuenta_es '^Propiedades del triángulo$' 0
+
 xdotool windowfocus --sync "$resultado"
 xdotool key Escape
 esperar "the result window to close" cuenta_es '^Resultado$' 0
@@ -174,4 +187,4 @@ while kill -0 "$pid_pendra" 2>/dev/null; do
 done
 pid_pendra=""
 
-echo "capturas.sh: entrada.png resultado-345.png resultado-menu.png ambiguo.png mensaje.png in $destino"
+echo "capturas.sh: entrada.png resultado-345.png resultado-menu.png propiedades-345.png ambiguo.png mensaje.png in $destino"

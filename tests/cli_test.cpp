@@ -6,6 +6,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <fstream>
 #include <string>
 #include <vector>
@@ -57,14 +58,49 @@ std::vector<std::string> Lineas(const std::string& texto) {
     return lineas;
 }
 
-TEST(PendraCli, PrintsTheThreeFourFiveTriangleAsJson) {
+TEST(PendraCli, PrintsTheThreeFourFiveTriangleAsJsonFieldByField) {
     const Ejecucion e = Ejecutar("--json '' 3 '' 4 '' 5");
     EXPECT_EQ(e.estado, 0);
-    EXPECT_EQ(e.salida,
-              "{\"mensaje\": null, \"soluciones\": [{\"angulos\": [0.6435011087932843, "
-              "0.9272952180016123, 1.570796326794895], \"lados\": [3, 4, 5], \"etiquetas\": "
-              "{\"angulos\": [\"36.869º\", \"53.130º\", \"89.999º\"], \"lados\": [\"3\", \"4\", "
-              "\"5\"]}}]}\n");
+    // Each field in its place, numbers as the nearest doubles to the exact
+    // values (the median to side 1 is the square root of 73, halved).
+    const char* campos[] = {
+        "{\"mensaje\": null, \"soluciones\": [{",
+        "\"angulos\": [0.6435011087932843, 0.9272952180016123, 1.570796326794895], ",
+        "\"lados\": [3, 4, 5], ",
+        "\"etiquetas\": {\"angulos\": [\"36.869º\", \"53.130º\", \"89.999º\"], ",
+        "\"lados\": [\"3\", \"4\", \"5\"]}, ",
+        "\"propiedades\": {\"area\": 6, ",
+        "\"perimetro\": 12, ",
+        "\"alturas\": [4, 3, 2.4], ",
+        "\"medianas\": [4.272001872658765, 3.605551275463989, 2.5], ",
+        "\"bisectrices\": [4.216370213557839, 3.3541019662496847, 2.4243661069253055], ",
+        "\"radio_inscrito\": 1, ",
+        "\"radio_circunscrito\": 2.5, ",
+        "\"vertices\": [[3, 4], [0, 0], [3, 0]], ",
+        "\"baricentro\": [2, 1.3333333333333333], ",
+        "\"incentro\": [2, 1], ",
+        "\"circuncentro\": [1.5, 2], ",
+        "\"ortocentro\": [3, 0], ",
+        "\"clase\": [\"rectángulo\", \"escaleno\"]}}]}\n",
+    };
+    std::size_t posicion = 0;
+    for (const char* campo : campos) {
+        EXPECT_EQ(e.salida.compare(posicion, std::strlen(campo), campo), 0)
+            << "expected " << campo << " at " << posicion << " of " << e.salida;
+        posicion += std::strlen(campo);
+    }
+    EXPECT_EQ(posicion, e.salida.size());
+    // A circle too large for a double is null; the text answer says so in Spanish.
+    EXPECT_NE(Ejecutar("--json 179.9999999 '' '' 1e300 '' 1e300")
+                  .salida.find("\"radio_circunscrito\": null, "),
+              std::string::npos);
+    const std::string texto = Ejecutar("'' 3 '' 4 '' 5").salida;
+    EXPECT_NE(texto.find("  Lado 3: 5  (5)\n  Propiedades:\n    Área: 6\n    Perímetro: 12\n"),
+              std::string::npos)
+        << texto;
+    EXPECT_NE(texto.find("    Ortocentro: (3, 0)\n    Clase por ángulos: rectángulo\n"),
+              std::string::npos)
+        << texto;
 }
 
 TEST(PendraCli, AnswersABatchLineByLine) {
@@ -84,7 +120,7 @@ TEST(PendraCli, AnswersABatchLineByLine) {
               0U)
         << l[0];
     EXPECT_NE(l[0].find("\"etiquetas\": {\"angulos\": [\"30º\", \"11.810º\", \"138.18º\"], "
-                        "\"lados\": [\"1.5\", \".61401\", \"2\"]}}]}"),
+                        "\"lados\": [\"1.5\", \".61401\", \"2\"]}, \"propiedades\": {"),
               std::string::npos)
         << l[0];
     EXPECT_EQ(l[1],

@@ -151,7 +151,7 @@ protected:
     QTemporaryDir carpeta_;
 };
 
-TEST_F(AccionesDelResultado, CopyPutsTheFullMeasuresTheImageAndTheSvgOnTheClipboard) {
+TEST_F(AccionesDelResultado, CopyPutsTheFullMeasuresAreaPerimeterImageAndSvgOnTheClipboard) {
     ventana_->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(ventana_));
     QTest::keyClick(ventana_, Qt::Key_C, Qt::ControlModifier);
@@ -160,7 +160,8 @@ TEST_F(AccionesDelResultado, CopyPutsTheFullMeasuresTheImageAndTheSvgOnTheClipbo
     EXPECT_EQ(datos->text(), QStringLiteral("Medida\tValor\nLado 1\t3\nLado 2\t4\nLado 3\t5\n"
                                             "Ángulo 1 (grados)\t36.869897645844006\n"
                                             "Ángulo 2 (grados)\t53.13010235415597\n"
-                                            "Ángulo 3 (grados)\t89.99999999999989\n"));
+                                            "Ángulo 3 (grados)\t89.99999999999989\n"
+                                            "Área\t6\nPerímetro\t12\n"));
     const QImage imagen = qvariant_cast<QImage>(datos->imageData());
     EXPECT_EQ(imagen.size(), ventana_->picTriangulo()->contentsRect().size() * 2);
     EXPECT_TRUE(datos->data(QStringLiteral("image/svg+xml")).contains("36.869"));
@@ -231,16 +232,17 @@ TEST_F(AccionesDelResultado, MenuOpensByMouseMenuKeyAndShiftF10WithNamedEntries)
             menu->close();
         });
         abrir[k]();
-        EXPECT_EQ(entradas, QStringList({"Copiar", "Guardar como…", "Imprimir…"})) << k;
+        EXPECT_EQ(entradas, QStringList({"Copiar", "Guardar como…", "Imprimir…", "Propiedades…"}))
+            << k;
     }
 }
 
-TEST_F(AccionesDelResultado, PictureSaysTheTriangleInWords) {
+TEST_F(AccionesDelResultado, PictureSaysTheTriangleAreaAndPerimeterInWords) {
     const QWidget* pic = ventana_->picTriangulo();
     EXPECT_EQ(pic->accessibleName(), "Triángulo de lados 3, 4 y 5");
     EXPECT_EQ(pic->accessibleDescription(),
               "Lado 1: 3; Lado 2: 4; Lado 3: 5; Ángulo 1: 36.869 grados; "
-              "Ángulo 2: 53.130 grados; Ángulo 3: 89.999 grados.");
+              "Ángulo 2: 53.130 grados; Ángulo 3: 89.999 grados; Área: 6; Perímetro: 12.");
     EXPECT_EQ(NombrePorDefecto(ventana_->Etiquetas()), "triangulo-3-4-5");
 }
 

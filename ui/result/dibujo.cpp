@@ -8,6 +8,8 @@
 #include <cmath>
 #include <cstdint>
 
+#include "formato.h"
+
 namespace pendra {
 
 namespace {
@@ -104,7 +106,7 @@ Trazado DibujarTriangulo(QPainter& pintor, const QRectF& area, const Vista& vist
         const double ancho = metricas.horizontalAdvance(numero);
         const double izquierda = vertice.x() - ancho / 2;
         escribir(numero, {izquierda, arriba}, kColorAngulo);
-        escribir(QStringLiteral("\u00BA"), {izquierda + ancho, arriba}, kColorAngulo);
+        escribir(QString::fromUtf8(kMarcaGrado), {izquierda + ancho, arriba}, kColorAngulo);
     };
     angulo(1, apice, apice.y() - metricas.lineSpacing());
     angulo(2, origen, origen.y());

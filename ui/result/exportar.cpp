@@ -16,6 +16,7 @@
 #include <cstdint>
 
 #include "dibujo.h"
+#include "formato.h"
 #include "funciones.h"
 
 namespace pendra {
@@ -42,10 +43,23 @@ QList<Fila> FilasMedidas(const EtiquetasTriangulo& etiquetas) {
                       QString::fromStdString(etiquetas.Lado(i))});
     }
     for (std::uint8_t i = 1; i <= 3; ++i) {
-        filas.append({QStringLiteral("Ángulo %1 (grados)").arg(i),
-                      TextoCompleto(m.Angulo(i) / RadPorGrado),
-                      QString::fromStdString(etiquetas.Angulo(i)) + QStringLiteral("º")});
+        filas.append(
+            {QStringLiteral("Ángulo %1 (grados)").arg(i), TextoCompleto(m.Angulo(i) / RadPorGrado),
+             QString::fromStdString(etiquetas.Angulo(i)) + QString::fromUtf8(kMarcaGrado)});
     }
+    return filas;
+}
+
+QList<Fila> FilasAreaYPerimetro(const Propiedades& propiedades) {
+    QList<Fila> filas;
+    const auto agregar = [&filas](const QString& nombre, const Valor& valor) {
+        if (valor) {
+            filas.append(
+                {nombre, TextoCompleto(*valor), QString::fromStdString(TextoValor(valor))});
+        }
+    };
+    agregar(QStringLiteral("Área"), propiedades.area);
+    agregar(QStringLiteral("Perímetro"), propiedades.perimetro);
     return filas;
 }
 

@@ -9,6 +9,7 @@
 
 #include "etiquetas.h"
 #include "geometria.h"
+#include "propiedades.h"
 
 class QPainter;
 
@@ -28,6 +29,9 @@ struct Fila {
 
 // The six measures, sides 1 to 3 then angles 1 to 3 in degrees.
 QList<Fila> FilasMedidas(const EtiquetasTriangulo& etiquetas);
+
+// The area and the perimeter, those the triangle has.
+QList<Fila> FilasAreaYPerimetro(const Propiedades& propiedades);
 
 // A tab-separated table with a heading line, for spreadsheets and word
 // processors; each line ends with a line feed.

@@ -20,11 +20,13 @@
 #include <QScreen>
 #include <QShortcut>
 #include <QStandardPaths>
+#include <QToolButton>
 #include <algorithm>
 #include <optional>
 
 #include "areadibujo.h"
 #include "dibujo.h"
+#include "frmpropiedades.h"
 
 namespace pendra {
 
@@ -90,7 +92,8 @@ frmGrafico::frmGrafico(const Medidas& medidas)
     : QDialog(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                            Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint),
       geometria_(medidas),
-      etiquetas_(medidas) {
+      etiquetas_(medidas),
+      propiedades_(PropiedadesDe(medidas)) {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Resultado"));
 
@@ -118,6 +121,7 @@ frmGrafico::frmGrafico(const Medidas& medidas)
     connect(teclaMenu, &QShortcut::activated, this, &frmGrafico::MostrarMenuEnFoco);
 
     setTabOrder(picTriangulo_, cmdCerrar_);
+    CrearPropiedades();
     resize(PixelesDeTwips(4680), PixelesDeTwips(3195));
 }
 
@@ -159,6 +163,7 @@ void frmGrafico::Form_Resize() {
     // The button keeps its distance from the lower right corner.
     cmdCerrar_->move(cmdCerrar_->x(), PixelesDeTwips(AltoTwips() - 920));
     cmdCerrar_->move(PixelesDeTwips(AnchoTwips() - 1400), cmdCerrar_->y());
+    ColocarPropiedades();
     // Every fit starts again from the triangle's own extents.
     geometria_.ReiniciarRangos();
     // The picture fills the window above the button.
@@ -216,7 +221,9 @@ void frmGrafico::MostrarMenu(const QPoint& lugar) {
 }
 
 QList<Fila> frmGrafico::Filas() const {
-    return FilasMedidas(etiquetas_);
+    QList<Fila> filas = FilasMedidas(etiquetas_);
+    filas.append(FilasAreaYPerimetro(propiedades_));
+    return filas;
 }
 
 QSizeF frmGrafico::TamanoDibujo() const {
@@ -326,6 +333,56 @@ void frmGrafico::Imprimir() {
     // The painter's origin is the corner of the printable area.
     const QSize pagina = impresora.pageLayout().paintRectPixels(impresora.resolution()).size();
     ImprimirPagina(pintor, QRectF(QPointF(0, 0), pagina), geometria_, etiquetas_, Filas());
+}
+
+void frmGrafico::CrearPropiedades() {
+    accionPropiedades_ =
+        AgregarAccion(QStringLiteral("&Propiedades…"), QKeySequence(Qt::CTRL | Qt::Key_I),
+                      &frmGrafico::MostrarPropiedades);
+    accionPropiedades_->setObjectName(QStringLiteral("accionPropiedades"));
+    accionPropiedades_->setToolTip(QStringLiteral("Propiedades del triángulo (Ctrl+I)"));
+
+    // Looks like text until the pointer is over it; in the window's own font.
+    lblPropiedades_ = new QToolButton(this);
+    lblPropiedades_->setObjectName(QStringLiteral("lblPropiedades"));
+    lblPropiedades_->setAccessibleName(QStringLiteral("Área y perímetro"));
+    lblPropiedades_->setToolTip(accionPropiedades_->toolTip());
+    lblPropiedades_->setAutoRaise(true);
+    lblPropiedades_->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    lblPropiedades_->setFont(font());
+    connect(lblPropiedades_, &QToolButton::clicked, this, &frmGrafico::MostrarPropiedades);
+    setTabOrder(picTriangulo_, lblPropiedades_);
+    setTabOrder(lblPropiedades_, cmdCerrar_);
+}
+
+void frmGrafico::ColocarPropiedades() {
+    // From the left edge to a little short of the button, as high as the button.
+    const int margen = PixelesDeTwips(60);
+    const int ancho = cmdCerrar_->x() - 2 * margen;
+    // What the button adds around its text.
+    const int relleno = lblPropiedades_->sizeHint().width() -
+                        lblPropiedades_->fontMetrics().horizontalAdvance(lblPropiedades_->text());
+    const QString texto =
+        TextoFranja(propiedades_, lblPropiedades_->fontMetrics(), ancho - relleno);
+    lblPropiedades_->setText(texto);
+    lblPropiedades_->setVisible(!texto.isEmpty());
+    const int alto = cmdCerrar_->height();
+    lblPropiedades_->setGeometry(margen, cmdCerrar_->y(),
+                                 std::min(lblPropiedades_->sizeHint().width(), std::max(ancho, 0)),
+                                 alto);
+}
+
+frmPropiedades* frmGrafico::VistaPropiedades() const {
+    return vistaPropiedades_;
+}
+
+void frmGrafico::MostrarPropiedades() {
+    if (!vistaPropiedades_) {
+        vistaPropiedades_ = new frmPropiedades(propiedades_, this);
+    }
+    vistaPropiedades_->show();
+    vistaPropiedades_->raise();
+    vistaPropiedades_->activateWindow();
 }
 
 }  // namespace pendra

@@ -3,18 +3,22 @@
 #include <QDialog>
 #include <QKeySequence>
 #include <QList>
+#include <QPointer>
 
 #include "etiquetas.h"
 #include "exportar.h"
 #include "geometria.h"
 #include "globales.h"
+#include "propiedades.h"
 
 class QAction;
 class QPushButton;
+class QToolButton;
 
 namespace pendra {
 
 class AreaDibujo;
+class frmPropiedades;
 
 // The result window: one solved triangle drawn to scale, its sides labelled
 // in blue and its angles in red. It copies its triangle when it loads and
@@ -44,6 +48,12 @@ public:
     const EtiquetasTriangulo& Etiquetas() const { return etiquetas_; }
     AreaDibujo* picTriangulo() const { return picTriangulo_; }
     QPushButton* cmdCerrar() const { return cmdCerrar_; }
+    // The strip left of "&Cerrar" with the area and the perimeter; a click on
+    // it, the shortcut Ctrl+I or the context menu open the properties view.
+    QToolButton* lblPropiedades() const { return lblPropiedades_; }
+    QAction* accionPropiedades() const { return accionPropiedades_; }
+    // The properties view, while it is open.
+    frmPropiedades* VistaPropiedades() const;
 
     // What the window says of its triangle, in order: the six measures, and
     // whatever else is known of it. Copy, print and the screen reader use it.
@@ -72,11 +82,18 @@ private:
     void MostrarMenuEnFoco();
     // The picture's size as the window shows it, for an image or a file.
     QSizeF TamanoDibujo() const;
+    void CrearPropiedades();
+    void ColocarPropiedades();
+    void MostrarPropiedades();
 
     GeometriaTriangulo geometria_;
     EtiquetasTriangulo etiquetas_;
     AreaDibujo* picTriangulo_ = nullptr;
     QPushButton* cmdCerrar_ = nullptr;
+    Propiedades propiedades_;
+    QToolButton* lblPropiedades_ = nullptr;
+    QAction* accionPropiedades_ = nullptr;
+    QPointer<frmPropiedades> vistaPropiedades_;
 };
 
 }  // namespace pendra

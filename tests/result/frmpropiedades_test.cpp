@@ -1,0 +1,104 @@
+// The result window's area-and-perimeter strip and its properties view.
+
+#include "frmpropiedades.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTest>
+#include <QToolButton>
+#include <array>
+#include <string>
+#include <vector>
+
+#include "frmgrafico.h"
+#include "grabadora.h"
+#include "triangulos.h"
+
+namespace pendra {
+namespace {
+
+class PropiedadesEnVentana : public testing::Test {
+protected:
+    void TearDown() override {
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            w->close();
+        }
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_TRUE(QApplication::topLevelWidgets().empty());
+    }
+};
+
+struct Franja {
+    std::array<std::string, 6> campos;
+    std::vector<const char*> textos;  // one per solution, in window order
+};
+
+TEST_F(PropiedadesEnVentana, TheStripBesideCerrarGivesAreaAndPerimeter) {
+    const Franja casos[] = {
+        {{"", "3", "", "4", "", "5"}, {"Área 6   Perímetro 12"}},
+        {{"30", "1.5", "", "", "", "2"},
+         {"Área 1.425042398   Perímetro 6.350084796", "Área 0.3070084094   Perímetro 4.114016819"}},
+    };
+    for (const Franja& caso : casos) {
+        const std::vector<Medidas> soluciones = Solicitar(caso.campos).Ventanas();
+        ASSERT_EQ(soluciones.size(), caso.textos.size());
+        for (std::size_t i = 0; i < soluciones.size(); ++i) {
+            frmGrafico* v = frmGrafico::Abrir(soluciones[i]);
+            v->resize(600, 300);
+            EXPECT_EQ(v->lblPropiedades()->text(), QString::fromUtf8(caso.textos[i]));
+            EXPECT_EQ(v->lblPropiedades()->font(), v->font());
+        }
+    }
+}
+
+TEST_F(PropiedadesEnVentana, TheStripNeverOverlapsCerrarAndShortensBeforeItGoes) {
+    frmGrafico* v = frmGrafico::Abrir(prueba::TresLados(3.3, 4.4, 5.5));
+    EXPECT_EQ(v->lblPropiedades()->text(), "Área 7.26   Perímetro 13.2");
+    bool corto = false;
+    for (int ancho = 420; ancho >= 0; ancho -= 7) {
+        v->resize(ancho, 150);
+        const QToolButton* franja = v->lblPropiedades();
+        const QString texto = franja->text();
+        if (franja->isVisible()) {
+            EXPECT_LE(franja->geometry().right(), v->cmdCerrar()->geometry().left()) << ancho;
+            EXPECT_GE(franja->x(), 0);
+            EXPECT_GE(franja->width(), franja->sizeHint().width())
+                << ancho << " " << texto.toStdString();
+            EXPECT_TRUE(texto.startsWith(QStringLiteral("Área 7.26"))) << texto.toStdString();
+            corto = corto || texto == QStringLiteral("Área 7.26");
+        } else {
+            EXPECT_LT(ancho, 250);
+        }
+    }
+    EXPECT_TRUE(corto) << "the area alone before nothing";
+}
+
+TEST_F(PropiedadesEnVentana, CtrlIAndTheStripOpenOneViewWithEveryProperty) {
+    frmGrafico* v = frmGrafico::Abrir(prueba::TresLados(3, 4, 5));
+    EXPECT_TRUE(v->actions().contains(v->accionPropiedades()));
+    EXPECT_EQ(v->accionPropiedades()->text(), QStringLiteral("&Propiedades…"));
+    v->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(v));
+    QTest::keyClick(v, Qt::Key_I, Qt::ControlModifier);
+    frmPropiedades* vista = v->VistaPropiedades();
+    ASSERT_NE(vista, nullptr);
+    EXPECT_TRUE(vista->isVisible());
+    EXPECT_EQ(vista->findChild<QLabel*>("lblClase")->text(),
+              QStringLiteral("Triángulo rectángulo escaleno"));
+    const QTableWidget* tabla = vista->tabla();
+    ASSERT_EQ(tabla->rowCount(), 22);
+    EXPECT_EQ(tabla->item(6, 0)->text(), QStringLiteral("Mediana al lado 2"));
+    EXPECT_EQ(tabla->item(6, 1)->text(), "3.605551275");
+    EXPECT_EQ(tabla->item(19, 1)->text(), "(3, 0)");  // the orthocentre
+    // The strip, clicked, brings back the same view rather than a second one.
+    QTest::mouseClick(v->lblPropiedades(), Qt::LeftButton);
+    EXPECT_EQ(v->VistaPropiedades(), vista);
+    EXPECT_EQ(v->findChildren<frmPropiedades*>().size(), 1);
+}
+
+}  // namespace
+}  // namespace pendra

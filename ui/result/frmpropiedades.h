@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QDialog>
+#include <QString>
+
+#include "propiedades.h"
+
+class QFontMetrics;
+class QTableWidget;
+
+namespace pendra {
+
+// The properties of one result window's triangle, every one with its Spanish
+// name: a modeless dialog over that window, closed with it.
+class frmPropiedades : public QDialog {
+    Q_OBJECT
+
+public:
+    frmPropiedades(const Propiedades& propiedades, QWidget* parent);
+
+    QTableWidget* tabla() const { return tabla_; }
+
+private:
+    QTableWidget* tabla_ = nullptr;
+};
+
+// The text of the strip beside "&Cerrar", "Área 6   Perímetro 12", in the
+// longest form that fits `ancho` pixels: fewer digits, then the area alone,
+// then nothing.
+QString TextoFranja(const Propiedades& propiedades, const QFontMetrics& metricas, int ancho);
+
+}  // namespace pendra
