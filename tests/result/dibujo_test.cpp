@@ -212,7 +212,7 @@ TEST_F(AccionesDelResultado, MenuOpensByMouseMenuKeyAndShiftF10WithNamedEntries)
         },
         // The Menu key, as the X11 platform turns it into an event.
         [this] {
-            QContextMenuEvent evento(QContextMenuEvent::Keyboard, QPoint(0, 0));
+            QContextMenuEvent evento(QContextMenuEvent::Keyboard, {}, ventana_->pos());
             QApplication::sendEvent(ventana_->focusWidget(), &evento);
         },
         [this] { QTest::keyClick(ventana_, Qt::Key_F10, Qt::ShiftModifier); }};
