@@ -1,14 +1,23 @@
 // pendra-cli: the solve request without windows, for scripts and batch work.
 
-#include <cstdio>
+#include <unistd.h>
+
+#include <algorithm>
 #include <iostream>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "flujos.h"
 #include "salida.h"
+#include "texto.h"
 
 namespace {
+
+using pendra::cli::Escritura;
+
+// The answers could not be written, or the input could not be read.
+constexpr int kEstadoEntradaSalida = 3;
 
 constexpr const char* kUso =
     "Uso: pendra-cli [--json] A1 L1 A2 L2 A3 L3\n"
@@ -16,8 +25,9 @@ constexpr const char* kUso =
     "\n"
     "Resuelve un triángulo plano a partir de tres de sus seis medidas.\n"
     "Los seis campos van en este orden: ángulo 1, lado 1, ángulo 2, lado 2,\n"
-    "ángulo 3, lado 3; los ángulos en grados, \"\" para un campo vacío y el\n"
-    "punto como separador decimal.\n"
+    "ángulo 3, lado 3; \"\" para un campo vacío. Los ángulos van en grados,\n"
+    "también con minutos y segundos (45°30'15\"); el separador decimal es el\n"
+    "punto o la coma (2.5 o 2,5).\n"
     "Sin campos, lee una solicitud por línea de la entrada estándar, con los\n"
     "seis campos separados por tabuladores.\n"
     "\n"
@@ -27,39 +37,63 @@ constexpr const char* kUso =
     "\n"
     "Estado de salida: 0 si hay solución (o, leyendo la entrada, si se\n"
     "respondió cada línea); 1 si la solicitud terminó en un mensaje;\n"
-    "2 si la llamada es incorrecta.\n";
+    "2 si la llamada es incorrecta; 3 si no se pudo escribir la salida o\n"
+    "leer la entrada.\n";
 
-void Escribir(const pendra::cli::Respuesta& respuesta, bool json) {
+int ErrorDeUso(const std::string& motivo) {
+    std::cerr << "pendra-cli: " << motivo << "\n\n" << kUso;
+    return 2;
+}
+
+int ErrorDeEntradaSalida(const char* que, int error) {
+    std::cerr << "pendra-cli: no se pudo " << que << ": " << pendra::cli::DescribirError(error)
+              << ".\n";
+    return kEstadoEntradaSalida;
+}
+
+// Writes out what is left; the status of a run whose answers all went out.
+int Terminar(Escritura& salida, int estado) {
+    if (!salida.Vaciar()) {
+        return ErrorDeEntradaSalida("escribir la salida", salida.Error());
+    }
+    return estado;
+}
+
+void Escribir(Escritura& salida, const pendra::cli::Respuesta& respuesta, bool json) {
     if (json) {
-        std::cout << pendra::cli::EnJson(respuesta) << '\n';
+        salida.Escribir(pendra::cli::EnJson(respuesta));
+        salida.Escribir("\n");
     } else {
-        std::cout << pendra::cli::EnTexto(respuesta);
+        salida.Escribir(pendra::cli::EnTexto(respuesta));
     }
 }
 
+// The six tab-separated fields of a line; false when it has another number.
+bool Partir(std::string_view linea, pendra::cli::Campos& campos) {
+    if (std::count(linea.begin(), linea.end(), '\t') != 5) {
+        return false;
+    }
+    for (std::string& campo : campos) {
+        const std::size_t tab = linea.find('\t');
+        campo.assign(linea.substr(0, tab));
+        linea.remove_prefix(tab == std::string_view::npos ? linea.size() : tab + 1);
+    }
+    return true;
+}
+
 int Lote(bool json) {
-    std::string linea;
+    if (isatty(STDIN_FILENO) == 1) {
+        std::cerr << "pendra-cli: lee una solicitud por línea, con seis campos separados por "
+                     "tabuladores, hasta el final de la entrada (Ctrl+D).\n";
+    }
+    Escritura salida(STDOUT_FILENO);
+    pendra::cli::LectorLineas entrada(STDIN_FILENO, salida);
     unsigned long numero = 0;
-    bool primera = true;
-    while (std::getline(std::cin, linea)) {
+    pendra::cli::Campos campos;
+    while (!salida.Fallo() && entrada.Siguiente()) {
         ++numero;
-        if (!linea.empty() && linea.back() == '\r') {
-            linea.pop_back();
-        }
-        std::vector<std::string> partes;
-        std::size_t inicio = 0;
-        for (;;) {
-            const std::size_t tab = linea.find('\t', inicio);
-            partes.push_back(linea.substr(inicio, tab - inicio));
-            if (tab == std::string::npos) {
-                break;
-            }
-            inicio = tab + 1;
-        }
         pendra::cli::Respuesta respuesta;
-        if (partes.size() == 6) {
-            pendra::cli::Campos campos;
-            std::copy(partes.begin(), partes.end(), campos.begin());
+        if (!entrada.Demasiados() && Partir(entrada.Linea(), campos)) {
             respuesta = pendra::cli::Responder(campos);
         } else {
             respuesta.mensaje =
@@ -68,16 +102,16 @@ int Lote(bool json) {
                                          " debe tener seis campos separados por tabuladores.",
                                      std::nullopt};
         }
-        if (!json && !primera) {
-            std::cout << '\n';
+        if (!json && numero > 1) {
+            salida.Escribir("\n");
         }
-        primera = false;
-        Escribir(respuesta, json);
-        // Each answer goes out as soon as it is ready, for scripts that talk
-        // to the program line by line.
-        std::cout.flush();
+        Escribir(salida, respuesta, json);
     }
-    return 0;
+    const int estado = Terminar(salida, 0);
+    if (estado == 0 && entrada.Error() != 0) {
+        return ErrorDeEntradaSalida("leer la entrada", entrada.Error());
+    }
+    return estado;
 }
 
 }  // namespace
@@ -85,8 +119,9 @@ int Lote(bool json) {
 int main(int argc, char** argv) {
     std::vector<std::string> argumentos(argv + 1, argv + argc);
     if (argumentos.size() == 1 && (argumentos[0] == "--help" || argumentos[0] == "-h")) {
-        std::cout << kUso;
-        return 0;
+        Escritura salida(STDOUT_FILENO);
+        salida.Escribir(kUso);
+        return Terminar(salida, 0);
     }
     if (argumentos.size() == 1 && argumentos[0] == "--version") {
         std::cout << "pendra-cli 1.00\n";
@@ -99,18 +134,27 @@ int main(int argc, char** argv) {
         json = true;
         argumentos.erase(argumentos.begin());
     }
+    // Anything else that starts with "-" and holds no number is a mistyped
+    // or misplaced option, never a field.
+    for (const std::string& argumento : argumentos) {
+        if (argumento.starts_with('-') && !pendra::TieneNumero(argumento)) {
+            const bool conocida = argumento == "--json" || argumento == "--help" ||
+                                  argumento == "-h" || argumento == "--version";
+            return ErrorDeUso(conocida ? "la opción «" + argumento + "» no va en ese lugar."
+                                       : "opción desconocida: «" + argumento + "».");
+        }
+    }
     if (argumentos.empty()) {
         return Lote(json);
     }
     if (argumentos.size() != 6) {
-        std::cerr << "pendra-cli: se esperaban seis campos y se recibieron " << argumentos.size()
-                  << ".\n\n"
-                  << kUso;
-        return 2;
+        return ErrorDeUso("se esperaban seis campos y se recibieron " +
+                          std::to_string(argumentos.size()) + ".");
     }
     pendra::cli::Campos campos;
     std::copy(argumentos.begin(), argumentos.end(), campos.begin());
     const pendra::cli::Respuesta respuesta = pendra::cli::Responder(campos);
-    Escribir(respuesta, json);
-    return respuesta.soluciones.empty() ? 1 : 0;
+    Escritura salida(STDOUT_FILENO);
+    Escribir(salida, respuesta, json);
+    return Terminar(salida, respuesta.soluciones.empty() ? 1 : 0);
 }

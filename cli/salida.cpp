@@ -1,8 +1,11 @@
 #include "salida.h"
 
+#include <algorithm>
 #include <charconv>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <string_view>
 
 #include "formato.h"
 #include "grabadora.h"
@@ -43,7 +46,10 @@ template <typename Funcion>
 std::string Lista(const Medidas& medidas, Funcion elemento) {
     std::string salida = "[";
     for (std::uint8_t i = 1; i <= 3; ++i) {
-        salida += (i > 1 ? ", " : "") + elemento(medidas, i);
+        if (i > 1) {
+            salida += ", ";
+        }
+        salida += elemento(medidas, i);
     }
     return salida + "]";
 }
@@ -130,44 +136,57 @@ std::string NumeroJson(double x) {
         return "0";
     }
     // Shortest round-trip digits, then laid out as a reader expects them:
-    // plain decimals for ordinary magnitudes, an exponent only far out.
-    char buffer[64];
-    const auto fin =
-        std::to_chars(buffer, buffer + sizeof buffer, x, std::chars_format::scientific);
-    std::string cientifico(buffer, fin.ptr);
-    std::string salida;
-    if (cientifico[0] == '-') {
-        salida = "-";
-        cientifico.erase(0, 1);
-    }
-    const std::size_t e = cientifico.find('e');
-    std::string digitos = cientifico.substr(0, e);
-    if (digitos.size() > 1) {
-        digitos.erase(1, 1);  // the point after the first digit
-    }
-    const int exponente = std::atoi(cientifico.c_str() + e + 1);
-    const int k = static_cast<int>(digitos.size());
-    const int n = exponente + 1;  // digits before the point
-    if (k <= n && n <= 21) {
-        salida += digitos + std::string(static_cast<std::size_t>(n - k), '0');
-    } else if (0 < n && n <= 21) {
-        salida.append(digitos, 0, static_cast<std::size_t>(n));
-        salida += '.';
-        salida.append(digitos, static_cast<std::size_t>(n));
-    } else if (-6 < n && n <= 0) {
-        salida += "0.";
-        salida.append(static_cast<std::size_t>(-n), '0');
-        salida += digitos;
-    } else {
-        salida += digitos.substr(0, 1);
-        if (k > 1) {
-            salida += '.';
-            salida.append(digitos, 1);
+    // plain decimals for ordinary magnitudes, an exponent only far out. From
+    // 2^53 on, where not every integer is a double, always an exponent: a
+    // reader that keeps long integers exact would read another number.
+    char cientifico[32];
+    const char* fin = std::to_chars(cientifico, cientifico + sizeof cientifico, std::fabs(x),
+                                    std::chars_format::scientific)
+                          .ptr;
+    const char* e = std::find(static_cast<const char*>(cientifico), fin, 'e');
+    char digitos[24];
+    std::size_t k = 0;
+    for (const char* c = cientifico; c != e; ++c) {
+        if (*c != '.') {
+            digitos[k++] = *c;
         }
-        salida += n - 1 < 0 ? "e-" : "e+";
-        salida += std::to_string(std::abs(n - 1));
     }
-    return salida;
+    int exponente = 0;
+    std::from_chars(e + (e[1] == '+' ? 2 : 1), fin, exponente);
+    const std::string_view d(digitos, k);
+    const int n = exponente + 1;  // digits before the point
+    const std::size_t enteras = n > 0 ? static_cast<std::size_t>(n) : 0;
+
+    char texto[48];
+    char* p = texto;
+    if (x < 0) {
+        *p++ = '-';
+    }
+    // Below 2^53 there are at most 16 digits before the point.
+    const bool llano = std::fabs(x) < 0x1p53;
+    if (llano && n > 0 && k <= enteras) {
+        p = std::copy(d.begin(), d.end(), p);
+        p = std::fill_n(p, enteras - k, '0');
+    } else if (llano && n > 0) {
+        p = std::copy_n(d.begin(), enteras, p);
+        *p++ = '.';
+        p = std::copy(d.begin() + static_cast<std::ptrdiff_t>(enteras), d.end(), p);
+    } else if (-6 < n && n <= 0) {
+        *p++ = '0';
+        *p++ = '.';
+        p = std::fill_n(p, -n, '0');
+        p = std::copy(d.begin(), d.end(), p);
+    } else {
+        *p++ = d[0];
+        if (k > 1) {
+            *p++ = '.';
+            p = std::copy(d.begin() + 1, d.end(), p);
+        }
+        *p++ = 'e';
+        *p++ = n - 1 < 0 ? '-' : '+';
+        p = std::to_chars(p, texto + sizeof texto, std::abs(n - 1)).ptr;
+    }
+    return std::string(texto, p);
 }
 
 std::string EnJson(const Respuesta& respuesta) {
@@ -181,7 +200,10 @@ std::string EnJson(const Respuesta& respuesta) {
     }
     salida += ", \"soluciones\": [";
     for (std::size_t i = 0; i < respuesta.soluciones.size(); ++i) {
-        salida += (i > 0 ? ", " : "") + SolucionJson(respuesta.soluciones[i]);
+        if (i > 0) {
+            salida += ", ";
+        }
+        salida += SolucionJson(respuesta.soluciones[i]);
     }
     return salida + "]}";
 }

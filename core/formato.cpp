@@ -1,8 +1,9 @@
 #include "formato.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
-#include <cstdio>
+#include <string_view>
 
 #include "funciones.h"
 
@@ -13,6 +14,20 @@ namespace {
 constexpr std::size_t kLargoEtiqueta = 6;
 constexpr std::size_t kLargoMantisa = 4;
 
+// The Str text into `texto`, at most 24 characters; returns its end.
+char* EscribirStr(double x, char* texto) {
+    *texto++ = std::signbit(x) && x != 0 ? '-' : ' ';
+    // %G with 15 digits switches to the exponent form exactly where the
+    // runtime does: below 1E-04 and from 1E+15 on. to_chars writes what
+    // printf's %.15g writes, correctly rounded, many times faster.
+    char* fin = std::to_chars(texto, texto + 24, std::fabs(x), std::chars_format::general, 15).ptr;
+    std::replace(texto, fin, 'e', 'E');
+    if (fin - texto > 1 && texto[0] == '0' && texto[1] == '.') {
+        fin = std::copy(texto + 1, fin, texto);
+    }
+    return fin;
+}
+
 }  // namespace
 
 std::string TextoStr(double x) {
@@ -22,29 +37,27 @@ std::string TextoStr(double x) {
     if (std::isinf(x)) {
         return x > 0 ? " Infinito" : "-Infinito";
     }
-    // %G with 15 digits switches to the exponent form exactly where the
-    // runtime does: below 1E-04 and from 1E+15 on.
-    char buffer[40];
-    std::snprintf(buffer, sizeof buffer, "%.15G", std::fabs(x));
-    std::string numero(buffer);
-    if (numero.size() > 1 && numero[0] == '0' && numero[1] == '.') {
-        numero.erase(0, 1);
-    }
-    return (std::signbit(x) && x != 0 ? "-" : " ") + numero;
+    char texto[32];
+    return std::string(texto, EscribirStr(x, texto));
 }
 
 std::string FormatoMedida(double x) {
-    std::string texto = TextoStr(x);
-    if (texto[0] == ' ') {
-        texto.erase(0, 1);
+    if (!std::isfinite(x)) {
+        return TextoStr(x).substr(x < 0 ? 0 : 1);
     }
+    char buffer[32];
+    const char* fin = EscribirStr(x, buffer);
+    const char* inicio = buffer[0] == ' ' ? buffer + 1 : buffer;
+    const std::string_view texto(inicio, static_cast<std::size_t>(fin - inicio));
     const std::size_t e = texto.find('E');
-    if (e != std::string::npos) {
+    if (e != std::string_view::npos) {
         const std::size_t mantisa = std::min(e, kLargoMantisa + (texto[0] == '-' ? 1 : 0));
-        return texto.substr(0, mantisa) + texto.substr(e);
+        std::string etiqueta(texto.substr(0, mantisa));
+        etiqueta.append(texto.substr(e));
+        return etiqueta;
     }
     const std::size_t entera = std::min(texto.find('.'), texto.size());
-    return texto.substr(0, std::max(kLargoEtiqueta, entera));
+    return std::string(texto.substr(0, std::max(kLargoEtiqueta, entera)));
 }
 
 std::string NumeroAngulo(double radianes) {

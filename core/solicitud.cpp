@@ -76,11 +76,12 @@ void Solicitud::Ejecutar() {
 // Stores the field's value in the record (angles in radians) and in the data
 // for the solver (angles in degrees as typed).
 bool Solicitud::Leer(Campo campo, double& destino, double& dato) {
-    const LecturaCampo lectura = LeerCampo(operaciones_.TextoCampo(campo));
+    const LecturaCampo lectura = LeerCampo(operaciones_.TextoCampo(campo), campo.tipo);
     const bool angulo = campo.tipo == TipoCampo::Angulo;
-    const double valor = angulo ? lectura.valor * RadPorGrado : lectura.valor;
+    const LecturaCampo medida = angulo ? EnRadianes(lectura) : lectura;
+    const double valor = medida.valor;
     // A negative value is reported first, even when it is also out of range.
-    if (valor < 0 || lectura.fueraDeRango) {
+    if (valor < 0 || medida.fueraDeRango) {
         if (std::isfinite(valor)) {
             destino = valor;
         }

@@ -9,6 +9,7 @@
 #include <cstring>
 #include <fstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "salida.h"
@@ -42,6 +43,26 @@ Ejecucion Ejecutar(const std::string& argumentos, const std::string& entrada = "
     const int estado = pclose(tubo);
     e.estado = WIFEXITED(estado) ? WEXITSTATUS(estado) : -1;
     return e;
+}
+
+// Runs a bash script in which CLI stands for the program; what it writes to
+// standard output.
+std::string Guion(const std::string& guion) {
+    const testing::TestInfo* prueba = testing::UnitTest::GetInstance()->current_test_info();
+    const std::string archivo = testing::TempDir() + "pendra_cli_" + prueba->name() + ".sh";
+    std::ofstream(archivo) << "CLI=" << PENDRA_CLI << "\n" << guion << "\n";
+    std::string salida;
+    FILE* tubo = popen(("bash " + archivo).c_str(), "r");
+    if (tubo == nullptr) {
+        return salida;
+    }
+    char buffer[4096];
+    std::size_t n = 0;
+    while ((n = std::fread(buffer, 1, sizeof buffer, tubo)) > 0) {
+        salida.append(buffer, n);
+    }
+    pclose(tubo);
+    return salida;
 }
 
 std::vector<std::string> Lineas(const std::string& texto) {
@@ -145,6 +166,7 @@ TEST(PendraCli, ExitsWithTheStatusScriptsExpect) {
     const CasoEstado casos[] = {
         {"'' 3 '' 4 '' 5", 0}, {"--json 60 '' 60 '' 60 ''", 1}, {"'' -3 '' 4 '' 5", 1},
         {"1 2 3", 2},          {"--json 1 2 3 4 5 6 7", 2},     {"--help", 0},
+        {"-x 3 '' 4 '' 5", 2}, {"--json -30 3 '' 4 '' 5", 1},   {"−30 3 '' 4 '' 5", 1},
     };
     for (const CasoEstado& caso : casos) {
         EXPECT_EQ(Ejecutar(caso.argumentos).estado, caso.estado) << caso.argumentos;
@@ -154,6 +176,91 @@ TEST(PendraCli, ExitsWithTheStatusScriptsExpect) {
 TEST(PendraCli, WritesPlainSpanishWithoutJson) {
     const Ejecucion e = Ejecutar("60 '' 60 '' 60 ''");
     EXPECT_EQ(e.salida, "Error en los datos: No hay solución si sólo se conocen los ángulos.\n");
+}
+
+struct CasoLectura {
+    const char* argumentos;
+    const char* entrada;
+    const char* esperado;  // part of the output
+};
+
+TEST(PendraCli, ReadsFieldsAsPeopleTypeThemAndNamesUnknownOptions) {
+    const CasoLectura casos[] = {
+        {"--json '' 2,5 '' 2 '' 2", "", "\"lados\": [2.5, 2, 2]"},
+        {"--json \"45°30'\" 3 '' 4 '' ''", "", "\"angulos\": [\"45.5º\""},
+        {"--json −30 3 '' 4 '' 5", "", "El ángulo 1 no puede ser negativo."},
+        {"--json 4.9e-324 3 '' 4 '' 5", "", "El ángulo 1 está fuera de rango."},
+        {"--json",
+         "\xEF\xBB\xBF"
+         "30\t3\t\t4\t\t\n",
+         "\"lados\": [3, 4, "},
+        {"-x 3 '' 4 '' 5", "", "pendra-cli: opción desconocida: «-x».\n"},
+        {"--json --json", "", "pendra-cli: la opción «--json» no va en ese lugar.\n"},
+    };
+    for (const CasoLectura& caso : casos) {
+        const Ejecucion e = Ejecutar(caso.argumentos, caso.entrada);
+        EXPECT_NE(e.salida.find(caso.esperado), std::string::npos) << caso.argumentos << "\n"
+                                                                   << e.salida;
+    }
+}
+
+TEST(PendraCli, ReportsAnOutputItCannotWriteAndEnds) {
+    const std::string cerrada =
+        "pendra-cli: no se pudo escribir la salida: quien leía la salida la ha cerrado.\n";
+    const std::string llena =
+        "pendra-cli: no se pudo escribir la salida: no queda espacio en el dispositivo.\n";
+    // Each script writes the program's standard error, then its status.
+    const std::pair<std::string, std::string> casos[] = {
+        {"$CLI '' 3 '' 4 '' 5 2>&1 >/dev/full; echo \"estado $?\"", llena + "estado 3\n"},
+        {"printf '\\t3\\t\\t4\\t\\t5\\n' | $CLI --json 2>&1 >/dev/full; echo \"estado $?\"",
+         llena + "estado 3\n"},
+        // An endless input to a reader that is gone: with SIGPIPE ignored the
+        // write error ends the run, with SIGPIPE at its default the signal.
+        {"exec 3>&1; trap '' PIPE; yes 2>/dev/null | { $CLI 2>&3; echo \"estado $?\" >&3; } | "
+         "head -n 1 >/dev/null",
+         cerrada + "estado 3\n"},
+        {"exec 3>&1; yes 2>/dev/null | { $CLI 2>&3; echo \"estado $?\" >&3; } | head -n 1 "
+         ">/dev/null",
+         "estado 141\n"},
+    };
+    for (const auto& [guion, esperado] : casos) {
+        EXPECT_EQ(Guion(guion), esperado) << guion;
+    }
+}
+
+TEST(PendraCli, AnswersInteractiveInputAtOnceAndHintsAtATerminal) {
+    // The answer to the first line comes while the input is still open.
+    EXPECT_EQ(Guion("coproc P { $CLI --json; }\n"
+                    "printf '\\t3\\t\\t4\\t\\t5\\n' >&\"${P[1]}\"\n"
+                    "read -t 60 -r linea <&\"${P[0]}\" && echo \"${linea:0:16}\""),
+              "{\"mensaje\": null\n");
+    EXPECT_NE(Guion("script -qec \"$CLI\" /dev/null </dev/null")
+                  .find("pendra-cli: lee una solicitud por línea"),
+              std::string::npos);
+}
+
+// AddressSanitizer reserves more address space than any memory limit allows.
+#if defined(__SANITIZE_ADDRESS__)
+#define PENDRA_SIN_LIMITE_DE_MEMORIA 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define PENDRA_SIN_LIMITE_DE_MEMORIA 1
+#endif
+#endif
+
+TEST(PendraCli, AnswersAHugeLineOfTabsAndTheNextUnderAMemoryLimit) {
+#if defined(PENDRA_SIN_LIMITE_DE_MEMORIA)
+    GTEST_SKIP() << "no memory limit under AddressSanitizer";
+#else
+    const std::vector<std::string> l = Lineas(Guion(
+        "ulimit -v 100000\n"
+        "{ head -c 20971520 /dev/zero | tr '\\0' '\\t'; printf '\\n\\t3\\t\\t4\\t\\t5\\n'; } |"
+        " $CLI --json 2>&1; echo \"estado $?\""));
+    ASSERT_EQ(l.size(), 3U);
+    EXPECT_NE(l[0].find("La línea 1 debe tener seis campos"), std::string::npos) << l[0];
+    EXPECT_NE(l[1].find("\"lados\": [3, 4, 5]"), std::string::npos) << l[1];
+    EXPECT_EQ(l[2], "estado 0");
+#endif
 }
 
 struct CasoNumero {
@@ -171,7 +278,10 @@ TEST(NumeroJson, WritesTheShortestTextThatReadsBack) {
         {0.000001, "0.000001"},
         {1e-7, "1e-7"},
         {1e21, "1e+21"},
-        {123456789012345680000.0, "123456789012345680000"},
+        {9007199254740991.0, "9007199254740991"},
+        {9007199254740992.0, "9.007199254740992e+15"},
+        {-910035585888825500.0, "-9.100355858888255e+17"},
+        {123456789012345680000.0, "1.2345678901234568e+20"},
         {1.570796326794895, "1.570796326794895"},
         {-2.5, "-2.5"},
         {4.9406564584124654e-324, "5e-324"},

@@ -6,18 +6,21 @@
 #include <limits>
 #include <string>
 
+#include "funciones.h"
+#include "solicitud.h"
+
 namespace pendra {
 namespace {
 
 struct Caso {
     const char* nombre;
     std::string texto;
-    double valor;
-    bool fueraDeRango = false;
+    double valor;  // an infinity when out of range
 };
 
 const double kInf = std::numeric_limits<double>::infinity();
 
+// Read the same in an angle field and in a side field.
 TEST(LeerCampo, FollowsTheFieldRule) {
     const Caso casos[] = {
         {"empty", "", 0},
@@ -41,16 +44,25 @@ TEST(LeerCampo, FollowsTheFieldRule) {
         {"exponent alone has no digits", "e5", 0},
         {"stop characters end the number", "12abc", 12},
         {"units after the number", "3cm", 3},
-        {"comma ends the number", "2,5", 2},
+        {"decimal comma", "2,5", 2.5},
+        {"decimal comma with an exponent", "1,5e3", 1500},
+        {"comma after a point ends the number", "1.5,3", 1.5},
+        {"comma without digits before it", ",5", 0},
+        {"second comma ends the number", "2,5,3", 2.5},
+        {"point after a decimal comma ends the number", "2,5.3", 2.5},
+        {"trailing comma", "2,", 2},
+        {"a point is never a thousands mark", "1.000", 1},
         {"second point ends the number", "1.2.3", 1.2},
         {"no digits", "abc", 0},
         {"lone minus sign", "-", 0},
         {"lone point", ".", 0},
         {"carriage return is not a blank", "\r5", 0},
-        {"non-breaking space is not a blank",
-         "\xC2\xA0"
-         "5",
-         0},
+        {"no-break spaces and byte order mark are blanks", "\uFEFF1\u00A0000\u202F5", 10005},
+        {"minus sign U+2212", "\u22123", -3},
+        {"minus sign U+2212 in the exponent", "1e\u22122", 0.01},
+        {"lone minus sign U+2212", "\u2212", 0},
+        {"cut UTF-8 sequence ends the number", "7\xE2\x88", 7},
+        {"smallest subnormal", "4.9e-324", std::numeric_limits<double>::denorm_min()},
         {"hexadecimal prefix is not read", "0x1A", 0},
         {"leading zeros", "0007", 7},
         {"correct rounding of long decimals", "0.1", 0.1},
@@ -61,31 +73,100 @@ TEST(LeerCampo, FollowsTheFieldRule) {
         {"negative underflow reads as 0", "-1e-400", 0},
         {"zero with a huge exponent", "0e999999999999999999999", 0},
         {"400 digits after the point", "0." + std::string(400, '3'), 1.0 / 3},
-        {"overflow", "1e400", kInf, true},
-        {"just past the largest double", "1.7976931348623159e308", kInf, true},
-        {"400 digits", std::string(400, '9'), kInf, true},
-        {"exponent with more digits than an int holds", "1e99999999999999999999999", kInf, true},
-        {"negative overflow", "-1e400", -kInf, true},
+        {"overflow", "1e400", kInf},
+        {"just past the largest double", "1.7976931348623159e308", kInf},
+        {"400 digits", std::string(400, '9'), kInf},
+        {"exponent with more digits than an int holds", "1e99999999999999999999999", kInf},
+        {"negative overflow", "-1e400", -kInf},
     };
     for (const Caso& caso : casos) {
-        const LecturaCampo lectura = LeerCampo(caso.texto);
-        EXPECT_EQ(lectura.valor, caso.valor) << caso.nombre;
-        EXPECT_EQ(lectura.fueraDeRango, caso.fueraDeRango) << caso.nombre;
+        for (const TipoCampo tipo : {TipoCampo::Angulo, TipoCampo::Lado}) {
+            const LecturaCampo lectura = LeerCampo(caso.texto, tipo);
+            EXPECT_EQ(lectura.valor, caso.valor) << caso.nombre;
+            EXPECT_EQ(lectura.fueraDeRango, std::isinf(caso.valor)) << caso.nombre;
+        }
+    }
+}
+
+struct CasoAngulo {
+    const char* nombre;
+    std::string texto;
+    double angulo;  // degrees
+    double lado;
+};
+
+TEST(LeerCampo, ReadsDegreesMinutesAndSecondsInAngleFieldsOnly) {
+    const CasoAngulo casos[] = {
+        {"degrees and minutes", "45°30'", 45.5, 45},
+        {"ordinal sign, prime and double prime", "45º30′15″", 45 + 0.5 + 15.0 / 3600, 45},
+        {"two apostrophes for seconds", "45°30'15''", 45 + 0.5 + 15.0 / 3600, 45},
+        {"minutes beyond 60 add on", "45°90'", 46.5, 45},
+        {"degrees alone", "45°", 45, 45},
+        {"a number without its mark is not read", "45°30", 45, 45},
+        {"minutes alone", "30'", 0.5, 30},
+        {"degrees and seconds", "45°15\"", 45 + 15.0 / 3600, 45},
+        {"minutes and seconds with decimals", "10°7,5'30.25\"", 10 + 7.5 / 60 + 30.25 / 3600, 10},
+        {"blanks between the parts", " 45 ° 30 ' ", 45.5, 45},
+        {"sign for the whole angle", "\u221245°30'", -45.5, -45},
+        {"negative with zero degrees", "-0°30'", -0.5, -0.0},
+        {"no sign after the degrees", "45°-30'", 45, 45},
+        {"minutes twice", "45°30'15'", 45.5, 45},
+        {"exponent without digits before a mark", "12e°30'", 12, 12},
+        {"minutes out of range", "1°1e400'", kInf, 1},
+        {"sum beyond the largest double", "1.79e308°1e308'", kInf, 1.79e308},
+    };
+    for (const CasoAngulo& caso : casos) {
+        const LecturaCampo angulo = LeerCampo(caso.texto, TipoCampo::Angulo);
+        EXPECT_EQ(angulo.valor, caso.angulo) << caso.nombre;
+        EXPECT_EQ(angulo.fueraDeRango, std::isinf(caso.angulo)) << caso.nombre;
+        EXPECT_EQ(LeerCampo(caso.texto, TipoCampo::Lado).valor, caso.lado) << caso.nombre;
+    }
+}
+
+TEST(EnRadianes, RefusesPositiveAnglesThatVanish) {
+    struct CasoRadianes {
+        std::string texto;
+        double valor;
+        bool fueraDeRango;
+    };
+    const CasoRadianes casos[] = {
+        {"90", 90 * RadPorGrado, false},
+        {"4.9e-324", 0, true},
+        {"1e-322", 0, true},
+        {"1e-320", 1e-320 * RadPorGrado, false},
+        {"1e-400", 0, false},
+        {"-4.9e-324", -0.0, false},
+        {"1e400", kInf, true},
+    };
+    for (const CasoRadianes& caso : casos) {
+        const LecturaCampo lectura = EnRadianes(LeerCampo(caso.texto, TipoCampo::Angulo));
+        EXPECT_EQ(lectura.valor, caso.valor) << caso.texto;
+        EXPECT_EQ(lectura.fueraDeRango, caso.fueraDeRango) << caso.texto;
+    }
+}
+
+TEST(TieneNumero, TellsNegativeNumbersFromOptions) {
+    for (const char* numero : {"-30", "\u221230", "-.5", "- 4cm", "-0"}) {
+        EXPECT_TRUE(TieneNumero(numero)) << numero;
+    }
+    for (const char* opcion : {"-x", "--json", "-", "--5", "-e5"}) {
+        EXPECT_FALSE(TieneNumero(opcion)) << opcion;
     }
 }
 
 TEST(LeerCampo, KeepsTheSignOfNegativeZero) {
-    EXPECT_TRUE(std::signbit(LeerCampo("-0").valor));
-    EXPECT_FALSE(LeerCampo("-0").valor < 0);
-    EXPECT_FALSE(std::signbit(LeerCampo("0").valor));
+    EXPECT_TRUE(std::signbit(LeerCampo("-0", TipoCampo::Lado).valor));
+    EXPECT_FALSE(LeerCampo("-0", TipoCampo::Lado).valor < 0);
+    EXPECT_FALSE(std::signbit(LeerCampo("0", TipoCampo::Lado).valor));
 }
 
 TEST(LeerCampo, RoundsTiesBrokenByFarDigitsCorrectly) {
     // 1 + 2^-53 is halfway between two doubles; any later non-zero digit must
     // round it up, however far out it stands.
     const std::string mitad = "1.00000000000000011102230246251565404236316680908203125";
-    EXPECT_EQ(LeerCampo(mitad).valor, 1.0);
-    EXPECT_EQ(LeerCampo(mitad + std::string(2000, '0') + "1").valor, std::nextafter(1.0, 2.0));
+    EXPECT_EQ(LeerCampo(mitad, TipoCampo::Lado).valor, 1.0);
+    EXPECT_EQ(LeerCampo(mitad + std::string(2000, '0') + "1", TipoCampo::Lado).valor,
+              std::nextafter(1.0, 2.0));
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // Tests of the input window on a real, headless Qt platform.
 
 #include <QApplication>
+#include <QClipboard>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
@@ -438,10 +439,17 @@ private Q_SLOTS:
         QCOMPARE(cuadros.Vistos().size(), 0U);
     }
 
-    void a_field_takes_text_far_longer_than_any_usual_limit() {
-        const QString largo(100000, QLatin1Char('1'));
-        Ventana().txtLado(1)->setText(largo);
-        QCOMPARE(Ventana().txtLado(1)->text(), largo);
+    void a_field_holds_4096_characters_and_cuts_a_huge_paste() {
+        CampoMedida* campo = Ventana().txtLado(1);
+        const QString largo(CampoMedida::kLargoMaximo, QLatin1Char('1'));
+        campo->setText(largo);
+        QCOMPARE(campo->text(), largo);
+        QApplication::clipboard()->setText(QStringLiteral("2,5") + QString(10'000'000, u' '));
+        campo->setFocus();
+        QTest::keyClick(campo, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(campo, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(campo->text().size(), CampoMedida::kLargoMaximo);
+        QVERIFY(campo->text().startsWith(QStringLiteral("2,5 ")));
     }
 
     void each_message_of_the_solve_request_shows_in_a_critical_box_data() {
@@ -453,6 +461,9 @@ private Q_SLOTS:
         QTest::newRow("a negative angle 1") << QStringList{"-30", "3", "", "4", "", "5"} << error
                                             << "El ángulo 1 no puede ser negativo."
                                             << "txtAngulo1";
+        QTest::newRow("the minus sign U+2212")
+            << QStringList{"", "−4", "", "", "", ""} << error << "El lado 1 no puede ser negativo."
+            << "txtLado1";
         QTest::newRow("side 2 is read before angle 3")
             << QStringList{"", "", "", "-4", "-10", ""} << error
             << "El lado 2 no puede ser negativo."

@@ -2,13 +2,13 @@
 
 #include <QFocusEvent>
 #include <QMouseEvent>
-#include <limits>
 
 namespace pendra {
 
 CampoMedida::CampoMedida(QWidget* parent) : QLineEdit(parent) {
-    // Fields have no length limit of their own.
-    setMaxLength(std::numeric_limits<int>::max());
+    // Far more than any measure needs, and short enough that pasting a
+    // whole document into a field is cut at once instead of laid out.
+    setMaxLength(kLargoMaximo);
 }
 
 void CampoMedida::SeleccionarTodo() {

@@ -11,6 +11,9 @@ class CampoMedida : public QLineEdit {
     Q_OBJECT
 
 public:
+    // The most characters a field holds; longer text, typed or pasted, is cut.
+    static constexpr int kLargoMaximo = 4096;
+
     explicit CampoMedida(QWidget* parent = nullptr);
 
     // Selection start 0, selection length the whole text.
