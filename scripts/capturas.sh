@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Remakes the screenshots in docs/capturas/ from the real pendra on a virtual
-# X screen: the input window, the 3-4-5 triangle and its properties, both triangles of the
-# ambiguous case side by side and a message box. Run it after any change that
-# shows on screen, and commit the pictures with that change.
+# X screen: the input window, the 3-4-5 triangle, with its context menu
+# open and its properties, both triangles of the ambiguous case side by side
+# and a message box. Run it after any change that shows on screen, and commit
+# the pictures with that change.
 #
 #   capturas.sh [PENDRA [DIRECTORY]]
 #   capturas.sh --fuentes
@@ -119,6 +120,20 @@ capturar "$resultado" "$temporal/resultado.png"
 enmarcar "$temporal/resultado.png" "$temporal/resultado-marco.png"
 guardar "$temporal/resultado-marco.png" resultado-345.png
 
+# The same window with its context menu open, opened by a right click in the
+# picture; the menu is a window of its own, so the screen is cut to the window.
+xdotool windowfocus --sync "$resultado"
+xdotool mousemove --sync 490 60 click 3
+sleep 0.5
+eval "$(xdotool getwindowgeometry --shell "$resultado")"
+capturar root "$temporal/pantalla.png"
+convert "$temporal/pantalla.png" -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage \
+    "$temporal/menu.png"
+enmarcar "$temporal/menu.png" "$temporal/menu-marco.png"
+guardar "$temporal/menu-marco.png" resultado-menu.png
+xdotool key Escape
+xdotool mousemove 0 0
+
 # Its properties, opened with Ctrl+I, beside it.
 xdotool windowfocus --sync "$resultado"
 xdotool key ctrl+i
@@ -189,4 +204,4 @@ while kill -0 "$pid_pendra" 2>/dev/null; do
 done
 pid_pendra=""
 
-echo "capturas.sh: entrada.png resultado-345.png propiedades-345.png ambiguo.png mensaje.png fuentes.txt in $destino"
+echo "capturas.sh: entrada.png resultado-345.png resultado-menu.png propiedades-345.png ambiguo.png mensaje.png fuentes.txt in $destino"

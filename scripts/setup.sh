@@ -11,8 +11,8 @@ raiz="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 # reads the manual page with man -l.
 paquetes=(
     g++ cmake ninja-build pkg-config
-    qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins qt6-translations-l10n libgl-dev
-    libgtest-dev libgmock-dev libbenchmark-dev libx11-dev libmpfrc++-dev
+    qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins qt6-svg-dev qt6-translations-l10n
+    libgl-dev libgtest-dev libgmock-dev libbenchmark-dev libx11-dev libmpfrc++-dev
     xvfb xauth xdotool x11-utils imagemagick
     fontconfig fonts-liberation fonts-dejavu-core
     xclip python3 binutils-mingw-w64-x86-64

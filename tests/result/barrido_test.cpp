@@ -196,17 +196,17 @@ std::string DefectoDeVentana(frmGrafico* v) {
     // The triangle fits: its three vertices lie in the picture's drawing area.
     AreaDibujo* pic = v->picTriangulo();
     const QRectF area = QRectF(pic->contentsRect()).adjusted(-1, -1, 1, 1);
-    for (const QPointF vertice :
-         {pic->APixel(0, 0), pic->APixel(g.Base(), 0), pic->APixel(g.VerticeX(), g.VerticeY())}) {
-        if (!area.contains(vertice)) {
+    const Trazado trazado = prueba::DibujoDe(*v).trazado;
+    for (const QLineF& lado : trazado.lados) {
+        if (!area.contains(lado.p1())) {
             return "a vertex outside the picture";
         }
     }
-    const QList<AreaDibujo::Texto>& textos = pic->Textos();
+    const QList<EtiquetaDibujada>& textos = trazado.etiquetas;
     if (textos.size() != 9) {
         return "not every label written";
     }
-    for (const AreaDibujo::Texto& t : textos) {
+    for (const EtiquetaDibujada& t : textos) {
         if (t.texto.contains(QStringLiteral("nan"), Qt::CaseInsensitive) ||
             t.texto.contains(QStringLiteral("inf"), Qt::CaseInsensitive)) {
             return "label " + t.texto.toStdString();

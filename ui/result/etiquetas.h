@@ -20,6 +20,9 @@ public:
     // writes behind it.
     std::string Angulo(std::uint8_t i) const;
 
+    // The measures themselves, at full precision.
+    const Medidas& Valores() const { return medidas_; }
+
 private:
     Medidas medidas_;
 };

@@ -1,47 +1,50 @@
 #include "frmgrafico.h"
 
 #include <QAction>
-#include <QFont>
-#include <QFontMetrics>
+#include <QBuffer>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QPainter>
 #include <QPointer>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <QResizeEvent>
 #include <QScreen>
+#include <QShortcut>
+#include <QStandardPaths>
 #include <QToolButton>
 #include <algorithm>
 #include <optional>
 
 #include "areadibujo.h"
-#include "formato.h"
+#include "dibujo.h"
 #include "frmpropiedades.h"
 
 namespace pendra {
 
 namespace {
 
-// Colours of the drawing: black sides, blue side labels, red angle labels.
-const QColor kNegro(0, 0, 0);
-const QColor kAzul(0, 0, 255);
-const QColor kRojo(255, 0, 0);
-
 // The frame around the client area that the layout was designed with.
 constexpr float kMarcoAncho = 120;
 constexpr float kMarcoAlto = 405;
 
 void FijarGeometria(QWidget* control, float left, float top, float width, float height) {
-    control->setGeometry(Pixeles(left), Pixeles(top), Pixeles(width), Pixeles(height));
+    control->setGeometry(PixelesDeTwips(left), PixelesDeTwips(top), PixelesDeTwips(width),
+                         PixelesDeTwips(height));
 }
 
-// Arial, or a sans serif with the same metrics where Arial is not installed.
-QFont FuenteEtiquetas() {
-    QFont fuente;
-    fuente.setFamilies(
-        {QStringLiteral("Arial"), QStringLiteral("Liberation Sans"), QStringLiteral("Arimo")});
-    fuente.setStyleHint(QFont::SansSerif);
-    fuente.setPointSizeF(8.25);
-    fuente.setWeight(QFont::Normal);
-    return fuente;
-}
+// The file types the drawing can be saved as, the first one the default.
+const QString kFiltroSvg = QStringLiteral("Dibujo SVG (*.svg)");
+const QString kFiltroPng = QStringLiteral("Imagen PNG (*.png)");
+const QString kFiltroPdf = QStringLiteral("Documento PDF (*.pdf)");
 
 // A step down and to the right of `anterior`, or the screen's upper left
 // corner when the step would leave the screen.
@@ -96,8 +99,8 @@ frmGrafico::frmGrafico(const Medidas& medidas)
 
     picTriangulo_ = new AreaDibujo(this);
     picTriangulo_->setObjectName(QStringLiteral("picTriangulo"));
-    picTriangulo_->setAccessibleName(QStringLiteral("Triángulo"));
-    picTriangulo_->setFont(FuenteEtiquetas());
+    picTriangulo_->setAccessibleName(NombreAccesible(etiquetas_));
+    picTriangulo_->setAccessibleDescription(DescripcionAccesible(Filas()));
     picTriangulo_->setFocusPolicy(Qt::StrongFocus);
     FijarGeometria(picTriangulo_, 0, 0, 4695, 2620);
 
@@ -108,11 +111,18 @@ frmGrafico::frmGrafico(const Medidas& medidas)
     FijarGeometria(cmdCerrar_, 3360, 2640, 1215, 495);
     connect(cmdCerrar_, &QPushButton::clicked, this, &frmGrafico::cmdCerrar_Click);
 
-    connect(picTriangulo_, &AreaDibujo::ProporcionCambiada, this, [this] { Form_Resize(); });
+    // The window's actions, in the order of the context menu: one line each.
+    AgregarAccion(QStringLiteral("&Copiar"), QKeySequence::Copy, &frmGrafico::Copiar);
+    AgregarAccion(QStringLiteral("&Guardar como…"), QKeySequence::Save, &frmGrafico::GuardarComo);
+    AgregarAccion(QStringLiteral("&Imprimir…"), QKeySequence::Print, &frmGrafico::Imprimir);
+    // The menu from the keyboard, as desktops offer it: Shift+F10 (the Menu
+    // key reaches contextMenuEvent by itself).
+    auto* teclaMenu = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10), this);
+    connect(teclaMenu, &QShortcut::activated, this, &frmGrafico::MostrarMenuEnFoco);
 
     setTabOrder(picTriangulo_, cmdCerrar_);
     CrearPropiedades();
-    resize(Pixeles(4680), Pixeles(3195));
+    resize(PixelesDeTwips(4680), PixelesDeTwips(3195));
 }
 
 frmGrafico* frmGrafico::Abrir(const Medidas& medidas, const QWidget* entrada) {
@@ -136,11 +146,11 @@ frmGrafico* frmGrafico::Abrir(const Medidas& medidas, const QWidget* entrada) {
     return ventana;
 }
 
-float frmGrafico::Width() const {
+float frmGrafico::AnchoTwips() const {
     return static_cast<float>(width()) * kTwipsPorPixel + kMarcoAncho;
 }
 
-float frmGrafico::Height() const {
+float frmGrafico::AltoTwips() const {
     return static_cast<float>(height()) * kTwipsPorPixel + kMarcoAlto;
 }
 
@@ -150,79 +160,187 @@ void frmGrafico::resizeEvent(QResizeEvent* event) {
 }
 
 void frmGrafico::Form_Resize() {
-    // 1. The button keeps its distance from the lower right corner.
-    cmdCerrar_->move(cmdCerrar_->x(), Pixeles(Height() - 920));
-    cmdCerrar_->move(Pixeles(Width() - 1400), cmdCerrar_->y());
+    // The button keeps its distance from the lower right corner.
+    cmdCerrar_->move(cmdCerrar_->x(), PixelesDeTwips(AltoTwips() - 920));
+    cmdCerrar_->move(PixelesDeTwips(AnchoTwips() - 1400), cmdCerrar_->y());
     ColocarPropiedades();
-    // 2.
+    // Every fit starts again from the triangle's own extents.
     geometria_.ReiniciarRangos();
-    // 3. The picture fills the window above the button.
-    picTriangulo_->SetHeight(Height() - 980);
-    picTriangulo_->SetWidth(Width() - 100);
-    // 4. The fit reads the size back, as the pixel adjustment left it. A
+    // The picture fills the window above the button.
+    picTriangulo_->FijarAltoTwips(AltoTwips() - 980);
+    picTriangulo_->FijarAnchoTwips(AnchoTwips() - 100);
+    // The fit reads the size back, as the pixel adjustment left it. A
     // picture with no room left keeps its last drawing, unseen, until the
     // window grows again.
-    if (!geometria_.AjustarRangos(picTriangulo_->Width(), picTriangulo_->Height())) {
+    if (!geometria_.AjustarRangos(picTriangulo_->AnchoTwips(), picTriangulo_->AltoTwips())) {
         return;
     }
-    // 5. to 7.
-    picTriangulo_->Cls();
-    picTriangulo_->SetForeColor(kNegro);
-    const Vista vista = geometria_.VistaAjustada();
-    picTriangulo_->Scale(vista.izquierda, vista.arriba, vista.derecha, vista.abajo);
-    // 8. Sides 3, 1 and 2.
-    const float verticeX = geometria_.VerticeX();
-    const float verticeY = geometria_.VerticeY();
-    const float base = geometria_.Base();
-    picTriangulo_->Line(verticeX, verticeY, 0, 0);
-    picTriangulo_->Line(0, 0, base, 0);
-    picTriangulo_->Line(base, 0, verticeX, verticeY);
-    // 9. Each length at the midpoint of its side.
-    picTriangulo_->SetForeColor(kAzul);
-    EscribirLado(base / 2, 0, 1);
-    EscribirLado((base + verticeX) / 2, verticeY / 2, 2);
-    EscribirLado(verticeX / 2, verticeY / 2, 3);
-    // 10. Angle 1 one line above the apex, angles 2 and 3 below their vertices.
-    picTriangulo_->SetForeColor(kRojo);
-    const float h = AltoLinea();
-    EscribirAngulo(verticeX, verticeY - h, 1);
-    EscribirAngulo(0, 0, 2);
-    EscribirAngulo(base, 0, 3);
+    // The proportion comes from the picture's outer size, and the drawing
+    // fills its inner area, as the window has always drawn it.
+    picTriangulo_->Dibujar(
+        [this, vista = geometria_.VistaAjustada()](QPainter& pintor, const QRectF& area) {
+            DibujarTriangulo(pintor, area, vista, geometria_, etiquetas_);
+        });
 }
 
 void frmGrafico::cmdCerrar_Click() {
     close();
 }
 
-void frmGrafico::EscribirLado(float x, float y, std::uint8_t i) {
-    picTriangulo_->SetCurrentX(x);
-    picTriangulo_->SetCurrentY(y);
-    picTriangulo_->Print({QString::fromStdString(etiquetas_.Lado(i))}, false);
+QAction* frmGrafico::AgregarAccion(const QString& texto, const QKeySequence& tecla,
+                                   void (frmGrafico::*accion)()) {
+    auto* nueva = new QAction(texto, this);
+    nueva->setShortcut(tecla);
+    nueva->setShortcutContext(Qt::WindowShortcut);
+    connect(nueva, &QAction::triggered, this, accion);
+    // Added to the window, its shortcut works without the menu open.
+    addAction(nueva);
+    return nueva;
 }
 
-void frmGrafico::EscribirAngulo(float x, float y, std::uint8_t i) {
-    const QString t = QString::fromStdString(etiquetas_.Angulo(i));
-    // The number alone is centred; the degree mark stands outside the centring.
-    const float w = picTriangulo_->TextWidth(t);
-    picTriangulo_->SetCurrentX(x - w / 2);
-    picTriangulo_->SetCurrentY(y);
-    picTriangulo_->Print({t, QString::fromUtf8(kMarcaGrado)}, true);
+void frmGrafico::contextMenuEvent(QContextMenuEvent* event) {
+    if (event->reason() == QContextMenuEvent::Keyboard) {
+        MostrarMenuEnFoco();
+    } else {
+        MostrarMenu(event->globalPos());
+    }
+    event->accept();
 }
 
-float frmGrafico::AltoLinea() {
-    picTriangulo_->SetCurrentY(0);
-    picTriangulo_->Print({}, true);
-    return picTriangulo_->CurrentY();
+void frmGrafico::MostrarMenuEnFoco() {
+    // From the keyboard the menu opens over the widget that has the focus.
+    const QWidget* foco = focusWidget() != nullptr ? focusWidget() : picTriangulo_;
+    MostrarMenu(foco->mapToGlobal(foco->rect().center()));
+}
+
+void frmGrafico::MostrarMenu(const QPoint& lugar) {
+    QMenu menu(this);
+    menu.setAccessibleName(QStringLiteral("Acciones del resultado"));
+    menu.addActions(actions());
+    menu.exec(lugar);
+}
+
+QList<Fila> frmGrafico::Filas() const {
+    QList<Fila> filas = FilasMedidas(etiquetas_);
+    filas.append(FilasAreaYPerimetro(propiedades_));
+    return filas;
+}
+
+QSizeF frmGrafico::TamanoDibujo() const {
+    QSizeF tamano = picTriangulo_->contentsRect().size();
+    if (tamano.isEmpty()) {
+        tamano = picTriangulo_->sizeHint();
+    }
+    // No larger than the desktop: a window dragged huge makes no huge image.
+    if (const QScreen* pantalla = screen()) {
+        const QSizeF escritorio = pantalla->virtualGeometry().size();
+        if (tamano.width() > escritorio.width() || tamano.height() > escritorio.height()) {
+            tamano.scale(escritorio, Qt::KeepAspectRatio);
+        }
+    }
+    return tamano;
+}
+
+void frmGrafico::Copiar() {
+    const QSizeF tamano = TamanoDibujo();
+    auto* datos = new QMimeData;
+    datos->setText(TablaDeFilas(Filas()));
+    datos->setImageData(ImagenDibujo(geometria_, etiquetas_, tamano, 2));
+    datos->setData(QStringLiteral("image/svg+xml"), SvgDibujo(geometria_, etiquetas_, tamano));
+    QGuiApplication::clipboard()->setMimeData(datos);
+}
+
+void frmGrafico::GuardarComo() {
+    // The folder of the last save, for as long as the program runs.
+    static QString carpeta = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    if (carpeta.isEmpty() || !QDir(carpeta).exists()) {
+        carpeta = QDir::homePath();
+    }
+    QString filtro = kFiltroSvg;
+    const QString ruta = QFileDialog::getSaveFileName(
+        this, QStringLiteral("Guardar el triángulo"),
+        QDir(carpeta).filePath(NombrePorDefecto(etiquetas_) + QStringLiteral(".svg")),
+        QStringList{kFiltroSvg, kFiltroPng, kFiltroPdf}.join(QStringLiteral(";;")), &filtro);
+    if (ruta.isEmpty()) {
+        return;
+    }
+    carpeta = QFileInfo(ruta).absolutePath();
+    // A name typed without an extension takes the one of the chosen type.
+    QString destino = ruta;
+    if (QFileInfo(ruta).suffix().isEmpty()) {
+        destino += filtro == kFiltroPng   ? QStringLiteral(".png")
+                   : filtro == kFiltroPdf ? QStringLiteral(".pdf")
+                                          : QStringLiteral(".svg");
+    }
+    GuardarEn(destino);
+}
+
+bool frmGrafico::GuardarEn(const QString& ruta) {
+    const QString titulo = QStringLiteral("No se pudo guardar");
+    const std::optional<Formato> formato = FormatoDeRuta(ruta);
+    if (!formato) {
+        QMessageBox::critical(
+            this, titulo,
+            QStringLiteral("No se puede guardar el triángulo en «%1»: el nombre debe terminar "
+                           "en .svg, .png o .pdf.")
+                .arg(QDir::toNativeSeparators(ruta)));
+        return false;
+    }
+    const QSizeF tamano = TamanoDibujo();
+    QByteArray contenido;
+    switch (*formato) {
+        case Formato::Png: {
+            QBuffer salida(&contenido);
+            salida.open(QIODevice::WriteOnly);
+            ImagenDibujo(geometria_, etiquetas_, tamano, 2).save(&salida, "PNG");
+            break;
+        }
+        case Formato::Svg:
+            contenido = SvgDibujo(geometria_, etiquetas_, tamano);
+            break;
+        case Formato::Pdf:
+            contenido = PdfDibujo(geometria_, etiquetas_, tamano);
+            break;
+    }
+    const QString error = contenido.isEmpty() ? QStringLiteral("no se pudo preparar el dibujo")
+                                              : EscribirArchivo(ruta, contenido);
+    if (!error.isEmpty()) {
+        QMessageBox::critical(this, titulo,
+                              QStringLiteral("No se pudo guardar el triángulo en «%1»: %2.")
+                                  .arg(QDir::toNativeSeparators(ruta), error));
+        return false;
+    }
+    return true;
+}
+
+void frmGrafico::Imprimir() {
+    QPrinter impresora(QPrinter::HighResolution);
+    impresora.setDocName(NombrePorDefecto(etiquetas_));
+    QPrintDialog dialogo(&impresora, this);
+    dialogo.setWindowTitle(QStringLiteral("Imprimir el triángulo"));
+    if (dialogo.exec() != QDialog::Accepted) {
+        return;
+    }
+    QPainter pintor;
+    if (!pintor.begin(&impresora)) {
+        QMessageBox::critical(
+            this, QStringLiteral("No se pudo imprimir"),
+            QStringLiteral("No se pudo imprimir el triángulo en «%1».")
+                .arg(impresora.printerName().isEmpty() ? impresora.outputFileName()
+                                                       : impresora.printerName()));
+        return;
+    }
+    // The painter's origin is the corner of the printable area.
+    const QSize pagina = impresora.pageLayout().paintRectPixels(impresora.resolution()).size();
+    ImprimirPagina(pintor, QRectF(QPointF(0, 0), pagina), geometria_, etiquetas_, Filas());
 }
 
 void frmGrafico::CrearPropiedades() {
-    accionPropiedades_ = new QAction(QStringLiteral("&Propiedades…"), this);
+    accionPropiedades_ =
+        AgregarAccion(QStringLiteral("&Propiedades…"), QKeySequence(Qt::CTRL | Qt::Key_I),
+                      &frmGrafico::MostrarPropiedades);
     accionPropiedades_->setObjectName(QStringLiteral("accionPropiedades"));
-    accionPropiedades_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_I));
     accionPropiedades_->setToolTip(QStringLiteral("Propiedades del triángulo (Ctrl+I)"));
-    connect(accionPropiedades_, &QAction::triggered, this, &frmGrafico::MostrarPropiedades);
-    addAction(accionPropiedades_);
-    setContextMenuPolicy(Qt::ActionsContextMenu);
 
     // Looks like text until the pointer is over it; in the window's own font.
     lblPropiedades_ = new QToolButton(this);
@@ -239,7 +357,7 @@ void frmGrafico::CrearPropiedades() {
 
 void frmGrafico::ColocarPropiedades() {
     // From the left edge to a little short of the button, as high as the button.
-    const int margen = Pixeles(60);
+    const int margen = PixelesDeTwips(60);
     const int ancho = cmdCerrar_->x() - 2 * margen;
     // What the button adds around its text.
     const int relleno = lblPropiedades_->sizeHint().width() -

@@ -1,10 +1,12 @@
 #pragma once
 
 #include <QDialog>
+#include <QKeySequence>
+#include <QList>
 #include <QPointer>
-#include <cstdint>
 
 #include "etiquetas.h"
+#include "exportar.h"
 #include "geometria.h"
 #include "globales.h"
 #include "propiedades.h"
@@ -22,7 +24,8 @@ class frmPropiedades;
 // in blue and its angles in red. It copies its triangle when it loads and
 // depends on nothing outside itself afterwards. A dialog, so that Enter and
 // Escape reach "&Cerrar"; but modeless and without an owner, and deleted as
-// soon as it closes.
+// soon as it closes. Its actions (copy, save, print) are in its context menu
+// and on their shortcuts.
 class frmGrafico : public QDialog {
     Q_OBJECT
 
@@ -38,10 +41,11 @@ public:
     // The outer size in twips, which the layout is stated against: the client
     // area plus the frame allowance the window was designed with, so a tall
     // title bar never pushes "&Cerrar" out of view.
-    float Width() const;
-    float Height() const;
+    float AnchoTwips() const;
+    float AltoTwips() const;
 
     const GeometriaTriangulo& Geometria() const { return geometria_; }
+    const EtiquetasTriangulo& Etiquetas() const { return etiquetas_; }
     AreaDibujo* picTriangulo() const { return picTriangulo_; }
     QPushButton* cmdCerrar() const { return cmdCerrar_; }
     // The strip left of "&Cerrar" with the area and the perimeter; a click on
@@ -51,15 +55,33 @@ public:
     // The properties view, while it is open.
     frmPropiedades* VistaPropiedades() const;
 
+    // What the window says of its triangle, in order: the six measures, and
+    // whatever else is known of it. Copy, print and the screen reader use it.
+    QList<Fila> Filas() const;
+
+    // The measures as text and the drawing as an image and as SVG, to the clipboard.
+    void Copiar();
+    // Asks for a file, then saves the drawing in the format its name asks for.
+    void GuardarComo();
+    // Saves the drawing to `ruta` as PNG, SVG or PDF by its extension. On
+    // failure a message box says why, and nothing is left at `ruta`.
+    bool GuardarEn(const QString& ruta);
+    // The print dialog, then one page: the drawing and the measures below it.
+    void Imprimir();
+
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     void Form_Resize();
     void cmdCerrar_Click();
-    void EscribirLado(float x, float y, std::uint8_t i);
-    void EscribirAngulo(float x, float y, std::uint8_t i);
-    float AltoLinea();
+    QAction* AgregarAccion(const QString& texto, const QKeySequence& tecla,
+                           void (frmGrafico::*accion)());
+    void MostrarMenu(const QPoint& lugar);
+    void MostrarMenuEnFoco();
+    // The picture's size as the window shows it, for an image or a file.
+    QSizeF TamanoDibujo() const;
     void CrearPropiedades();
     void ColocarPropiedades();
     void MostrarPropiedades();

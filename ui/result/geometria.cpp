@@ -33,12 +33,15 @@ GeometriaTriangulo::GeometriaTriangulo(const Medidas& medidas) {
     const double lado3 = std::ldexp(medidas.Lado(3), escala_);
     const double angulo2 = medidas.Angulo(2);
 
-    VerticeX_ = static_cast<float>(std::cos(angulo2) * lado3);  // L1
-    VerticeY_ = static_cast<float>(std::sin(angulo2) * lado3);  // L2
-    Base_ = static_cast<float>(lado1);                          // L3
-    MinX_ = VerticeX_ > 0 ? 0.0F : VerticeX_;                   // L4
-    MaxX_ = VerticeX_ < Base_ ? Base_ : VerticeX_;              // L5
-    MaxY_ = VerticeY_;                                          // L6
+    // The apex, side 3 away from the origin at angle 2 above the base.
+    VerticeX_ = static_cast<float>(std::cos(angulo2) * lado3);
+    VerticeY_ = static_cast<float>(std::sin(angulo2) * lado3);
+    Base_ = static_cast<float>(lado1);
+    // The extents compare the stored single-precision values; on a tie they
+    // take the apex's x, which then equals 0 or the base.
+    MinX_ = VerticeX_ > 0 ? 0.0F : VerticeX_;
+    MaxX_ = VerticeX_ < Base_ ? Base_ : VerticeX_;
+    MaxY_ = VerticeY_;
     MinY_ = 0;
     ReiniciarRangos();
 }

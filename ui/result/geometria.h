@@ -21,19 +21,23 @@ struct Vista {
 // the same digits.
 class GeometriaTriangulo {
 public:
-    // Form_Load, steps L1 to L6. Reads Angulo(2), Lado(1) and Lado(3) only.
+    // Places the triangle when its window loads: the apex from side 3 and
+    // angle 2, the base from side 1, and the extents of the three vertices.
+    // Reads Angulo(2), Lado(1) and Lado(3) only.
     explicit GeometriaTriangulo(const Medidas& medidas);
 
-    // R1: every fit starts again from the triangle's own extents, so the
-    // widening of an earlier fit never accumulates.
+    // Every fit starts again from the triangle's own extents, so the widening
+    // of an earlier fit never accumulates.
     void ReiniciarRangos();
 
-    // R3 and R4 for a picture `ancho` wide and `alto` high (outer size, twips).
-    // False when there is nothing to draw: a picture without positive width and
-    // height cannot hold a view, and the ranges are then left as R1 set them.
+    // Widens one extent so that the ranges take the proportion of a picture
+    // `ancho` wide and `alto` high (its outer size; only the proportion
+    // counts). False when there is nothing to draw: a picture without positive
+    // width and height cannot hold a view, and the ranges are then left as
+    // ReiniciarRangos set them.
     bool AjustarRangos(float ancho, float alto);
 
-    // R5: the ranges enlarged by a tenth on every side. Meaningful only after
+    // The ranges enlarged by a tenth on every side. Meaningful only after
     // AjustarRangos has returned true.
     Vista VistaAjustada() const;
 

@@ -1,0 +1,283 @@
+// The one drawing of a triangle, on the screen and in what the result window
+// gives away: the clipboard, files, its menu and its description.
+
+#include <gtest/gtest.h>
+
+#include <QAccessible>
+#include <QApplication>
+#include <QClipboard>
+#include <QDir>
+#include <QFile>
+#include <QMenu>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QXmlStreamReader>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "dibujo.h"
+#include "exportar.h"
+#include "frmgrafico.h"
+#include "funciones.h"
+#include "pixeles.h"
+#include "triangulos.h"
+
+namespace pendra {
+namespace {
+
+struct Etiqueta {
+    const char* texto;
+    QPointF esquina;  // upper-left corner, whole pixels
+    bool azul;
+};
+
+struct Esperado {
+    const char* nombre;
+    Medidas medidas;
+    std::array<QPointF, 3> vertices;  // apex, vertex 2, vertex 3, at pixel centres
+    std::vector<Etiqueta> etiquetas;
+};
+
+void PrintTo(const Esperado& e, std::ostream* salida) {
+    *salida << e.nombre;
+}
+
+// Where the window has always put its lines and labels at its opening size:
+// a picture 313 x 175 pixels (4695 x 2625 twips) with a 2 pixel border.
+const Esperado kEsperados[] = {
+    {"RightAngled3_4_5",
+     prueba::TresLados(3, 4, 5),
+     {QPointF(135.5, 16.5), QPointF(27.5, 158.5), QPointF(135.5, 158.5)},
+     {{"3", {82, 159}, true},
+      {"4", {136, 88}, true},
+      {"5", {82, 88}, true},
+      {"36.869", {119, 4}, false},
+      {"\u00BA", {153, 4}, false},
+      {"53.130", {11, 159}, false},
+      {"\u00BA", {45, 159}, false},
+      {"89.999", {119, 159}, false},
+      {"\u00BA", {153, 159}, false}}},
+    {"ObtuseAtVertex2",
+     prueba::LadoAnguloLado(4, 120 * RadPorGrado, 3),
+     {QPointF(27.5, 38.5), QPointF(97.5, 158.5), QPointF(285.5, 158.5)},
+     {{"4", {192, 159}, true},
+      {"6.0827", {156, 99}, true},
+      {"3", {63, 99}, true},
+      {"34.715", {11, 26}, false},
+      {"\u00BA", {45, 26}, false},
+      {"120", {89, 159}, false},
+      {"\u00BA", {107, 159}, false},
+      {"25.284", {268, 159}, false},
+      {"\u00BA", {302, 159}, false}}},
+};
+
+class DibujoEnPantalla : public testing::TestWithParam<Esperado> {};
+
+TEST_P(DibujoEnPantalla, PutsLinesAndLabelsWhereTheWindowAlwaysHas) {
+    const Esperado& e = GetParam();
+    GeometriaTriangulo geometria(e.medidas);
+    ASSERT_TRUE(geometria.AjustarRangos(4695, 2625));
+    QImage imagen(313, 175, QImage::Format_ARGB32_Premultiplied);
+    QPainter pintor(&imagen);
+    const Trazado t = DibujarTriangulo(pintor, QRectF(2, 2, 309, 171), geometria.VistaAjustada(),
+                                       geometria, EtiquetasTriangulo(e.medidas));
+    const auto [apice, v2, v3] = e.vertices;
+    EXPECT_EQ(t.lados[0], QLineF(apice, v2));
+    EXPECT_EQ(t.lados[1], QLineF(v2, v3));
+    EXPECT_EQ(t.lados[2], QLineF(v3, apice));
+    ASSERT_EQ(t.etiquetas.size(), static_cast<qsizetype>(e.etiquetas.size()));
+    for (std::size_t i = 0; i < e.etiquetas.size(); ++i) {
+        const EtiquetaDibujada& hecha = t.etiquetas[static_cast<qsizetype>(i)];
+        EXPECT_EQ(hecha.texto, QString::fromUtf8(e.etiquetas[i].texto)) << i;
+        EXPECT_EQ(hecha.caja.topLeft(), e.etiquetas[i].esquina) << i;
+        EXPECT_EQ(hecha.color, e.etiquetas[i].azul ? kColorLongitud : kColorAngulo) << i;
+    }
+}
+
+TEST_P(DibujoEnPantalla, WindowShowsExactlyWhatTheFunctionDraws) {
+    frmGrafico* v = frmGrafico::Abrir(GetParam().medidas);
+    const QRect area = v->picTriangulo()->contentsRect();
+    EXPECT_EQ(prueba::Recorte(v->picTriangulo()->grab().toImage(), area),
+              prueba::Recorte(prueba::DibujoDe(*v).imagen, area));
+    v->close();
+}
+
+TEST_P(DibujoEnPantalla, SvgHoldsTheSixLabelsAsText) {
+    const Medidas& m = GetParam().medidas;
+    const QByteArray svg = SvgDibujo(GeometriaTriangulo(m), EtiquetasTriangulo(m), {309, 171});
+    QXmlStreamReader lector(svg);
+    QStringList textos;
+    while (!lector.atEnd()) {
+        if (lector.readNext() == QXmlStreamReader::StartElement && lector.name() == u"text") {
+            textos << lector.readElementText();
+        }
+    }
+    ASSERT_FALSE(lector.hasError()) << lector.errorString().toStdString();
+    QStringList esperados;
+    for (const Etiqueta& e : GetParam().etiquetas) {
+        esperados << QString::fromUtf8(e.texto);
+    }
+    EXPECT_EQ(textos, esperados);
+}
+
+INSTANTIATE_TEST_SUITE_P(Dibujo, DibujoEnPantalla, testing::ValuesIn(kEsperados),
+                         [](const auto& info) { return std::string(info.param.nombre); });
+
+// Answers the next message box with its button, keeping its text.
+QString* ContestarMensaje() {
+    auto* texto = new QString;
+    QTimer::singleShot(0, qApp, [texto] {
+        if (auto* caja = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            *texto = caja->windowTitle() + u'|' + caja->text();
+            caja->accept();
+        }
+    });
+    return texto;
+}
+
+class AccionesDelResultado : public testing::Test {
+protected:
+    void SetUp() override { ventana_ = frmGrafico::Abrir(prueba::TresLados(3, 4, 5)); }
+    void TearDown() override {
+        ventana_->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    frmGrafico* ventana_ = nullptr;
+    QTemporaryDir carpeta_;
+};
+
+TEST_F(AccionesDelResultado, CopyPutsTheFullMeasuresAreaPerimeterImageAndSvgOnTheClipboard) {
+    ventana_->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(ventana_));
+    QTest::keyClick(ventana_, Qt::Key_C, Qt::ControlModifier);
+    const QMimeData* datos = QGuiApplication::clipboard()->mimeData();
+    ASSERT_NE(datos, nullptr);
+    EXPECT_EQ(datos->text(), QStringLiteral("Medida\tValor\nLado 1\t3\nLado 2\t4\nLado 3\t5\n"
+                                            "Ángulo 1 (grados)\t36.869897645844006\n"
+                                            "Ángulo 2 (grados)\t53.13010235415597\n"
+                                            "Ángulo 3 (grados)\t89.99999999999989\n"
+                                            "Área\t6\nPerímetro\t12\n"));
+    const QImage imagen = qvariant_cast<QImage>(datos->imageData());
+    EXPECT_EQ(imagen.size(), ventana_->picTriangulo()->contentsRect().size() * 2);
+    EXPECT_TRUE(datos->data(QStringLiteral("image/svg+xml")).contains("36.869"));
+}
+
+TEST_F(AccionesDelResultado, SavesPngSvgOrPdfByTheNameAndNothingElse) {
+    for (const char* nombre : {"t.PNG", "t.svg", "t.pdf"}) {
+        ASSERT_TRUE(ventana_->GuardarEn(carpeta_.filePath(nombre))) << nombre;
+    }
+    const auto leer = [this](const char* nombre) {
+        QFile archivo(carpeta_.filePath(nombre));
+        return archivo.open(QIODevice::ReadOnly) ? archivo.readAll() : QByteArray();
+    };
+    EXPECT_EQ(QImage::fromData(leer("t.PNG"), "PNG").size(), QSize(618, 342));  // twice 309 x 171
+    QXmlStreamReader svg(leer("t.svg"));
+    while (!svg.atEnd()) {
+        svg.readNext();
+    }
+    EXPECT_FALSE(svg.hasError());
+    const QByteArray pdf = leer("t.pdf");
+    EXPECT_TRUE(pdf.startsWith("%PDF-") && pdf.trimmed().endsWith("%%EOF"));
+    EXPECT_EQ(QDir(carpeta_.path()).entryList(QDir::Files).size(), 3) << "a temporary file left";
+}
+
+TEST_F(AccionesDelResultado, AFailedSaveSaysWhyAndLeavesNoFile) {
+    // Root may write anywhere, so the failures are made of the paths themselves.
+    QFile archivo(carpeta_.filePath("archivo"));
+    ASSERT_TRUE(archivo.open(QIODevice::WriteOnly));
+    archivo.close();
+    ASSERT_TRUE(QDir(carpeta_.path()).mkdir("carpeta.svg"));
+    for (const char* nombre : {"archivo/triangulo.svg", "carpeta.svg", "triangulo.jpg"}) {
+        std::unique_ptr<QString> mensaje(ContestarMensaje());
+        EXPECT_FALSE(ventana_->GuardarEn(carpeta_.filePath(nombre))) << nombre;
+        EXPECT_TRUE(mensaje->startsWith("No se pudo guardar|No se pudo guardar el triángulo en") ||
+                    mensaje->startsWith("No se pudo guardar|No se puede guardar"))
+            << mensaje->toStdString();
+        EXPECT_EQ(QDir(carpeta_.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+                  QStringList({"archivo", "carpeta.svg"}))
+            << nombre;
+    }
+}
+
+TEST_F(AccionesDelResultado, MenuOpensByMouseMenuKeyAndShiftF10WithNamedEntries) {
+    const std::function<void()> abrir[] = {
+        // Through the window, as the platform delivers them.
+        [this] {
+            QTest::mouseClick(ventana_->windowHandle(), Qt::RightButton, {}, QPoint(40, 40));
+        },
+        // The Menu key, as the X11 platform turns it into an event.
+        [this] {
+            QContextMenuEvent evento(QContextMenuEvent::Keyboard, {}, ventana_->pos());
+            QApplication::sendEvent(ventana_->focusWidget(), &evento);
+        },
+        [this] { QTest::keyClick(ventana_, Qt::Key_F10, Qt::ShiftModifier); }};
+    for (int k = 0; k < 3; ++k) {
+        ventana_->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(ventana_));
+        QStringList entradas;
+        QTimer::singleShot(0, qApp, [&entradas] {
+            QMenu* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            if (menu == nullptr) {
+                return;
+            }
+            QAccessibleInterface* accesible = QAccessible::queryAccessibleInterface(menu);
+            for (int i = 0; i < accesible->childCount(); ++i) {
+                entradas << accesible->child(i)->text(QAccessible::Name);
+            }
+            menu->close();
+        });
+        abrir[k]();
+        EXPECT_EQ(entradas, QStringList({"Copiar", "Guardar como…", "Imprimir…", "Propiedades…"}))
+            << k;
+    }
+}
+
+TEST_F(AccionesDelResultado, PictureSaysTheTriangleAreaAndPerimeterInWords) {
+    const QWidget* pic = ventana_->picTriangulo();
+    EXPECT_EQ(pic->accessibleName(), "Triángulo de lados 3, 4 y 5");
+    EXPECT_EQ(pic->accessibleDescription(),
+              "Lado 1: 3; Lado 2: 4; Lado 3: 5; Ángulo 1: 36.869 grados; "
+              "Ángulo 2: 53.130 grados; Ángulo 3: 89.999 grados; Área: 6; Perímetro: 12.");
+    EXPECT_EQ(NombrePorDefecto(ventana_->Etiquetas()), "triangulo-3-4-5");
+}
+
+TEST_F(AccionesDelResultado, KeepsNoMoreOfAHugeWindowThanTheDesktopShows) {
+    ventana_->resize(20000, 20000);
+    const QSize escritorio = ventana_->screen()->virtualGeometry().size();
+    const QRect parte = ventana_->picTriangulo()->ParteGuardada();
+    EXPECT_FALSE(parte.isEmpty());
+    EXPECT_LE(parte.width(), escritorio.width());
+    EXPECT_LE(parte.height(), escritorio.height());
+}
+
+TEST(Impresion, DrawsAcrossThePageWidthWithTheMeasuresBelow) {
+    const Medidas m = prueba::TresLados(3, 4, 5);
+    const EtiquetasTriangulo etiquetas(m);
+    QImage pagina(794, 1123, QImage::Format_RGB32);  // A4 at 96 dpi
+    pagina.fill(Qt::white);
+    {
+        QPainter pintor(&pagina);
+        ImprimirPagina(pintor, pagina.rect(), GeometriaTriangulo(m), etiquetas,
+                       FilasMedidas(etiquetas));
+    }
+    // The drawing's lines reach the outer tenths of the page; the rows of
+    // measures come below its lowest labels.
+    int roja = 0;
+    for (int y = 0; y < pagina.height(); ++y) {
+        for (int x = 0; x < pagina.width(); ++x) {
+            roja = prueba::EsRojo(pagina.pixel(x, y)) ? y : roja;
+        }
+    }
+    const int w = pagina.width();
+    EXPECT_GT(prueba::ContarColores(pagina, {0, 0, w / 10, roja}).negros, 0);
+    EXPECT_GT(prueba::ContarColores(pagina, {w * 8 / 10, 0, w / 5, roja}).negros, 0);
+    EXPECT_GT(prueba::ContarColores(pagina, {0, roja + 1, w, pagina.height()}).negros, 6 * 20);
+}
+
+}  // namespace
+}  // namespace pendra
