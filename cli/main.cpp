@@ -118,14 +118,11 @@ int Lote(bool json) {
 
 int main(int argc, char** argv) {
     std::vector<std::string> argumentos(argv + 1, argv + argc);
-    if (argumentos.size() == 1 && (argumentos[0] == "--help" || argumentos[0] == "-h")) {
+    if (argumentos.size() == 1 &&
+        (argumentos[0] == "--help" || argumentos[0] == "-h" || argumentos[0] == "--version")) {
         Escritura salida(STDOUT_FILENO);
-        salida.Escribir(kUso);
+        salida.Escribir(argumentos[0] == "--version" ? "pendra-cli " PENDRA_VERSION "\n" : kUso);
         return Terminar(salida, 0);
-    }
-    if (argumentos.size() == 1 && argumentos[0] == "--version") {
-        std::cout << "pendra-cli " PENDRA_VERSION "\n";
-        return 0;
     }
     bool json = false;
     // Only the first argument can be an option: a field text such as "-5"

@@ -212,6 +212,7 @@ TEST(PendraCli, ReportsAnOutputItCannotWriteAndEnds) {
     // Each script writes the program's standard error, then its status.
     const std::pair<std::string, std::string> casos[] = {
         {"$CLI '' 3 '' 4 '' 5 2>&1 >/dev/full; echo \"estado $?\"", llena + "estado 3\n"},
+        {"$CLI --version 2>&1 >/dev/full; echo \"estado $?\"", llena + "estado 3\n"},
         {"printf '\\t3\\t\\t4\\t\\t5\\n' | $CLI --json 2>&1 >/dev/full; echo \"estado $?\"",
          llena + "estado 3\n"},
         // An endless input to a reader that is gone: with SIGPIPE ignored the
