@@ -31,6 +31,8 @@
 #include <string>
 #include <vector>
 
+#include "mediana.h"
+
 extern char** environ;
 
 namespace {
@@ -209,13 +211,7 @@ public:
             return m->second;
         }
         const auto it = tiempos_.find(programa);
-        if (it == tiempos_.end() || it->second.empty()) {
-            return std::nullopt;
-        }
-        std::vector<double> t = it->second;
-        std::sort(t.begin(), t.end());
-        const std::size_t n = t.size();
-        return n % 2 == 1 ? t[n / 2] : (t[n / 2 - 1] + t[n / 2]) / 2;
+        return it == tiempos_.end() ? std::nullopt : pendra::bench::Mediana(it->second);
     }
 
 private:

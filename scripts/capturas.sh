@@ -98,15 +98,9 @@ lado_a_lado() {
 # Metadata with the time of the run would make each run's files differ.
 guardar() { convert "$1" -strip -define png:exclude-chunks=date,time "$destino/$2"; }
 
-# The focus starts in angle 1; the sides are the second, fourth and sixth
-# fields, then come Borrar and Resolver. The focus ends on Resolver, so no
+# After side 3 come Borrar and Resolver. The focus ends on Resolver, so no
 # text cursor blinks in the picture.
-xdotool key Tab
-xdotool type 3
-xdotool key Tab Tab
-xdotool type 4
-xdotool key Tab Tab
-xdotool type 5
+escribir_345
 xdotool key Tab Tab
 capturar "$entrada" "$temporal/entrada.png"
 enmarcar "$temporal/entrada.png" "$temporal/entrada-marco.png"

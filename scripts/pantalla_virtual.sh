@@ -111,3 +111,14 @@ iniciar_pendra() {
     "$1" >"$temporal/pendra.log" 2>&1 &
     pid_pendra=$!
 }
+
+# Types the sides 3, 4 and 5 into the focused input window, its focus in
+# angle 1: the sides are the second, fourth and sixth fields in tab order.
+escribir_345() {
+    xdotool key Tab
+    xdotool type 3
+    xdotool key Tab Tab
+    xdotool type 4
+    xdotool key Tab Tab
+    xdotool type 5
+}

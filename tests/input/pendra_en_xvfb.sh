@@ -36,14 +36,7 @@ esperar "the 16, 32 and 48 px icons of the input window" tiene_icono
 # There is no window manager: give the window the keyboard ourselves.
 xdotool windowfocus --sync "$ventana"
 
-# The focus starts in angle 1; the sides are the second, fourth and sixth
-# fields in tab order.
-xdotool key Tab
-xdotool type 3
-xdotool key Tab Tab
-xdotool type 4
-xdotool key Tab Tab
-xdotool type 5
+escribir_345
 xdotool key Return
 
 esperar "the result window of 3, 4, 5" cuenta_es '^Resultado$' 1

@@ -26,12 +26,7 @@ titulo='equipo de Pendra$'
 esperar "the input window" cuenta_es "$titulo" 1
 entrada="$(xdotool search --onlyvisible --name "$titulo")"
 xdotool windowfocus --sync "$entrada"
-xdotool key Tab
-xdotool type 3
-xdotool key Tab Tab
-xdotool type 4
-xdotool key Tab Tab
-xdotool type 5
+escribir_345
 xdotool key Return
 esperar "the result window of 3, 4, 5" cuenta_es '^Resultado$' 1
 resultado="$(xdotool search --onlyvisible --name '^Resultado$')"
