@@ -31,7 +31,7 @@
 #include <string>
 #include <vector>
 
-#include "mediana.h"
+#include "informe.h"
 
 extern char** environ;
 
@@ -184,41 +184,6 @@ void Arranque(benchmark::State& estado, const std::string& programa) {
         benchmark::Counter(procesador, benchmark::Counter::kAvgIterations);
 }
 
-// Keeps the times of every program for the closing ratios.
-class Informe final : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& corridas) override {
-        for (const Run& corrida : corridas) {
-            if (corrida.error_occurred) {
-                continue;
-            }
-            // "Arranque/<program>/iterations:1/manual_time"
-            const std::string nombre = corrida.run_name.function_name;
-            const std::string programa = nombre.substr(nombre.find('/') + 1);
-            if (corrida.run_type == Run::RT_Iteration) {
-                tiempos_[programa].push_back(corrida.GetAdjustedRealTime());
-            } else if (corrida.aggregate_name == "median") {
-                medianas_[programa] = corrida.GetAdjustedRealTime();
-            }
-        }
-        ConsoleReporter::ReportRuns(corridas);
-    }
-
-    // The median Google Benchmark reports over the repetitions, or, when only
-    // single runs were reported, the median of those.
-    std::optional<double> Mediana(const std::string& programa) const {
-        if (const auto m = medianas_.find(programa); m != medianas_.end()) {
-            return m->second;
-        }
-        const auto it = tiempos_.find(programa);
-        return it == tiempos_.end() ? std::nullopt : pendra::bench::Mediana(it->second);
-    }
-
-private:
-    std::map<std::string, std::vector<double>> tiempos_;
-    std::map<std::string, double> medianas_;
-};
-
 constexpr const char* kPatron = "dialogo_desnudo";
 
 }  // namespace
@@ -256,7 +221,7 @@ int main(int argc, char** argv) {
             ->Iterations(1)
             ->Unit(benchmark::kMillisecond);
     }
-    Informe informe;
+    pendra::bench::Informe informe;
     benchmark::RunSpecifiedBenchmarks(&informe);
     const std::optional<double> patron = informe.Mediana(kPatron);
     for (const auto& [nombre, programa] : programas) {

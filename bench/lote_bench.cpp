@@ -28,7 +28,7 @@
 #include <string>
 #include <vector>
 
-#include "mediana.h"
+#include "informe.h"
 
 extern char** environ;
 
@@ -150,32 +150,6 @@ void Lote(benchmark::State& estado, const std::vector<std::string>& orden,
     estado.counters["MB_salida"] = bytes / 1e6;
 }
 
-// Keeps the median of every program for the closing ratios.
-class Informe final : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& corridas) override {
-        for (const Run& corrida : corridas) {
-            if (corrida.error_occurred) {
-                continue;
-            }
-            const std::string nombre = corrida.run_name.function_name;
-            const std::string programa = nombre.substr(nombre.find('/') + 1);
-            if (corrida.run_type == Run::RT_Iteration) {
-                tiempos_[programa].push_back(corrida.GetAdjustedRealTime());
-            }
-        }
-        ConsoleReporter::ReportRuns(corridas);
-    }
-
-    std::optional<double> Mediana(const std::string& programa) const {
-        const auto it = tiempos_.find(programa);
-        return it == tiempos_.end() ? std::nullopt : pendra::bench::Mediana(it->second);
-    }
-
-private:
-    std::map<std::string, std::vector<double>> tiempos_;
-};
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -231,7 +205,7 @@ int main(int argc, char** argv) {
             ->Iterations(1)
             ->Unit(benchmark::kMillisecond);
     }
-    Informe informe;
+    pendra::bench::Informe informe;
     benchmark::RunSpecifiedBenchmarks(&informe);
     unlink(entrada.c_str());
     for (const auto& [nombre, orden] : programas) {

@@ -15,17 +15,12 @@ namespace pendra {
 // as 180 - A - B is exact in degrees and not in radians.
 class Datos {
 public:
-    double& Grados(std::uint8_t i) { return grados_[Posicion(i)]; }
-    double Grados(std::uint8_t i) const { return grados_[Posicion(i)]; }
-    double& Lado(std::uint8_t i) { return lado_[Posicion(i)]; }
-    double Lado(std::uint8_t i) const { return lado_[Posicion(i)]; }
+    double& Grados(std::uint8_t i) { return grados_[PosicionMedida(i)]; }
+    double Grados(std::uint8_t i) const { return grados_[PosicionMedida(i)]; }
+    double& Lado(std::uint8_t i) { return lado_[PosicionMedida(i)]; }
+    double Lado(std::uint8_t i) const { return lado_[PosicionMedida(i)]; }
 
 private:
-    static std::size_t Posicion(std::uint8_t i) {
-        assert(i >= 1 && i <= 3 && "measure index outside 1 to 3");
-        return static_cast<std::size_t>(i - 1);
-    }
-
     std::array<double, 3> grados_{};
     std::array<double, 3> lado_{};
 };
