@@ -22,6 +22,9 @@ std::string Negativo(Campo campo) {
 std::string FueraDeRango(Campo campo) {
     return Nombre(campo) + " está fuera de rango.";
 }
+std::string NoEsNumero(Campo campo) {
+    return Nombre(campo) + " no es un número.";
+}
 
 }  // namespace mensajes
 
@@ -79,6 +82,11 @@ bool Solicitud::Leer(Campo campo, double& destino, double& dato) {
     const LecturaCampo lectura = LeerCampo(operaciones_.TextoCampo(campo), campo.tipo);
     const bool angulo = campo.tipo == TipoCampo::Angulo;
     const LecturaCampo medida = angulo ? EnRadianes(lectura) : lectura;
+    if (lectura.noEsNumero) {
+        Error(mensajes::NoEsNumero(campo), mensajes::kTituloError);
+        operaciones_.Enfocar(campo);
+        return false;
+    }
     const double valor = medida.valor;
     // A negative value is reported first, even when it is also out of range.
     if (valor < 0 || medida.fueraDeRango) {

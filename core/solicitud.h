@@ -45,6 +45,7 @@ inline constexpr const char* kSoloAngulos = "No hay solución si sólo se conoce
 inline constexpr const char* kSinSolucion = "No hay solución para esos datos.";
 std::string Negativo(Campo campo);
 std::string FueraDeRango(Campo campo);
+std::string NoEsNumero(Campo campo);
 }  // namespace mensajes
 
 // The Resolver button: reads the six fields into `medidas`, validates them,
