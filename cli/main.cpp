@@ -68,19 +68,6 @@ void Escribir(Escritura& salida, const pendra::cli::Respuesta& respuesta, bool j
     }
 }
 
-// The six tab-separated fields of a line; false when it has another number.
-bool Partir(std::string_view linea, pendra::cli::Campos& campos) {
-    if (std::count(linea.begin(), linea.end(), '\t') != 5) {
-        return false;
-    }
-    for (std::string& campo : campos) {
-        const std::size_t tab = linea.find('\t');
-        campo.assign(linea.substr(0, tab));
-        linea.remove_prefix(tab == std::string_view::npos ? linea.size() : tab + 1);
-    }
-    return true;
-}
-
 int Lote(bool json) {
     if (isatty(STDIN_FILENO) == 1) {
         std::cerr << "pendra-cli: lee una solicitud por línea, con seis campos separados por "
@@ -89,12 +76,11 @@ int Lote(bool json) {
     Escritura salida(STDOUT_FILENO);
     pendra::cli::LectorLineas entrada(STDIN_FILENO, salida);
     unsigned long numero = 0;
-    pendra::cli::Campos campos;
     while (!salida.Fallo() && entrada.Siguiente()) {
         ++numero;
         pendra::cli::Respuesta respuesta;
-        if (!entrada.Demasiados() && Partir(entrada.Linea(), campos)) {
-            respuesta = pendra::cli::Responder(campos);
+        if (entrada.SeisCampos()) {
+            respuesta = pendra::cli::Responder(entrada.Campos());
         } else {
             respuesta.mensaje =
                 pendra::cli::Mensaje{"Error en la entrada",
