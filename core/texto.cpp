@@ -38,10 +38,10 @@ struct Multibyte {
     bool blanco;
 };
 constexpr Multibyte kMultibytes[] = {
-    {"\u00A0", Signo::Otro, true},       {"\u202F", Signo::Otro, true},
-    {"\uFEFF", Signo::Otro, true},       {"\u2212", Signo::Menos, false},
-    {"\u00B0", Signo::Grado, false},     {"\u00BA", Signo::Grado, false},
-    {"\u2032", Signo::Minuto, false},    {"\u2033", Signo::Segundo, false},
+    {"\u00A0", Signo::Otro, true},    {"\u202F", Signo::Otro, true},
+    {"\uFEFF", Signo::Otro, true},    {"\u2212", Signo::Menos, false},
+    {"\u00B0", Signo::Grado, false},  {"\u00BA", Signo::Grado, false},
+    {"\u2032", Signo::Minuto, false}, {"\u2033", Signo::Segundo, false},
 };
 constexpr std::size_t kMultibyteMayor = 3;
 

@@ -165,10 +165,10 @@ struct CasoEstado {
 
 TEST(PendraCli, ExitsWithTheStatusScriptsExpect) {
     const CasoEstado casos[] = {
-        {"'' 3 '' 4 '' 5", 0}, {"--json 60 '' 60 '' 60 ''", 1}, {"'' -3 '' 4 '' 5", 1},
-        {"1 2 3", 2},          {"--json 1 2 3 4 5 6 7", 2},     {"--help", 0},
-        {"-x 3 '' 4 '' 5", 2}, {"--json -30 3 '' 4 '' 5", 1},   {"−30 3 '' 4 '' 5", 1},
-        {"abc 3 '' 4 '' 5", 1}, {"-abc 3 '' 4 '' 5", 2},        {"'45°-30' 3 '' 4 '' ''", 1},
+        {"'' 3 '' 4 '' 5", 0},  {"--json 60 '' 60 '' 60 ''", 1}, {"'' -3 '' 4 '' 5", 1},
+        {"1 2 3", 2},           {"--json 1 2 3 4 5 6 7", 2},     {"--help", 0},
+        {"-x 3 '' 4 '' 5", 2},  {"--json -30 3 '' 4 '' 5", 1},   {"−30 3 '' 4 '' 5", 1},
+        {"abc 3 '' 4 '' 5", 1}, {"-abc 3 '' 4 '' 5", 2},         {"'45°-30' 3 '' 4 '' ''", 1},
     };
     for (const CasoEstado& caso : casos) {
         EXPECT_EQ(Ejecutar(caso.argumentos).estado, caso.estado) << caso.argumentos;
@@ -270,7 +270,7 @@ TEST(PendraCli, AnswersInteractiveInputAtOnceAndHintsAtATerminal) {
 
 struct CasoMemoria {
     const char* nombre;
-    const char* entrada;  // bash that writes the input
+    const char* entrada;                // bash that writes the input
     std::vector<std::string> esperado;  // part of each output line
 };
 
@@ -287,7 +287,8 @@ TEST(PendraCli, AnswersHugeLinesAndFieldsUnderAMemoryLimit) {
          "head -c 104857600 /dev/zero | tr '\\0' '7'; printf '\\n\\t3\\t\\t4\\t\\t5\\n'",
          {seis, "\"lados\": [3, 4, 5]"}},
         {"a side of 50 million digits",
-         "printf '\\t2.5'; head -c 50000000 /dev/zero | tr '\\0' '0'; printf '7\\t\\t3\\t\\t4\\r\\n'",
+         "printf '\\t2.5'; head -c 50000000 /dev/zero | tr '\\0' '0'; printf "
+         "'7\\t\\t3\\t\\t4\\r\\n'",
          {"\"lados\": [2.5, 3, 4]"}},
         {"an angle with 50 million blanks before its minutes",
          "printf '45°'; head -c 50000000 /dev/zero | tr '\\0' ' '; printf '30\\t3\\t\\t4\\t\\t\\n'",
@@ -300,12 +301,13 @@ TEST(PendraCli, AnswersHugeLinesAndFieldsUnderAMemoryLimit) {
          {"\"lados\": [3, 4, "}},
     };
     for (const CasoMemoria& caso : casos) {
-        const std::vector<std::string> l = Lineas(Guion("ulimit -v 100000\n{ " +
-                                                        std::string(caso.entrada) +
-                                                        "; } | $CLI --json 2>&1; echo \"estado $?\""));
+        const std::vector<std::string> l =
+            Lineas(Guion("ulimit -v 100000\n{ " + std::string(caso.entrada) +
+                         "; } | $CLI --json 2>&1; echo \"estado $?\""));
         ASSERT_EQ(l.size(), caso.esperado.size() + 1) << caso.nombre;
         for (std::size_t i = 0; i < caso.esperado.size(); ++i) {
-            EXPECT_NE(l[i].find(caso.esperado[i]), std::string::npos) << caso.nombre << "\n" << l[i];
+            EXPECT_NE(l[i].find(caso.esperado[i]), std::string::npos) << caso.nombre << "\n"
+                                                                      << l[i];
         }
         EXPECT_EQ(l.back(), "estado 0") << caso.nombre;
     }
