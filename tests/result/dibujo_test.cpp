@@ -23,6 +23,7 @@
 #include "dibujo.h"
 #include "exportar.h"
 #include "frmgrafico.h"
+#include "impresion.h"
 #include "funciones.h"
 #include "pixeles.h"
 #include "triangulos.h"
@@ -47,7 +48,7 @@ void PrintTo(const Esperado& e, std::ostream* salida) {
     *salida << e.nombre;
 }
 
-// Where the window has always put its lines and labels at its opening size:
+// Where the window puts its lines and labels at its opening size:
 // a picture 313 x 175 pixels (4695 x 2625 twips) with a 2 pixel border.
 const Esperado kEsperados[] = {
     {"RightAngled3_4_5",
@@ -78,7 +79,7 @@ const Esperado kEsperados[] = {
 
 class DibujoEnPantalla : public testing::TestWithParam<Esperado> {};
 
-TEST_P(DibujoEnPantalla, PutsLinesAndLabelsWhereTheWindowAlwaysHas) {
+TEST_P(DibujoEnPantalla, PutsLinesAndLabelsAtTheirPlacesAtTheOpeningSize) {
     const Esperado& e = GetParam();
     GeometriaTriangulo geometria(e.medidas);
     ASSERT_TRUE(geometria.AjustarRangos(4695, 2625));

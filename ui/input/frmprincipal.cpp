@@ -10,14 +10,11 @@
 #include <utility>
 
 #include "campomedida.h"
+#include "unidades.h"
 
 namespace pendra {
 
 namespace {
-
-// The layout is kept in twips, as it was designed; 15 twips make one
-// device-independent pixel, and Qt scales those for high-density screens.
-constexpr int kTwipsPorPixel = 15;
 
 consteval int Px(int twips) {
     if (twips % kTwipsPorPixel != 0) {
