@@ -8,6 +8,7 @@
 #include "filas.h"
 #include "geometria.h"
 
+class QPrinter;
 class QWidget;
 
 namespace pendra {
@@ -25,13 +26,23 @@ struct ContenidoResultado {
 void Copiar(const ContenidoResultado& contenido);
 
 // Asks for a file, then saves the drawing in the format its name asks for.
+// Before replacing a file it asks, of the name the file will have once the
+// chosen type's extension is added to a name typed without one.
 void GuardarComo(QWidget& ventana, const ContenidoResultado& contenido);
+
+// `ruta`, with the extension of the dialog's type `filtro` when it has none.
+QString RutaConExtension(const QString& ruta, const QString& filtro);
 
 // Saves the drawing to `ruta` as PNG, SVG or PDF by its extension. On
 // failure a message box over `ventana` says why, and nothing is left at `ruta`.
 bool GuardarEn(QWidget& ventana, const ContenidoResultado& contenido, const QString& ruta);
 
-// The print dialog, then one page: the drawing and the measures below it.
+// The print dialog, then ImprimirEn.
 void Imprimir(QWidget& ventana, const ContenidoResultado& contenido);
+
+// One page on `impresora` as the print dialog left it: the drawing and the
+// measures below it. Printed to a PDF file, the file is written and checked
+// as GuardarEn writes one. On failure a message box over `ventana` says why.
+bool ImprimirEn(QWidget& ventana, QPrinter& impresora, const ContenidoResultado& contenido);
 
 }  // namespace pendra

@@ -28,9 +28,14 @@ QByteArray PdfDibujo(const GeometriaTriangulo& geometria, const EtiquetasTriangu
     escritor.setPageMargins(QMarginsF(0, 0, 0, 0));
     escritor.setTitle(NombreAccesible(etiquetas));
     escritor.setCreator(QStringLiteral("Pendra"));
-    QPainter pintor(&escritor);
+    QPainter pintor;
+    if (!pintor.begin(&escritor)) {
+        return {};
+    }
     DibujarAjustado(pintor, QRectF(QPointF(0, 0), tamano), geometria, etiquetas);
-    pintor.end();
+    if (!pintor.end()) {
+        return {};
+    }
     return pdf;
 }
 

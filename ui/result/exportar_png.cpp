@@ -1,3 +1,5 @@
+#include <QBuffer>
+#include <QImageWriter>
 #include <QPainter>
 
 #include "dibujo.h"
@@ -22,6 +24,20 @@ QImage ImagenDibujo(const GeometriaTriangulo& geometria, const EtiquetasTriangul
     imagen.setDotsPerMeterX(qRound(imagen.dotsPerMeterX() * escala));
     imagen.setDotsPerMeterY(qRound(imagen.dotsPerMeterY() * escala));
     return imagen;
+}
+
+QByteArray PngDibujo(const GeometriaTriangulo& geometria, const EtiquetasTriangulo& etiquetas,
+                     const QSizeF& tamano) {
+    // Twice the pixels, so the image stays sharp on a dense screen or on paper.
+    const QImage imagen = ImagenDibujo(geometria, etiquetas, tamano, 2);
+    QByteArray png;
+    QBuffer salida(&png);
+    salida.open(QIODevice::WriteOnly);
+    QImageWriter escritor(&salida, "png");
+    if (imagen.isNull() || !escritor.write(imagen)) {
+        return {};
+    }
+    return png;
 }
 
 }  // namespace pendra

@@ -20,9 +20,14 @@ QByteArray SvgDibujo(const GeometriaTriangulo& geometria, const EtiquetasTriangu
     generador.setViewBox(QRectF(QPointF(0, 0), tamano));
     generador.setTitle(NombreAccesible(etiquetas));
     generador.setDescription(DescripcionAccesible(FilasMedidas(etiquetas)));
-    QPainter pintor(&generador);
+    QPainter pintor;
+    if (!pintor.begin(&generador)) {
+        return {};
+    }
     DibujarAjustado(pintor, QRectF(QPointF(0, 0), tamano), geometria, etiquetas);
-    pintor.end();
+    if (!pintor.end()) {
+        return {};
+    }
     return svg;
 }
 

@@ -186,6 +186,10 @@ void frmGrafico::Imprimir() {
     pendra::Imprimir(*this, Contenido());
 }
 
+bool frmGrafico::ImprimirEn(QPrinter& impresora) {
+    return pendra::ImprimirEn(*this, impresora, Contenido());
+}
+
 void frmGrafico::CrearPropiedades() {
     accionPropiedades_ =
         AgregarAccion(QStringLiteral("&Propiedades…"), QKeySequence(Qt::CTRL | Qt::Key_I),

@@ -14,6 +14,7 @@
 #include "propiedades.h"
 
 class QAction;
+class QPrinter;
 class QPushButton;
 class QToolButton;
 
@@ -67,6 +68,7 @@ public:
     void GuardarComo();
     bool GuardarEn(const QString& ruta);
     void Imprimir();
+    bool ImprimirEn(QPrinter& impresora);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
