@@ -20,6 +20,10 @@ void Escritura::Escribir(std::string_view texto) {
         return;
     }
     pendiente_.append(texto);
+    Revisar();
+}
+
+void Escritura::Revisar() {
     if (pendiente_.size() >= kBloque) {
         Vaciar();
     }

@@ -16,6 +16,10 @@ public:
     explicit Escritura(int descriptor) : descriptor_(descriptor) {}
 
     void Escribir(std::string_view texto);
+    // The buffer itself, for writers that append straight into it; Revisar
+    // then writes it out once it is full.
+    std::string& Pendiente() { return pendiente_; }
+    void Revisar();
     // Writes out everything buffered; false once any write has failed.
     bool Vaciar();
     bool Fallo() const { return error_ != 0; }

@@ -59,23 +59,25 @@ int Terminar(Escritura& salida, int estado) {
     return estado;
 }
 
-void Escribir(Escritura& salida, const pendra::cli::Respuesta& respuesta, bool json) {
+void Escribir(Escritura& salida, const pendra::Respuesta& respuesta, bool json) {
+    std::string& buffer = salida.Pendiente();
     if (json) {
-        salida.Escribir(pendra::cli::EnJson(respuesta));
-        salida.Escribir("\n");
+        pendra::cli::EscribirJson(respuesta, buffer);
+        buffer.push_back('\n');
     } else {
-        salida.Escribir(pendra::cli::EnTexto(respuesta));
+        pendra::cli::EscribirTexto(respuesta, buffer);
     }
+    salida.Revisar();
 }
 
 // The six tab-separated fields of a line; false when it has another number.
-bool Partir(std::string_view linea, pendra::cli::Campos& campos) {
+bool Partir(std::string_view linea, pendra::TextosCampos& campos) {
     if (std::count(linea.begin(), linea.end(), '\t') != 5) {
         return false;
     }
-    for (std::string& campo : campos) {
+    for (std::string_view& campo : campos) {
         const std::size_t tab = linea.find('\t');
-        campo.assign(linea.substr(0, tab));
+        campo = linea.substr(0, tab);
         linea.remove_prefix(tab == std::string_view::npos ? linea.size() : tab + 1);
     }
     return true;
@@ -89,15 +91,15 @@ int Lote(bool json) {
     Escritura salida(STDOUT_FILENO);
     pendra::cli::LectorLineas entrada(STDIN_FILENO, salida);
     unsigned long numero = 0;
-    pendra::cli::Campos campos;
+    pendra::TextosCampos campos;
     while (!salida.Fallo() && entrada.Siguiente()) {
         ++numero;
-        pendra::cli::Respuesta respuesta;
+        pendra::Respuesta respuesta;
         if (!entrada.Demasiados() && Partir(entrada.Linea(), campos)) {
-            respuesta = pendra::cli::Responder(campos);
+            respuesta = pendra::Responder(campos);
         } else {
             respuesta.mensaje =
-                pendra::cli::Mensaje{"Error en la entrada",
+                pendra::Mensaje{"Error en la entrada",
                                      "La línea " + std::to_string(numero) +
                                          " debe tener seis campos separados por tabuladores.",
                                      std::nullopt};
@@ -148,9 +150,9 @@ int main(int argc, char** argv) {
         return ErrorDeUso("se esperaban seis campos y se recibieron " +
                           std::to_string(argumentos.size()) + ".");
     }
-    pendra::cli::Campos campos;
+    pendra::TextosCampos campos;
     std::copy(argumentos.begin(), argumentos.end(), campos.begin());
-    const pendra::cli::Respuesta respuesta = pendra::cli::Responder(campos);
+    const pendra::Respuesta respuesta = pendra::Responder(campos);
     Escritura salida(STDOUT_FILENO);
     Escribir(salida, respuesta, json);
     return Terminar(salida, respuesta.soluciones.empty() ? 1 : 0);

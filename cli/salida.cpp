@@ -1,26 +1,17 @@
 #include "salida.h"
 
-#include <algorithm>
-#include <charconv>
-#include <cmath>
 #include <cstdio>
-#include <cstdlib>
 #include <string_view>
 
 #include "formato.h"
-#include "grabadora.h"
 #include "propiedades.h"
 
 namespace pendra::cli {
 
 namespace {
 
-std::string NombreCampo(Campo campo) {
-    return (campo.tipo == TipoCampo::Angulo ? "angulo" : "lado") + std::to_string(campo.indice);
-}
-
-std::string CadenaJson(const std::string& texto) {
-    std::string salida = "\"";
+void Cadena(std::string& salida, std::string_view texto) {
+    salida.push_back('"');
     for (const char c : texto) {
         switch (c) {
             case '"':
@@ -35,166 +26,108 @@ std::string CadenaJson(const std::string& texto) {
                     std::snprintf(escape, sizeof escape, "\\u%04x", static_cast<unsigned>(c));
                     salida += escape;
                 } else {
-                    salida += c;
+                    salida.push_back(c);
                 }
         }
     }
-    return salida + "\"";
+    salida.push_back('"');
 }
 
+void Numero(std::string& salida, const Valor& valor) {
+    if (valor) {
+        AgregarNumeroJson(salida, *valor);
+    } else {
+        salida += "null";
+    }
+}
+
+// "[x, y, z]" with each element written by `elemento`.
 template <typename Funcion>
-std::string Lista(const Medidas& medidas, Funcion elemento) {
-    std::string salida = "[";
+void Lista(std::string& salida, Funcion elemento) {
+    salida.push_back('[');
     for (std::uint8_t i = 1; i <= 3; ++i) {
         if (i > 1) {
             salida += ", ";
         }
-        salida += elemento(medidas, i);
+        elemento(i);
     }
-    return salida + "]";
+    salida.push_back(']');
 }
 
-std::string ValorJson(const Valor& valor) {
-    return valor ? NumeroJson(*valor) : "null";
-}
-
-std::string PuntoJson(const Punto& punto) {
-    std::string salida = "[";
-    salida += ValorJson(punto.x);
+void Punto(std::string& salida, const pendra::Punto& punto) {
+    salida.push_back('[');
+    Numero(salida, punto.x);
     salida += ", ";
-    salida += ValorJson(punto.y);
-    return salida + "]";
+    Numero(salida, punto.y);
+    salida.push_back(']');
 }
 
-template <typename T, typename Funcion>
-std::string ListaDe(const std::array<T, 3>& valores, Funcion elemento) {
-    std::string salida = "[";
-    for (std::size_t i = 0; i < 3; ++i) {
-        salida += i > 0 ? ", " : "";
-        salida += elemento(valores[i]);
-    }
-    return salida + "]";
-}
-
-std::string PropiedadesJson(const Propiedades& p) {
-    return "{\"area\": " + ValorJson(p.area) + ", \"perimetro\": " + ValorJson(p.perimetro) +
-           ", \"alturas\": " + ListaDe(p.alturas, ValorJson) +
-           ", \"medianas\": " + ListaDe(p.medianas, ValorJson) +
-           ", \"bisectrices\": " + ListaDe(p.bisectrices, ValorJson) +
-           ", \"radio_inscrito\": " + ValorJson(p.radioInscrito) +
-           ", \"radio_circunscrito\": " + ValorJson(p.radioCircunscrito) +
-           ", \"vertices\": " + ListaDe(p.vertices, PuntoJson) +
-           ", \"baricentro\": " + PuntoJson(p.baricentro) +
-           ", \"incentro\": " + PuntoJson(p.incentro) +
-           ", \"circuncentro\": " + PuntoJson(p.circuncentro) +
-           ", \"ortocentro\": " + PuntoJson(p.ortocentro) + ", \"clase\": [" +
-           CadenaJson(Nombre(p.porAngulos)) + ", " + CadenaJson(Nombre(p.porLados)) + "]}";
-}
-
-std::string SolucionJson(const Medidas& m) {
-    const auto angulo = [](const Medidas& x, std::uint8_t i) { return NumeroJson(x.Angulo(i)); };
-    const auto lado = [](const Medidas& x, std::uint8_t i) { return NumeroJson(x.Lado(i)); };
-    const auto etiquetaAngulo = [](const Medidas& x, std::uint8_t i) {
-        return CadenaJson(EtiquetaAngulo(x.Angulo(i)));
+void Propiedades(std::string& salida, const pendra::Propiedades& p) {
+    const auto valores = [&salida](const std::array<Valor, 3>& v) {
+        Lista(salida, [&](std::uint8_t i) { Numero(salida, v[PosicionMedida(i)]); });
     };
-    const auto etiquetaLado = [](const Medidas& x, std::uint8_t i) {
-        return CadenaJson(EtiquetaLado(x.Lado(i)));
-    };
-    return "{\"angulos\": " + Lista(m, angulo) + ", \"lados\": " + Lista(m, lado) +
-           ", \"etiquetas\": {\"angulos\": " + Lista(m, etiquetaAngulo) +
-           ", \"lados\": " + Lista(m, etiquetaLado) +
-           "}, \"propiedades\": " + PropiedadesJson(PropiedadesDe(m)) + "}";
+    salida += "{\"area\": ";
+    Numero(salida, p.area);
+    salida += ", \"perimetro\": ";
+    Numero(salida, p.perimetro);
+    salida += ", \"alturas\": ";
+    valores(p.alturas);
+    salida += ", \"medianas\": ";
+    valores(p.medianas);
+    salida += ", \"bisectrices\": ";
+    valores(p.bisectrices);
+    salida += ", \"radio_inscrito\": ";
+    Numero(salida, p.radioInscrito);
+    salida += ", \"radio_circunscrito\": ";
+    Numero(salida, p.radioCircunscrito);
+    salida += ", \"vertices\": ";
+    Lista(salida, [&](std::uint8_t i) { Punto(salida, p.vertices[PosicionMedida(i)]); });
+    salida += ", \"baricentro\": ";
+    Punto(salida, p.baricentro);
+    salida += ", \"incentro\": ";
+    Punto(salida, p.incentro);
+    salida += ", \"circuncentro\": ";
+    Punto(salida, p.circuncentro);
+    salida += ", \"ortocentro\": ";
+    Punto(salida, p.ortocentro);
+    salida += ", \"clase\": [";
+    Cadena(salida, Nombre(p.porAngulos));
+    salida += ", ";
+    Cadena(salida, Nombre(p.porLados));
+    salida += "]}";
+}
+
+void Solucion(std::string& salida, const Medidas& m) {
+    salida += "{\"angulos\": ";
+    Lista(salida, [&](std::uint8_t i) { AgregarNumeroJson(salida, m.Angulo(i)); });
+    salida += ", \"lados\": ";
+    Lista(salida, [&](std::uint8_t i) { AgregarNumeroJson(salida, m.Lado(i)); });
+    salida += ", \"etiquetas\": {\"angulos\": ";
+    Lista(salida, [&](std::uint8_t i) { Cadena(salida, EtiquetaAngulo(m.Angulo(i))); });
+    salida += ", \"lados\": ";
+    Lista(salida, [&](std::uint8_t i) { Cadena(salida, EtiquetaLado(m.Lado(i))); });
+    salida += "}, \"propiedades\": ";
+    Propiedades(salida, PropiedadesDe(m));
+    salida.push_back('}');
 }
 
 }  // namespace
 
-Respuesta Responder(const Campos& campos) {
-    Grabadora grabadora(campos);
-    Medidas medidas;
-    cmdResolver_Click(grabadora, medidas);
-    Respuesta respuesta;
-    for (const Grabadora::Evento& e : grabadora.eventos) {
-        switch (e.tipo) {
-            case Grabadora::Evento::Tipo::Mensaje:
-                respuesta.mensaje = Mensaje{e.titulo, e.texto, std::nullopt};
-                break;
-            case Grabadora::Evento::Tipo::Foco:
-                if (respuesta.mensaje) {
-                    respuesta.mensaje->campo = e.campo;
-                }
-                break;
-            case Grabadora::Evento::Tipo::Ventana:
-                respuesta.soluciones.push_back(e.medidas);
-                break;
-        }
-    }
-    return respuesta;
-}
-
-std::string NumeroJson(double x) {
-    if (x == 0) {
-        return "0";
-    }
-    // Shortest round-trip digits, then laid out as a reader expects them:
-    // plain decimals for ordinary magnitudes, an exponent only far out. From
-    // 2^53 on, where not every integer is a double, always an exponent: a
-    // reader that keeps long integers exact would read another number.
-    char cientifico[32];
-    const char* fin = std::to_chars(cientifico, cientifico + sizeof cientifico, std::fabs(x),
-                                    std::chars_format::scientific)
-                          .ptr;
-    const char* e = std::find(static_cast<const char*>(cientifico), fin, 'e');
-    char digitos[24];
-    std::size_t k = 0;
-    for (const char* c = cientifico; c != e; ++c) {
-        if (*c != '.') {
-            digitos[k++] = *c;
-        }
-    }
-    int exponente = 0;
-    std::from_chars(e + (e[1] == '+' ? 2 : 1), fin, exponente);
-    const std::string_view d(digitos, k);
-    const int n = exponente + 1;  // digits before the point
-    const std::size_t enteras = n > 0 ? static_cast<std::size_t>(n) : 0;
-
-    char texto[48];
-    char* p = texto;
-    if (x < 0) {
-        *p++ = '-';
-    }
-    // Below 2^53 there are at most 16 digits before the point.
-    const bool llano = std::fabs(x) < 0x1p53;
-    if (llano && n > 0 && k <= enteras) {
-        p = std::copy(d.begin(), d.end(), p);
-        p = std::fill_n(p, enteras - k, '0');
-    } else if (llano && n > 0) {
-        p = std::copy_n(d.begin(), enteras, p);
-        *p++ = '.';
-        p = std::copy(d.begin() + static_cast<std::ptrdiff_t>(enteras), d.end(), p);
-    } else if (-6 < n && n <= 0) {
-        *p++ = '0';
-        *p++ = '.';
-        p = std::fill_n(p, -n, '0');
-        p = std::copy(d.begin(), d.end(), p);
-    } else {
-        *p++ = d[0];
-        if (k > 1) {
-            *p++ = '.';
-            p = std::copy(d.begin() + 1, d.end(), p);
-        }
-        *p++ = 'e';
-        *p++ = n - 1 < 0 ? '-' : '+';
-        p = std::to_chars(p, texto + sizeof texto, std::abs(n - 1)).ptr;
-    }
-    return std::string(texto, p);
-}
-
-std::string EnJson(const Respuesta& respuesta) {
-    std::string salida = "{\"mensaje\": ";
+void EscribirJson(const Respuesta& respuesta, std::string& salida) {
+    salida += "{\"mensaje\": ";
     if (respuesta.mensaje) {
         const Mensaje& m = *respuesta.mensaje;
-        salida += "{\"titulo\": " + CadenaJson(m.titulo) + ", \"texto\": " + CadenaJson(m.texto) +
-                  ", \"campo\": " + (m.campo ? CadenaJson(NombreCampo(*m.campo)) : "null") + "}";
+        salida += "{\"titulo\": ";
+        Cadena(salida, m.titulo);
+        salida += ", \"texto\": ";
+        Cadena(salida, m.texto);
+        salida += ", \"campo\": ";
+        if (m.campo) {
+            Cadena(salida, NombreJson(*m.campo));
+        } else {
+            salida += "null";
+        }
+        salida.push_back('}');
     } else {
         salida += "null";
     }
@@ -203,34 +136,33 @@ std::string EnJson(const Respuesta& respuesta) {
         if (i > 0) {
             salida += ", ";
         }
-        salida += SolucionJson(respuesta.soluciones[i]);
+        Solucion(salida, respuesta.soluciones[i]);
     }
-    return salida + "]}";
+    salida += "]}";
 }
 
-std::string EnTexto(const Respuesta& respuesta) {
+void EscribirTexto(const Respuesta& respuesta, std::string& salida) {
     if (respuesta.mensaje) {
-        return respuesta.mensaje->titulo + ": " + respuesta.mensaje->texto + "\n";
+        salida += respuesta.mensaje->titulo + ": " + respuesta.mensaje->texto + "\n";
+        return;
     }
-    std::string salida;
     const std::size_t total = respuesta.soluciones.size();
     for (std::size_t s = 0; s < total; ++s) {
         const Medidas& m = respuesta.soluciones[s];
         salida += "Solución " + std::to_string(s + 1) + " de " + std::to_string(total) + "\n";
         for (std::uint8_t i = 1; i <= 3; ++i) {
-            salida += "  Ángulo " + std::to_string(i) + ": " + EtiquetaAngulo(m.Angulo(i)) + "  (" +
-                      NumeroJson(m.Angulo(i)) + " rad)\n";
+            salida += "  " + NombreMedida({TipoCampo::Angulo, i}) + ": " +
+                      EtiquetaAngulo(m.Angulo(i)) + "  (" + NumeroJson(m.Angulo(i)) + " rad)\n";
         }
         for (std::uint8_t i = 1; i <= 3; ++i) {
-            salida += "  Lado " + std::to_string(i) + ": " + EtiquetaLado(m.Lado(i)) + "  (" +
-                      NumeroJson(m.Lado(i)) + ")\n";
+            salida += "  " + NombreMedida({TipoCampo::Lado, i}) + ": " + EtiquetaLado(m.Lado(i)) +
+                      "  (" + NumeroJson(m.Lado(i)) + ")\n";
         }
         salida += "  Propiedades:\n";
         for (const auto& [nombre, valor] : FilasPropiedades(PropiedadesDe(m))) {
             salida += "    " + nombre + ": " + valor + "\n";
         }
     }
-    return salida;
 }
 
 }  // namespace pendra::cli

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 #include <string_view>
 
 #include "funciones.h"
@@ -70,6 +72,164 @@ std::string EtiquetaAngulo(double radianes) {
 
 std::string EtiquetaLado(double lado) {
     return FormatoMedida(lado);
+}
+
+std::string TextoCompleto(double x) {
+    char texto[32];
+    const auto [fin, error] = std::to_chars(texto, texto + sizeof texto, x);
+    return error == std::errc() ? std::string(texto, fin) : std::string();
+}
+
+void AgregarNumeroJson(std::string& salida, double x) {
+    if (x == 0) {
+        salida.push_back('0');
+        return;
+    }
+    // Shortest round-trip digits, then laid out as a reader expects them:
+    // plain decimals for ordinary magnitudes, an exponent only far out. From
+    // 2^53 on, where not every integer is a double, always an exponent: a
+    // reader that keeps long integers exact would read another number.
+    char cientifico[32];
+    const char* fin = std::to_chars(cientifico, cientifico + sizeof cientifico, std::fabs(x),
+                                    std::chars_format::scientific)
+                          .ptr;
+    const char* e = std::find(static_cast<const char*>(cientifico), fin, 'e');
+    char digitos[24];
+    std::size_t k = 0;
+    for (const char* c = cientifico; c != e; ++c) {
+        if (*c != '.') {
+            digitos[k++] = *c;
+        }
+    }
+    int exponente = 0;
+    std::from_chars(e + (e[1] == '+' ? 2 : 1), fin, exponente);
+    const std::string_view d(digitos, k);
+    const int n = exponente + 1;  // digits before the point
+    const std::size_t enteras = n > 0 ? static_cast<std::size_t>(n) : 0;
+
+    char texto[48];
+    char* p = texto;
+    if (x < 0) {
+        *p++ = '-';
+    }
+    // Below 2^53 there are at most 16 digits before the point.
+    const bool llano = std::fabs(x) < 0x1p53;
+    if (llano && n > 0 && k <= enteras) {
+        p = std::copy(d.begin(), d.end(), p);
+        p = std::fill_n(p, enteras - k, '0');
+    } else if (llano && n > 0) {
+        p = std::copy_n(d.begin(), enteras, p);
+        *p++ = '.';
+        p = std::copy(d.begin() + static_cast<std::ptrdiff_t>(enteras), d.end(), p);
+    } else if (-6 < n && n <= 0) {
+        *p++ = '0';
+        *p++ = '.';
+        p = std::fill_n(p, -n, '0');
+        p = std::copy(d.begin(), d.end(), p);
+    } else {
+        *p++ = d[0];
+        if (k > 1) {
+            *p++ = '.';
+            p = std::copy(d.begin() + 1, d.end(), p);
+        }
+        *p++ = 'e';
+        *p++ = n - 1 < 0 ? '-' : '+';
+        p = std::to_chars(p, texto + sizeof texto, std::abs(n - 1)).ptr;
+    }
+    salida.append(texto, p);
+}
+
+std::string NumeroJson(double x) {
+    std::string texto;
+    AgregarNumeroJson(texto, x);
+    return texto;
+}
+
+std::string Nombre(ClasePorAngulos clase) {
+    switch (clase) {
+        case ClasePorAngulos::Acutangulo:
+            return "acutángulo";
+        case ClasePorAngulos::Rectangulo:
+            return "rectángulo";
+        case ClasePorAngulos::Obtusangulo:
+            return "obtusángulo";
+    }
+    return {};
+}
+
+std::string Nombre(ClasePorLados clase) {
+    switch (clase) {
+        case ClasePorLados::Equilatero:
+            return "equilátero";
+        case ClasePorLados::Isosceles:
+            return "isósceles";
+        case ClasePorLados::Escaleno:
+            return "escaleno";
+    }
+    return {};
+}
+
+std::string TextoValor(const Valor& valor, int cifras) {
+    if (!valor) {
+        return "fuera de rango";
+    }
+    if (*valor == 0) {
+        return "0";  // never "-0"
+    }
+    // %G rounds and writes an exponent below 1E-04 and from 1E+<cifras> on,
+    // so no magnitude is ever misread.
+    char buffer[40];
+    std::snprintf(buffer, sizeof buffer, "%.*G", std::clamp(cifras, 1, 17), *valor);
+    return buffer;
+}
+
+std::string TextoPunto(const Punto& punto) {
+    std::string texto = "(";
+    texto += TextoValor(punto.x);
+    texto += ", ";
+    texto += TextoValor(punto.y);
+    return texto + ")";
+}
+
+std::vector<std::pair<std::string, std::string>> FilasPropiedades(const Propiedades& p) {
+    std::vector<std::pair<std::string, std::string>> filas;
+    filas.emplace_back("Área", TextoValor(p.area));
+    filas.emplace_back("Perímetro", TextoValor(p.perimetro));
+    const auto tres = [&filas](const std::string& nombre, const std::array<Valor, 3>& valores) {
+        for (std::size_t i = 0; i < 3; ++i) {
+            filas.emplace_back(nombre + std::to_string(i + 1), TextoValor(valores[i]));
+        }
+    };
+    tres("Altura sobre el lado ", p.alturas);
+    tres("Mediana al lado ", p.medianas);
+    tres("Bisectriz del ángulo ", p.bisectrices);
+    filas.emplace_back("Radio inscrito", TextoValor(p.radioInscrito));
+    filas.emplace_back("Radio circunscrito", TextoValor(p.radioCircunscrito));
+    for (std::size_t i = 0; i < 3; ++i) {
+        filas.emplace_back("Vértice del ángulo " + std::to_string(i + 1),
+                           TextoPunto(p.vertices[i]));
+    }
+    filas.emplace_back("Baricentro", TextoPunto(p.baricentro));
+    filas.emplace_back("Incentro", TextoPunto(p.incentro));
+    filas.emplace_back("Circuncentro", TextoPunto(p.circuncentro));
+    filas.emplace_back("Ortocentro", TextoPunto(p.ortocentro));
+    filas.emplace_back("Clase por ángulos", Nombre(p.porAngulos));
+    filas.emplace_back("Clase por lados", Nombre(p.porLados));
+    return filas;
+}
+
+
+std::string NombreMedida(Campo campo) {
+    return (campo.tipo == TipoCampo::Angulo ? "Ángulo " : "Lado ") + std::to_string(campo.indice);
+}
+
+std::string NombreConArticulo(Campo campo) {
+    return (campo.tipo == TipoCampo::Angulo ? "El ángulo " : "El lado ") +
+           std::to_string(campo.indice);
+}
+
+std::string NombreJson(Campo campo) {
+    return (campo.tipo == TipoCampo::Angulo ? "angulo" : "lado") + std::to_string(campo.indice);
 }
 
 }  // namespace pendra

@@ -1,22 +1,29 @@
 #pragma once
 
 #include <string>
+#include <utility>
+#include <vector>
+
+#include "campo.h"
+#include "propiedades.h"
+
+// Every rule that turns a number into text, and every Spanish name of a
+// measure: the labels, the full-precision and JSON numbers, the properties'
+// rounded values. Windows, pendra-cli and the tests all ask here.
 
 namespace pendra {
 
-// The runtime's Str text of a number: a blank (or a minus sign), then at most
+// A number as the labels write it: a blank (or a minus sign), then at most
 // 15 significant digits, "." as the point, no trailing zeros, no zero before
 // the point, and an exponent form (1E+15, 1E-05) for large and small values.
 std::string TextoStr(double x);
 
-// The label of a measure: the Str text without its leading blank, cut after
-// six characters (cut, never rounded). The cut never reaches into the integer
+// The label of a measure: TextoStr without its leading blank, cut after six
+// characters (cut, never rounded). The cut never reaches into the integer
 // digits or the exponent, so a label never misstates a magnitude; an exponent
 // form keeps at most four characters of its mantissa.
 std::string FormatoMedida(double x);
 
-// The texts a solved triangle is labelled with, in the result window and in
-// pendra-cli alike.
 // The degree mark written right behind an angle's number.
 inline constexpr const char* kMarcaGrado = "\u00BA";
 // An angle, given in radians, as the number of degrees of its label.
@@ -25,5 +32,38 @@ std::string NumeroAngulo(double radianes);
 std::string EtiquetaAngulo(double radianes);
 // The label of a side: its length ("5").
 std::string EtiquetaLado(double lado);
+
+// The shortest text that reads back as the same double, as std::to_chars
+// writes it ("0.1", "1e+300").
+std::string TextoCompleto(double x);
+
+// The shortest text that reads back as the same double, laid out for JSON
+// readers: plain decimals for ordinary magnitudes, an exponent far out and
+// from 2^53 on. AgregarNumeroJson appends it.
+std::string NumeroJson(double x);
+void AgregarNumeroJson(std::string& salida, double x);
+
+// A property for people: rounded to at most `cifras` significant digits, in
+// the exponent form of the labels (1.5E-20) where plain digits would mislead
+// or run long; "fuera de rango" when absent.
+std::string TextoValor(const Valor& valor, int cifras = 10);
+// "(3, 4)".
+std::string TextoPunto(const Punto& punto);
+
+// "acutángulo", "rectángulo", "obtusángulo"; "equilátero", "isósceles", "escaleno".
+std::string Nombre(ClasePorAngulos clase);
+std::string Nombre(ClasePorLados clase);
+
+// Every property as a readable Spanish name and its value text, in the order
+// people read them; the window's properties view and pendra-cli's text answer
+// both list these.
+std::vector<std::pair<std::string, std::string>> FilasPropiedades(const Propiedades& propiedades);
+
+// A field or measure by name: "Ángulo 1", "Lado 2" (NombreMedida), "El ángulo
+// 1", "El lado 2" (NombreConArticulo, to begin a sentence), "angulo1",
+// "lado2" (NombreJson, for pendra-cli's JSON).
+std::string NombreMedida(Campo campo);
+std::string NombreConArticulo(Campo campo);
+std::string NombreJson(Campo campo);
 
 }  // namespace pendra

@@ -4,14 +4,20 @@
 // measures by value and writes the missing ones through its references; it
 // writes 0 there when the data admit no triangle. Angles are in radians.
 
+#include <numbers>
+
 namespace pendra {
 
 // The half turn as a 15-digit decimal; every comparison with a half turn uses
 // this value, not the double nearest to pi.
 inline constexpr double Pi = 3.14159265358979;
 inline constexpr double PiMedios = Pi / 2;
-// A decimal of its own, not Pi / 180: 180 degrees come out slightly above Pi.
+// The classic degree: a decimal of its own, not Pi / 180, so 180 degrees come
+// out slightly above Pi. Every measure shown in radians is scaled by it.
 inline constexpr double RadPorGrado = 0.0174532925199433;
+// The true degree, pi / 180 from the double nearest pi: the formulas that do
+// not cancel work with it, and it turns their radians back into degrees.
+inline constexpr double kRadianesPorGrado = std::numbers::pi / 180;
 
 // With two sides and an angle opposite one of them, a sine this close to 1 is
 // a tangent: one right triangle, not two a hair apart nor none.

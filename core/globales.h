@@ -13,10 +13,14 @@ inline std::size_t PosicionMedida(std::uint8_t i) {
     return static_cast<std::size_t>(i - 1);
 }
 
+enum class UnidadAngulo : std::uint8_t { Radianes, Grados };
+
 // The six measures of one triangle, indexed 1 to 3 as the user sees them:
-// Angulo(i), in radians, is the angle opposite Lado(i). A value greater than 0
-// is a known measure; 0 is a missing one, or no triangle once a solver has run.
-class Medidas {
+// Angulo(i) is the angle opposite Lado(i). A value greater than 0 is a known
+// measure; 0 is a missing one, or no triangle once a solver has run. The unit
+// of the angles is part of the type, so degrees never pass for radians.
+template <UnidadAngulo Unidad>
+class SeisMedidas {
 public:
     double& Angulo(std::uint8_t i) { return angulo_[PosicionMedida(i)]; }
     double Angulo(std::uint8_t i) const { return angulo_[PosicionMedida(i)]; }
@@ -27,5 +31,14 @@ private:
     std::array<double, 3> angulo_{};
     std::array<double, 3> lado_{};
 };
+
+// A solved triangle as the solvers keep it and the drawing uses it: angles in
+// radians, sides in the user's unit.
+using Medidas = SeisMedidas<UnidadAngulo::Radianes>;
+
+// The six measures as the fields give them, before any solving: angles in
+// degrees exactly as typed. Degrees are kept as typed because a remainder such
+// as 180 - A - B is exact in degrees and not in radians.
+using Datos = SeisMedidas<UnidadAngulo::Grados>;
 
 }  // namespace pendra

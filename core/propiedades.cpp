@@ -4,7 +4,6 @@
 #include <bit>
 #include <cmath>
 #include <cstdint>
-#include <cstdio>
 
 namespace pendra {
 
@@ -200,79 +199,6 @@ Propiedades PropiedadesDe(const Medidas& medidas) {
         p.porLados = ClasePorLados::Escaleno;
     }
     return p;
-}
-
-std::string Nombre(ClasePorAngulos clase) {
-    switch (clase) {
-        case ClasePorAngulos::Acutangulo:
-            return "acutángulo";
-        case ClasePorAngulos::Rectangulo:
-            return "rectángulo";
-        case ClasePorAngulos::Obtusangulo:
-            return "obtusángulo";
-    }
-    return {};
-}
-
-std::string Nombre(ClasePorLados clase) {
-    switch (clase) {
-        case ClasePorLados::Equilatero:
-            return "equilátero";
-        case ClasePorLados::Isosceles:
-            return "isósceles";
-        case ClasePorLados::Escaleno:
-            return "escaleno";
-    }
-    return {};
-}
-
-std::string TextoValor(const Valor& valor, int cifras) {
-    if (!valor) {
-        return "fuera de rango";
-    }
-    if (*valor == 0) {
-        return "0";  // never "-0"
-    }
-    // %G rounds and writes an exponent below 1E-04 and from 1E+<cifras> on,
-    // so no magnitude is ever misread.
-    char buffer[40];
-    std::snprintf(buffer, sizeof buffer, "%.*G", std::clamp(cifras, 1, 17), *valor);
-    return buffer;
-}
-
-std::string TextoPunto(const Punto& punto) {
-    std::string texto = "(";
-    texto += TextoValor(punto.x);
-    texto += ", ";
-    texto += TextoValor(punto.y);
-    return texto + ")";
-}
-
-std::vector<std::pair<std::string, std::string>> FilasPropiedades(const Propiedades& p) {
-    std::vector<std::pair<std::string, std::string>> filas;
-    filas.emplace_back("Área", TextoValor(p.area));
-    filas.emplace_back("Perímetro", TextoValor(p.perimetro));
-    const auto tres = [&filas](const std::string& nombre, const std::array<Valor, 3>& valores) {
-        for (std::size_t i = 0; i < 3; ++i) {
-            filas.emplace_back(nombre + std::to_string(i + 1), TextoValor(valores[i]));
-        }
-    };
-    tres("Altura sobre el lado ", p.alturas);
-    tres("Mediana al lado ", p.medianas);
-    tres("Bisectriz del ángulo ", p.bisectrices);
-    filas.emplace_back("Radio inscrito", TextoValor(p.radioInscrito));
-    filas.emplace_back("Radio circunscrito", TextoValor(p.radioCircunscrito));
-    for (std::size_t i = 0; i < 3; ++i) {
-        filas.emplace_back("Vértice del ángulo " + std::to_string(i + 1),
-                           TextoPunto(p.vertices[i]));
-    }
-    filas.emplace_back("Baricentro", TextoPunto(p.baricentro));
-    filas.emplace_back("Incentro", TextoPunto(p.incentro));
-    filas.emplace_back("Circuncentro", TextoPunto(p.circuncentro));
-    filas.emplace_back("Ortocentro", TextoPunto(p.ortocentro));
-    filas.emplace_back("Clase por ángulos", Nombre(p.porAngulos));
-    filas.emplace_back("Clase por lados", Nombre(p.porLados));
-    return filas;
 }
 
 }  // namespace pendra

@@ -2,9 +2,6 @@
 
 #include <array>
 #include <optional>
-#include <string>
-#include <utility>
-#include <vector>
 
 #include "globales.h"
 
@@ -60,21 +57,5 @@ struct Propiedades {
 // by a rounding (the longest a hair above the sum of the others) are taken as
 // a flat triangle.
 Propiedades PropiedadesDe(const Medidas& medidas);
-
-// "acutángulo", "rectángulo", "obtusángulo"; "equilátero", "isósceles", "escaleno".
-std::string Nombre(ClasePorAngulos clase);
-std::string Nombre(ClasePorLados clase);
-
-// A value for people: rounded to at most `cifras` significant digits, in the
-// exponent form of the labels (1.5E-20) where plain digits would mislead or
-// run long; "fuera de rango" when absent.
-std::string TextoValor(const Valor& valor, int cifras = 10);
-// "(3, 4)".
-std::string TextoPunto(const Punto& punto);
-
-// Every property as a readable Spanish name and its value text, in the order
-// people read them; the window's properties view and pendra-cli's text answer
-// both list these.
-std::vector<std::pair<std::string, std::string>> FilasPropiedades(const Propiedades& propiedades);
 
 }  // namespace pendra

@@ -32,11 +32,11 @@ std::optional<Reparto> Repartir(const Datos& d) {
     int na = 0;
     int nl = 0;
     for (std::uint8_t i = 1; i <= 3; ++i) {
-        if (!(std::isfinite(d.Grados(i)) && d.Grados(i) >= 0 && std::isfinite(d.Lado(i)) &&
+        if (!(std::isfinite(d.Angulo(i)) && d.Angulo(i) >= 0 && std::isfinite(d.Lado(i)) &&
               d.Lado(i) >= 0)) {
             return std::nullopt;
         }
-        if (d.Grados(i) > 0) {
+        if (d.Angulo(i) > 0) {
             if (na == 3) {
                 return std::nullopt;
             }
@@ -101,7 +101,7 @@ private:
 Medidas Dadas(const Datos& d) {
     Medidas m;
     for (std::uint8_t i = 1; i <= 3; ++i) {
-        m.Angulo(i) = d.Grados(i) * RadPorGrado;
+        m.Angulo(i) = d.Angulo(i) * RadPorGrado;
         m.Lado(i) = d.Lado(i);
     }
     return m;
@@ -164,8 +164,6 @@ Soluciones ResolverClasico(const Datos& d, const Reparto& x, const Escala& escal
 // decimal half turn would be off by 3.2e-15 rad; sines of angles past 90
 // degrees come from the supplement, which is exact in degrees.
 
-constexpr double kRadianesPorGrado = std::numbers::pi / 180;
-constexpr double kGradosPorRadian = 180 / std::numbers::pi;
 // Every angle shown stays below the decimal half turn, as the classic ones do.
 const double kAnguloMaximo = std::nextafter(Pi, 0.0);
 
@@ -254,7 +252,7 @@ public:
 
 private:
     double l(std::uint8_t i) const { return escala_.Reducir(d_.Lado(i)); }
-    double g(std::uint8_t i) const { return d_.Grados(i); }
+    double g(std::uint8_t i) const { return d_.Angulo(i); }
     double Devolver(double lado) const { return escala_.Devolver(lado); }
     // lado * num / den, scaled back.
     double Lado(double lado, double num, double den) const {
@@ -378,7 +376,7 @@ void Estable::LLA() {
             Medidas m = dadas_;
             m.Angulo(x_.p) = PiMedios;
             m.Angulo(x_.r) = Acotar(C * RadPorGrado);
-            m.Lado(x_.r) = Cociente(a, SenoRelativo(C), kGradosPorRadian, escala_.Desescala());
+            m.Lado(x_.r) = Cociente(a, SenoRelativo(C), (1 / kRadianesPorGrado), escala_.Desescala());
             Agregar(m);
         }
         return;
@@ -408,7 +406,7 @@ void Estable::LLA() {
         m.Lado(x_.r) = Devolver(c);
         // The third angle as a remainder where it is large, otherwise from
         // its sine, sin C = c sin B / b, which keeps a tiny one exact.
-        const double resto = (180 - B) - anguloA * kGradosPorRadian;
+        const double resto = (180 - B) - anguloA * (1 / kRadianesPorGrado);
         const double C =
             resto >= 45 ? resto * RadPorGrado : std::asin(std::min(1.0, c / b * senoB));
         m.Angulo(x_.r) = Acotar(C);

@@ -9,22 +9,6 @@
 
 namespace pendra {
 
-// The six measures as the fields give them, before any solving: angles in
-// degrees exactly as typed, sides in the user's unit. A value greater than 0
-// is given, 0 is missing. Degrees are kept as typed because a remainder such
-// as 180 - A - B is exact in degrees and not in radians.
-class Datos {
-public:
-    double& Grados(std::uint8_t i) { return grados_[PosicionMedida(i)]; }
-    double Grados(std::uint8_t i) const { return grados_[PosicionMedida(i)]; }
-    double& Lado(std::uint8_t i) { return lado_[PosicionMedida(i)]; }
-    double Lado(std::uint8_t i) const { return lado_[PosicionMedida(i)]; }
-
-private:
-    std::array<double, 3> grados_{};
-    std::array<double, 3> lado_{};
-};
-
 // Zero, one or two complete triangles, in the order their windows open.
 class Soluciones {
 public:

@@ -1,107 +1,79 @@
 #include "solicitud.h"
 
-#include <cmath>
-
-#include "funciones.h"
+#include "formato.h"
 #include "texto.h"
 
 namespace pendra {
 
 namespace mensajes {
 
-namespace {
-std::string Nombre(Campo campo) {
-    return (campo.tipo == TipoCampo::Angulo ? "El ángulo " : "El lado ") +
-           std::to_string(campo.indice);
-}
-}  // namespace
-
 std::string Negativo(Campo campo) {
-    return Nombre(campo) + " no puede ser negativo.";
+    return NombreConArticulo(campo) + " no puede ser negativo.";
 }
 std::string FueraDeRango(Campo campo) {
-    return Nombre(campo) + " está fuera de rango.";
+    return NombreConArticulo(campo) + " está fuera de rango.";
 }
 
 }  // namespace mensajes
 
 namespace {
 
-class Solicitud {
-public:
-    Solicitud(Operaciones& operaciones, Medidas& medidas)
-        : operaciones_(operaciones), medidas_(medidas) {}
-
-    void Ejecutar();
-
-private:
-    bool Leer(Campo campo, double& destino, double& dato);
-    void Error(const std::string& texto, const char* titulo) {
-        operaciones_.MostrarMensaje(texto, titulo);
-    }
-
-    Operaciones& operaciones_;
-    Medidas& medidas_;
-    Datos datos_;
-    int angulos_ = 0;
-    int lados_ = 0;
-};
-
-void Solicitud::Ejecutar() {
-    for (std::uint8_t i = 1; i <= 3; ++i) {
-        if (!Leer({TipoCampo::Angulo, i}, medidas_.Angulo(i), datos_.Grados(i)) ||
-            !Leer({TipoCampo::Lado, i}, medidas_.Lado(i), datos_.Lado(i))) {
-            return;
-        }
-    }
-    if (angulos_ + lados_ != 3) {
-        Error(mensajes::kCantidad, mensajes::kTituloError);
-        return;
-    }
-    if (angulos_ == 3) {
-        Error(mensajes::kSoloAngulos, mensajes::kTituloError);
-        return;
-    }
-    const Soluciones soluciones = Resolver(datos_);
-    if (soluciones.empty()) {
-        Error(mensajes::kSinSolucion, mensajes::kTituloSinSolucion);
-        return;
-    }
-    for (const Medidas& solucion : soluciones) {
-        medidas_ = solucion;
-        operaciones_.AbrirResultado(medidas_);
-    }
+Respuesta Error(std::string texto, const char* titulo, std::optional<Campo> campo = {}) {
+    Respuesta respuesta;
+    respuesta.mensaje = Mensaje{titulo, std::move(texto), campo};
+    return respuesta;
 }
 
-// Stores the field's value in the record (angles in radians) and in the data
-// for the solver (angles in degrees as typed).
-bool Solicitud::Leer(Campo campo, double& destino, double& dato) {
-    const LecturaCampo lectura = LeerCampo(operaciones_.TextoCampo(campo), campo.tipo);
-    const bool angulo = campo.tipo == TipoCampo::Angulo;
-    const LecturaCampo medida = angulo ? EnRadianes(lectura) : lectura;
-    const double valor = medida.valor;
+// The field's value for the solver (an angle in degrees as typed), or the
+// message that ends the request.
+std::optional<Mensaje> Leer(const TextosCampos& textos, Campo campo, double& dato) {
+    const LecturaCampo lectura = LeerCampo(textos[PosicionEnOrden(campo)], campo.tipo);
+    // An angle must also be told from 0 once in radians.
+    const LecturaCampo medida =
+        campo.tipo == TipoCampo::Angulo ? EnRadianes(lectura) : lectura;
     // A negative value is reported first, even when it is also out of range.
-    if (valor < 0 || medida.fueraDeRango) {
-        if (std::isfinite(valor)) {
-            destino = valor;
-        }
-        Error(valor < 0 ? mensajes::Negativo(campo) : mensajes::FueraDeRango(campo),
-              mensajes::kTituloError);
-        operaciones_.Enfocar(campo);
-        return false;
+    if (medida.valor < 0) {
+        return Mensaje{mensajes::kTituloError, mensajes::Negativo(campo), campo};
     }
-    destino = valor;
-    if (valor > 0) {
-        dato = lectura.valor;
-        ++(angulo ? angulos_ : lados_);
+    if (medida.fueraDeRango) {
+        return Mensaje{mensajes::kTituloError, mensajes::FueraDeRango(campo), campo};
     }
-    return true;
+    dato = medida.valor > 0 ? lectura.valor : 0;
+    return std::nullopt;
 }
 
 }  // namespace
 
-void cmdResolver_Click(Operaciones& operaciones, Medidas& medidas) {
-    Solicitud(operaciones, medidas).Ejecutar();
+Respuesta Responder(const TextosCampos& textos) {
+    Datos datos;
+    int angulos = 0;
+    int lados = 0;
+    for (std::uint8_t i = 1; i <= 3; ++i) {
+        for (const TipoCampo tipo : {TipoCampo::Angulo, TipoCampo::Lado}) {
+            const bool angulo = tipo == TipoCampo::Angulo;
+            double& dato = angulo ? datos.Angulo(i) : datos.Lado(i);
+            if (std::optional<Mensaje> mensaje = Leer(textos, {tipo, i}, dato)) {
+                Respuesta respuesta;
+                respuesta.mensaje = std::move(mensaje);
+                return respuesta;
+            }
+            if (dato > 0) {
+                ++(angulo ? angulos : lados);
+            }
+        }
+    }
+    if (angulos + lados != 3) {
+        return Error(mensajes::kCantidad, mensajes::kTituloError);
+    }
+    if (angulos == 3) {
+        return Error(mensajes::kSoloAngulos, mensajes::kTituloError);
+    }
+    Respuesta respuesta;
+    respuesta.soluciones = Resolver(datos);
+    if (respuesta.soluciones.empty()) {
+        return Error(mensajes::kSinSolucion, mensajes::kTituloSinSolucion);
+    }
+    return respuesta;
 }
 
 }  // namespace pendra

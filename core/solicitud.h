@@ -1,40 +1,14 @@
 #pragma once
 
-#include <cstdint>
+#include <array>
+#include <optional>
 #include <string>
+#include <string_view>
 
-#include "globales.h"
+#include "campo.h"
 #include "resolver.h"
 
 namespace pendra {
-
-enum class TipoCampo : std::uint8_t { Angulo, Lado };
-
-// One of the six input fields: txtAngulo(indice) or txtLado(indice).
-struct Campo {
-    TipoCampo tipo = TipoCampo::Angulo;
-    std::uint8_t indice = 1;
-
-    friend bool operator==(const Campo&, const Campo&) = default;
-};
-
-// What the solve request needs of its surroundings, and nothing more. The
-// input window supplies it with widgets; the command line and the tests with
-// plain code.
-class Operaciones {
-public:
-    virtual ~Operaciones() = default;
-
-    virtual std::string TextoCampo(Campo campo) = 0;
-    // A modal message with the critical icon and one OK button; returns when
-    // the user has dismissed it.
-    virtual void MostrarMensaje(const std::string& texto, const std::string& titulo) = 0;
-    // Moves the keyboard focus to the field, which selects its whole text.
-    virtual void Enfocar(Campo campo) = 0;
-    // Creates and shows a new result window for the triangle in `medidas`. The
-    // window copies what it needs before this returns.
-    virtual void AbrirResultado(const Medidas& medidas) = 0;
-};
 
 // The titles and prompts of the solve request's messages.
 namespace mensajes {
@@ -47,11 +21,32 @@ std::string Negativo(Campo campo);
 std::string FueraDeRango(Campo campo);
 }  // namespace mensajes
 
-// The Resolver button: reads the six fields into `medidas`, validates them,
-// solves them (Resolver) and opens one result window per triangle, in order,
-// or shows one message. Afterwards `medidas` holds the last triangle shown, or
-// the measures as read with zeros for the missing ones. Each run depends on
-// nothing left by an earlier one.
-void cmdResolver_Click(Operaciones& operaciones, Medidas& medidas);
+// A message for the user, shown with the critical icon and one OK button;
+// `campo` is the field that takes the focus, its text selected, once the
+// message has been dismissed.
+struct Mensaje {
+    std::string titulo;
+    std::string texto;
+    std::optional<Campo> campo;
+
+    friend bool operator==(const Mensaje&, const Mensaje&) = default;
+};
+
+// The whole answer to one press of Resolver: one message, or the triangles,
+// each complete, in the order their windows open.
+struct Respuesta {
+    std::optional<Mensaje> mensaje;
+    Soluciones soluciones;
+};
+
+// The six field texts in tab order: angle 1, side 1, angle 2, side 2, angle 3,
+// side 3 (angles in degrees).
+using TextosCampos = std::array<std::string_view, kCampos>;
+
+// The Resolver button: reads the six fields in tab order, checks them (the
+// first negative or out-of-range field, then the count of given measures,
+// then three angles alone), and solves them. Pure: the same texts always give
+// the same answer.
+Respuesta Responder(const TextosCampos& textos);
 
 }  // namespace pendra

@@ -1,13 +1,10 @@
 #pragma once
 
-#include <cstdint>
 #include <string_view>
 
-namespace pendra {
+#include "campo.h"
 
-// Declared with the fields in solicitud.h; an angle field reads more notations
-// than a side field.
-enum class TipoCampo : std::uint8_t;
+namespace pendra {
 
 // What a field's text reads as. Out of range means beyond the largest double;
 // the value is then an infinity of the text's sign and must not be stored.

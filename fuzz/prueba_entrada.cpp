@@ -5,12 +5,12 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <algorithm>
 #include <string_view>
 
 #include "formato.h"
 #include "funciones.h"
 #include "globales.h"
-#include "grabadora.h"
 #include "solicitud.h"
 
 namespace pendra::fuzz {
@@ -50,9 +50,9 @@ void ComprobarVentana(const Medidas& m) {
 
 void ProbarEntrada(const std::uint8_t* datos, std::size_t tamano) {
     const std::string_view texto(reinterpret_cast<const char*>(datos), tamano);
-    std::array<std::string, 6> textos;
+    TextosCampos textos;
     std::size_t inicio = 0;
-    for (std::string& campo : textos) {
+    for (std::string_view& campo : textos) {
         if (inicio > texto.size()) {
             break;
         }
@@ -60,40 +60,25 @@ void ProbarEntrada(const std::uint8_t* datos, std::size_t tamano) {
         campo = texto.substr(inicio, fin - inicio);
         inicio = fin + 1;
     }
-    Grabadora grabadora(textos);
-    Medidas medidas;
-    cmdResolver_Click(grabadora, medidas);
-    int mensajes = 0;
-    int ventanas = 0;
-    for (const Grabadora::Evento& e : grabadora.eventos) {
-        switch (e.tipo) {
-            case Grabadora::Evento::Tipo::Mensaje:
-                if (e.texto.empty() || e.titulo.empty()) {
-                    Fallar("empty message");
-                }
-                ++mensajes;
-                break;
-            case Grabadora::Evento::Tipo::Foco:
-                if (e.campo.indice < 1 || e.campo.indice > 3 || mensajes != 1) {
-                    Fallar("focus moved outside a message");
-                }
-                break;
-            case Grabadora::Evento::Tipo::Ventana:
-                ComprobarVentana(e.medidas);
-                ++ventanas;
-                break;
+    const Respuesta respuesta = Responder(textos);
+    if (respuesta.mensaje) {
+        const Mensaje& m = *respuesta.mensaje;
+        if (m.texto.empty() || m.titulo.empty()) {
+            Fallar("empty message");
         }
+        if (m.campo && (m.campo->indice < 1 || m.campo->indice > 3)) {
+            Fallar("focus on a field that does not exist");
+        }
+        if (!respuesta.soluciones.empty()) {
+            Fallar("a request must end in one message or in one or two windows");
+        }
+        return;
     }
-    const bool unMensaje = mensajes == 1 && ventanas == 0;
-    const bool conVentanas = mensajes == 0 && (ventanas == 1 || ventanas == 2);
-    if (!unMensaje && !conVentanas) {
+    if (respuesta.soluciones.empty()) {
         Fallar("a request must end in one message or in one or two windows");
     }
-    for (std::uint8_t i = 1; i <= 3; ++i) {
-        if (std::isnan(medidas.Angulo(i)) || std::isinf(medidas.Angulo(i)) ||
-            std::isnan(medidas.Lado(i)) || std::isinf(medidas.Lado(i))) {
-            Fallar("an undefined value left in the measures");
-        }
+    for (const Medidas& m : respuesta.soluciones) {
+        ComprobarVentana(m);
     }
 }
 

@@ -264,35 +264,5 @@ TEST(PendraCli, AnswersAHugeLineOfTabsAndTheNextUnderAMemoryLimit) {
 #endif
 }
 
-struct CasoNumero {
-    double valor;
-    const char* texto;
-};
-
-TEST(NumeroJson, WritesTheShortestTextThatReadsBack) {
-    const CasoNumero casos[] = {
-        {0, "0"},
-        {5, "5"},
-        {100000, "100000"},
-        {1.5, "1.5"},
-        {0.1, "0.1"},
-        {0.000001, "0.000001"},
-        {1e-7, "1e-7"},
-        {1e21, "1e+21"},
-        {9007199254740991.0, "9007199254740991"},
-        {9007199254740992.0, "9.007199254740992e+15"},
-        {-910035585888825500.0, "-9.100355858888255e+17"},
-        {123456789012345680000.0, "1.2345678901234568e+20"},
-        {1.570796326794895, "1.570796326794895"},
-        {-2.5, "-2.5"},
-        {4.9406564584124654e-324, "5e-324"},
-        {1.7976931348623157e308, "1.7976931348623157e+308"},
-    };
-    for (const CasoNumero& caso : casos) {
-        EXPECT_EQ(NumeroJson(caso.valor), caso.texto);
-        EXPECT_EQ(std::strtod(NumeroJson(caso.valor).c_str(), nullptr), caso.valor);
-    }
-}
-
 }  // namespace
 }  // namespace pendra::cli

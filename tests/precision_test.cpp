@@ -18,7 +18,7 @@
 
 #include "formato.h"
 #include "funciones.h"
-#include "registro.h"
+#include "solicitar.h"
 
 namespace pendra {
 namespace {
@@ -160,7 +160,7 @@ Cotejo Cotejar(const std::array<std::string, 6>& textos) {
         caso += " \"" + textos[k] + "\"";
     }
     const std::vector<Verdad> verdad = Referencia(dados);
-    const std::vector<Medidas> v = prueba::Solicitar(textos).Ventanas();
+    const std::vector<Medidas> v = prueba::Ventanas(textos);
     Cotejo cotejo;
     if (v.size() != verdad.size()) {
         cotejo.fallo = caso + ": " + std::to_string(v.size()) + " triangles, the data fix " +

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "funciones.h"
+#include "formato.h"
 #include "propiedades.h"
 
 namespace pendra {

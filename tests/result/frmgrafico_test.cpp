@@ -1,4 +1,5 @@
 #include "frmgrafico.h"
+#include "solicitar.h"
 
 #include <gtest/gtest.h>
 
@@ -241,35 +242,20 @@ INSTANTIATE_TEST_SUITE_P(
         return std::string(info.param.nombre);
     });
 
-// The solve request, with the result windows real and the fields typed here.
-class SolicitudConVentanas : public pendra::Operaciones {
-public:
-    std::map<std::pair<pendra::TipoCampo, int>, std::string> campos;
+// The solve request's answer, with a real result window for each solution.
+struct SolicitudConVentanas {
     std::vector<QPointer<frmGrafico>> ventanas;
     std::vector<std::string> mensajes;
 
-    void Resolver(std::initializer_list<const char*> textos) {
-        campos.clear();
-        int i = 0;
-        for (const char* texto : textos) {
-            const auto tipo = i % 2 == 0 ? pendra::TipoCampo::Angulo : pendra::TipoCampo::Lado;
-            campos[{tipo, i / 2 + 1}] = texto;
-            ++i;
+    void Resolver(const pendra::prueba::Textos& textos) {
+        const pendra::Respuesta respuesta = pendra::prueba::Solicitar(textos);
+        if (respuesta.mensaje) {
+            mensajes.push_back(respuesta.mensaje->texto);
         }
-        pendra::cmdResolver_Click(*this, medidas_);
+        for (const Medidas& medidas : respuesta.soluciones) {
+            ventanas.emplace_back(frmGrafico::Abrir(medidas));
+        }
     }
-
-    std::string TextoCampo(pendra::Campo c) override { return campos[{c.tipo, c.indice}]; }
-    void MostrarMensaje(const std::string& texto, const std::string&) override {
-        mensajes.push_back(texto);
-    }
-    void Enfocar(pendra::Campo) override {}
-    void AbrirResultado(const Medidas& medidas) override {
-        ventanas.emplace_back(frmGrafico::Abrir(medidas));
-    }
-
-private:
-    Medidas medidas_;
 };
 
 TEST_F(VentanaResultado, OpenedBeforeALaterSolveShowsItsOwnNumbersAfterAResize) {

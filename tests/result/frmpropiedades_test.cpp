@@ -15,7 +15,7 @@
 #include <vector>
 
 #include "frmgrafico.h"
-#include "grabadora.h"
+#include "solicitar.h"
 #include "triangulos.h"
 
 namespace pendra {
@@ -44,7 +44,7 @@ TEST_F(PropiedadesEnVentana, TheStripBesideCerrarGivesAreaAndPerimeter) {
          {"Área 1.425042398   Perímetro 6.350084796", "Área 0.3070084094   Perímetro 4.114016819"}},
     };
     for (const Franja& caso : casos) {
-        const std::vector<Medidas> soluciones = Solicitar(caso.campos).Ventanas();
+        const std::vector<Medidas> soluciones = prueba::Ventanas(caso.campos);
         ASSERT_EQ(soluciones.size(), caso.textos.size());
         for (std::size_t i = 0; i < soluciones.size(); ++i) {
             frmGrafico* v = frmGrafico::Abrir(soluciones[i]);

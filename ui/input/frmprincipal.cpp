@@ -167,27 +167,18 @@ CampoMedida* frmPrincipal::CampoDe(Campo campo) const {
     return campo.tipo == TipoCampo::Angulo ? txtAngulo(campo.indice) : txtLado(campo.indice);
 }
 
-std::string frmPrincipal::TextoCampo(Campo campo) {
-    return CampoDe(campo)->text().toStdString();
-}
-
-void frmPrincipal::MostrarMensaje(const std::string& texto, const std::string& titulo) {
-    QMessageBox cuadro(QMessageBox::Critical, QString::fromStdString(titulo),
-                       QString::fromStdString(texto), QMessageBox::Ok, this);
+void frmPrincipal::MostrarMensaje(const Mensaje& mensaje) {
+    QMessageBox cuadro(QMessageBox::Critical, QString::fromStdString(mensaje.titulo),
+                       QString::fromStdString(mensaje.texto), QMessageBox::Ok, this);
     cuadro.exec();
-}
-
-void frmPrincipal::Enfocar(Campo campo) {
-    CampoMedida* destino = CampoDe(campo);
-    destino->setFocus(Qt::OtherFocusReason);
-    // While the message box is closing the window may not be active yet, and
-    // then the focus arrives later, as a return to the window that leaves the
-    // selection alone: select here as well.
-    destino->SeleccionarTodo();
-}
-
-void frmPrincipal::AbrirResultado(const Medidas& medidas) {
-    abrirResultado_(medidas, *this);
+    if (mensaje.campo) {
+        CampoMedida* destino = CampoDe(*mensaje.campo);
+        destino->setFocus(Qt::OtherFocusReason);
+        // While the message box is closing the window may not be active yet,
+        // and then the focus arrives later, as a return to the window that
+        // leaves the selection alone: select here as well.
+        destino->SeleccionarTodo();
+    }
 }
 
 void frmPrincipal::cmdBorrar_Click() {
@@ -198,7 +189,20 @@ void frmPrincipal::cmdBorrar_Click() {
 }
 
 void frmPrincipal::cmdResolver_Click() {
-    pendra::cmdResolver_Click(*this, medidas_);
+    std::array<std::string, kCampos> textos;
+    TextosCampos vistas;
+    for (std::size_t k = 0; k < kCampos; ++k) {
+        textos[k] = CampoDe(CampoEnOrden(k))->text().toStdString();
+        vistas[k] = textos[k];
+    }
+    const Respuesta respuesta = Responder(vistas);
+    if (respuesta.mensaje) {
+        MostrarMensaje(*respuesta.mensaje);
+        return;
+    }
+    for (const Medidas& solucion : respuesta.soluciones) {
+        abrirResultado_(solucion, *this);
+    }
 }
 
 void frmPrincipal::cmdTerminar_Click() {

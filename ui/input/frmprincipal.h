@@ -4,7 +4,6 @@
 #include <array>
 #include <cstdint>
 #include <functional>
-#include <string>
 
 #include "globales.h"
 #include "solicitud.h"
@@ -18,7 +17,7 @@ class CampoMedida;
 // The start-up window: six measure fields placed around a triangle diagram,
 // four lines of instructions, and the Borrar, Resolver and Terminar buttons.
 // It is a dialog because only a dialog gives Enter to its default button.
-class frmPrincipal : public QDialog, public Operaciones {
+class frmPrincipal : public QDialog {
     Q_OBJECT
 
 public:
@@ -36,12 +35,6 @@ public:
     QPushButton* cmdResolver() const { return cmdResolver_; }
     QPushButton* cmdTerminar() const { return cmdTerminar_; }
 
-    // The four operations the solve request needs.
-    std::string TextoCampo(Campo campo) override;
-    void MostrarMensaje(const std::string& texto, const std::string& titulo) override;
-    void Enfocar(Campo campo) override;
-    void AbrirResultado(const Medidas& medidas) override;
-
 public Q_SLOTS:
     void cmdBorrar_Click();
     void cmdResolver_Click();
@@ -53,6 +46,7 @@ protected:
 
 private:
     CampoMedida* CampoDe(Campo campo) const;
+    void MostrarMensaje(const Mensaje& mensaje);
 
     // Index 0 is never used: the measures are numbered from 1.
     std::array<CampoMedida*, 4> txtAngulo_{};
@@ -61,7 +55,6 @@ private:
     QPushButton* cmdResolver_ = nullptr;
     QPushButton* cmdTerminar_ = nullptr;
 
-    Medidas medidas_;
     AbrirResultadoFn abrirResultado_;
 };
 

@@ -1,8 +1,6 @@
 #include "filas.h"
 
 #include <QStringList>
-#include <array>
-#include <charconv>
 #include <cstdint>
 
 #include "formato.h"
@@ -12,11 +10,8 @@ namespace pendra {
 
 namespace {
 
-// The shortest text that reads back to the same double.
-QString TextoCompleto(double x) {
-    std::array<char, 32> texto{};
-    const auto [fin, error] = std::to_chars(texto.data(), texto.data() + texto.size(), x);
-    return error == std::errc() ? QString::fromLatin1(texto.data(), fin - texto.data()) : QString();
+QString Completo(double x) {
+    return QString::fromStdString(TextoCompleto(x));
 }
 
 }  // namespace
@@ -25,12 +20,12 @@ QList<Fila> FilasMedidas(const EtiquetasTriangulo& etiquetas) {
     const Medidas& m = etiquetas.Valores();
     QList<Fila> filas;
     for (std::uint8_t i = 1; i <= 3; ++i) {
-        filas.append({QStringLiteral("Lado %1").arg(i), TextoCompleto(m.Lado(i)),
+        filas.append({QStringLiteral("Lado %1").arg(i), Completo(m.Lado(i)),
                       QString::fromStdString(etiquetas.Lado(i))});
     }
     for (std::uint8_t i = 1; i <= 3; ++i) {
         filas.append(
-            {QStringLiteral("Ángulo %1 (grados)").arg(i), TextoCompleto(m.Angulo(i) / RadPorGrado),
+            {QStringLiteral("Ángulo %1 (grados)").arg(i), Completo(m.Angulo(i) / RadPorGrado),
              QString::fromStdString(etiquetas.Angulo(i)) + QString::fromUtf8(kMarcaGrado)});
     }
     return filas;
@@ -41,7 +36,7 @@ QList<Fila> FilasAreaYPerimetro(const Propiedades& propiedades) {
     const auto agregar = [&filas](const QString& nombre, const Valor& valor) {
         if (valor) {
             filas.append(
-                {nombre, TextoCompleto(*valor), QString::fromStdString(TextoValor(valor))});
+                {nombre, Completo(*valor), QString::fromStdString(TextoValor(valor))});
         }
     };
     agregar(QStringLiteral("Área"), propiedades.area);

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "areadibujo.h"
+#include "formato.h"
 
 namespace pendra {
 

@@ -8,6 +8,8 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "formato.h"
+
 namespace pendra {
 
 frmPropiedades::frmPropiedades(const Propiedades& propiedades, QWidget* parent) : QDialog(parent) {
