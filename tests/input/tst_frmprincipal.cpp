@@ -116,17 +116,22 @@ private:
 
     std::unique_ptr<frmPrincipal> ventana_;
     std::vector<Medidas> soluciones_;
+    // Each window's solution number and the request's total, as x and y.
+    std::vector<QPoint> numeros_;
     // Stand-ins for result windows: top-level and ownerless, as the real ones.
     std::vector<std::unique_ptr<QWidget>> resultados_;
 
 private Q_SLOTS:
     void init() {
         soluciones_.clear();
+        numeros_.clear();
         ventana_ =
-            std::make_unique<frmPrincipal>([this](const Medidas& medidas, const QWidget& entrada) {
+            std::make_unique<frmPrincipal>([this](const Medidas& medidas, const QWidget& entrada,
+                                                  int numero, int total) {
                 // The new window is placed beside the input window that asked for it.
                 QCOMPARE(&entrada, ventana_.get());
                 soluciones_.push_back(medidas);
+                numeros_.push_back(QPoint(numero, total));
                 auto resultado = std::make_unique<QWidget>();
                 resultado->setWindowTitle(QStringLiteral("resultado"));
                 resultado->show();
@@ -391,6 +396,8 @@ private Q_SLOTS:
         QTest::keyClick(&Ventana(), Qt::Key_R, Qt::AltModifier);
         QTRY_COMPARE(soluciones_.size(), 4U);
         QCOMPARE(resultados_.size(), 4U);
+        const std::vector<QPoint> numeros{{1, 2}, {2, 2}, {1, 2}, {2, 2}};
+        QCOMPARE(numeros_, numeros);
     }
 
     void a_needle_and_an_isosceles_pair_reach_one_window_each_with_their_true_labels() {
@@ -401,6 +408,8 @@ private Q_SLOTS:
         QTest::mouseClick(Ventana().cmdResolver(), Qt::LeftButton);
         QCOMPARE(cuadros.Vistos().size(), 0U);
         QCOMPARE(soluciones_.size(), 2U);
+        const std::vector<QPoint> numeros{{1, 1}, {1, 1}};
+        QCOMPARE(numeros_, numeros);
         QCOMPARE(pendra::FormatoMedida(soluciones_[0].Angulo(3) / pendra::RadPorGrado), "5.72E-09");
         QCOMPARE(pendra::FormatoMedida(soluciones_[1].Angulo(3) / pendra::RadPorGrado), "83.256");
     }

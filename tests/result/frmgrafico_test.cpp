@@ -104,8 +104,14 @@ TEST_F(VentanaResultado, IsAnOwnerlessModelessWindowCalledResultado) {
     EXPECT_EQ(v->size(), QSize(312, 213));  // 4680 x 3195 twips
 }
 
-TEST_F(VentanaResultado, OpensDownAndRightOfTheLastResultWindowStillOpen) {
+TEST_F(VentanaResultado, OpensWhereItCoversNoWindowAndStepsOnlyWhereThereIsNone) {
     frmGrafico* primera = frmGrafico::Abrir(TresLados(3, 4, 5));
+    // With room on the screen, the next window covers none that is open.
+    frmGrafico* libre = frmGrafico::Abrir(TresLados(5, 5, 5));
+    EXPECT_FALSE(libre->frameGeometry().intersects(primera->frameGeometry()));
+    libre->close();
+    // A window that leaves no room: the next is set down and to the right of the last.
+    primera->setGeometry(primera->screen()->availableGeometry().adjusted(0, 0, -100, -100));
     frmGrafico* segunda = frmGrafico::Abrir(TresLados(5, 4, 3));
     EXPECT_EQ(segunda->pos() - primera->pos(), QPoint(32, 32));
     // A step that would leave the screen starts again at its upper left corner.

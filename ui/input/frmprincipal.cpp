@@ -200,8 +200,9 @@ void frmPrincipal::cmdResolver_Click() {
         MostrarMensaje(*respuesta.mensaje);
         return;
     }
-    for (const Medidas& solucion : respuesta.soluciones) {
-        abrirResultado_(solucion, *this);
+    const int total = static_cast<int>(respuesta.soluciones.size());
+    for (int k = 0; k < total; ++k) {
+        abrirResultado_(respuesta.soluciones[static_cast<std::size_t>(k)], *this, k + 1, total);
     }
 }
 

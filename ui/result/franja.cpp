@@ -9,8 +9,9 @@
 
 namespace pendra {
 
-FranjaPropiedades::FranjaPropiedades(const Propiedades& propiedades, QWidget* parent)
-    : QToolButton(parent), propiedades_(propiedades) {
+FranjaPropiedades::FranjaPropiedades(const Propiedades& propiedades, const QString& solucion,
+                                     QWidget* parent)
+    : QToolButton(parent), propiedades_(propiedades), solucion_(solucion) {
     setObjectName(QStringLiteral("lblPropiedades"));
     setAccessibleName(QStringLiteral("Área y perímetro"));
     setAutoRaise(true);
@@ -24,23 +25,25 @@ void FranjaPropiedades::ColocarJunto(const QPushButton& boton) {
     const int ancho = boton.x() - 2 * margen;
     // What the button adds around its text.
     const int relleno = sizeHint().width() - fontMetrics().horizontalAdvance(text());
-    const QString texto = TextoFranja(propiedades_, fontMetrics(), ancho - relleno);
+    const QString texto = TextoFranja(propiedades_, fontMetrics(), ancho - relleno, solucion_);
     setText(texto);
     setVisible(!texto.isEmpty());
     setGeometry(margen, boton.y(), std::min(sizeHint().width(), std::max(ancho, 0)),
                 boton.height());
 }
 
-QString TextoFranja(const Propiedades& propiedades, const QFontMetrics& metricas, int ancho) {
+QString TextoFranja(const Propiedades& propiedades, const QFontMetrics& metricas, int ancho,
+                    const QString& solucion) {
+    const QString cabeza = solucion.isEmpty() ? QString() : solucion + QStringLiteral("   ");
     const auto area = [&](int cifras) {
-        return QStringLiteral("Área ") +
+        return cabeza + QStringLiteral("Área ") +
                QString::fromStdString(TextoValor(propiedades.area, cifras));
     };
     const auto ambos = [&](int cifras) {
         return area(cifras) + QStringLiteral("   Perímetro ") +
                QString::fromStdString(TextoValor(propiedades.perimetro, cifras));
     };
-    for (const QString& texto : {ambos(10), ambos(4), area(10), area(4)}) {
+    for (const QString& texto : {ambos(10), ambos(4), area(10), area(4), solucion}) {
         if (metricas.horizontalAdvance(texto) <= ancho) {
             return texto;
         }

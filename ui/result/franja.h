@@ -17,7 +17,8 @@ class FranjaPropiedades : public QToolButton {
     Q_OBJECT
 
 public:
-    FranjaPropiedades(const Propiedades& propiedades, QWidget* parent);
+    // `solucion`, when not empty, heads the strip: "Solución 1 de 2".
+    FranjaPropiedades(const Propiedades& propiedades, const QString& solucion, QWidget* parent);
 
     // From the window's left edge to a little short of `boton`, as high as it,
     // with as much of the text as fits there; hidden when none does.
@@ -25,10 +26,13 @@ public:
 
 private:
     Propiedades propiedades_;
+    QString solucion_;
 };
 
 // The text of the strip, "Área 6   Perímetro 12", in the longest form that
-// fits `ancho` pixels: fewer digits, then the area alone, then nothing.
-QString TextoFranja(const Propiedades& propiedades, const QFontMetrics& metricas, int ancho);
+// fits `ancho` pixels: fewer digits, then the area alone, then nothing. A
+// `solucion` heads every form and is the last thing left.
+QString TextoFranja(const Propiedades& propiedades, const QFontMetrics& metricas, int ancho,
+                    const QString& solucion = {});
 
 }  // namespace pendra

@@ -30,7 +30,7 @@ void FijarGeometria(QWidget* control, float left, float top, float width, float 
 
 }  // namespace
 
-frmGrafico::frmGrafico(const Medidas& medidas)
+frmGrafico::frmGrafico(const Medidas& medidas, int numero, int total)
     : QDialog(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                            Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint),
       geometria_(medidas),
@@ -63,13 +63,14 @@ frmGrafico::frmGrafico(const Medidas& medidas)
     connect(teclaMenu, &QShortcut::activated, this, &frmGrafico::MostrarMenuEnFoco);
 
     setTabOrder(picTriangulo_, cmdCerrar_);
-    CrearPropiedades();
+    CrearPropiedades(numero, total);
     resize(PixelesDeTwips(4680), PixelesDeTwips(3195));
 }
 
-frmGrafico* frmGrafico::Abrir(const Medidas& medidas, const QWidget* entrada) {
-    auto* ventana = new frmGrafico(medidas);
-    ColocarVentanaNueva(*ventana, entrada);
+frmGrafico* frmGrafico::Abrir(const Medidas& medidas, const QWidget* entrada, int numero,
+                              int total) {
+    auto* ventana = new frmGrafico(medidas, numero, total);
+    ColocarVentanaNueva(*ventana, entrada, numero);
     // Showing delivers the pending resize at once, and with it the first drawing.
     ventana->show();
     return ventana;
@@ -190,14 +191,17 @@ bool frmGrafico::ImprimirEn(QPrinter& impresora) {
     return pendra::ImprimirEn(*this, impresora, Contenido());
 }
 
-void frmGrafico::CrearPropiedades() {
+void frmGrafico::CrearPropiedades(int numero, int total) {
     accionPropiedades_ =
         AgregarAccion(QStringLiteral("&Propiedades…"), QKeySequence(Qt::CTRL | Qt::Key_I),
                       &frmGrafico::MostrarPropiedades);
     accionPropiedades_->setObjectName(QStringLiteral("accionPropiedades"));
     accionPropiedades_->setToolTip(QStringLiteral("Propiedades del triángulo (Ctrl+I)"));
 
-    lblPropiedades_ = new FranjaPropiedades(propiedades_, this);
+    // With more than one solution, each strip says which one its window shows.
+    lblPropiedades_ = new FranjaPropiedades(
+        propiedades_,
+        total > 1 ? QStringLiteral("Solución %1 de %2").arg(numero).arg(total) : QString(), this);
     lblPropiedades_->setToolTip(accionPropiedades_->toolTip());
     connect(lblPropiedades_, &QToolButton::clicked, this, &frmGrafico::MostrarPropiedades);
     setTabOrder(picTriangulo_, lblPropiedades_);

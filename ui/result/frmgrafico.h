@@ -34,13 +34,16 @@ class frmGrafico : public QDialog {
     Q_OBJECT
 
 public:
-    // The geometry and the label values of the triangle in `medidas`.
-    explicit frmGrafico(const Medidas& medidas);
+    // The geometry and the label values of the triangle in `medidas`, which
+    // is solution `numero` of the `total` its request gave.
+    explicit frmGrafico(const Medidas& medidas, int numero = 1, int total = 1);
 
-    // Creates a window for `medidas` and shows it, beside `entrada`, the input
-    // window, when given. It has loaded and drawn when this returns, so the
-    // caller may change `medidas` at once.
-    static frmGrafico* Abrir(const Medidas& medidas, const QWidget* entrada = nullptr);
+    // Creates a window for `medidas`, solution `numero` of `total`, and shows
+    // it where colocacion.h places it, beside `entrada`, the input window,
+    // when given. It has drawn when this returns, so the caller may change
+    // `medidas` at once.
+    static frmGrafico* Abrir(const Medidas& medidas, const QWidget* entrada = nullptr,
+                             int numero = 1, int total = 1);
 
     // The outer size in twips, which the layout is stated against: the client
     // area plus a fixed allowance for the frame, so a tall title bar never
@@ -85,7 +88,7 @@ private:
     // The triangle, its rows and the picture's size as the window shows it,
     // for an image or a file.
     ContenidoResultado Contenido() const;
-    void CrearPropiedades();
+    void CrearPropiedades(int numero, int total);
     void MostrarPropiedades();
 
     GeometriaTriangulo geometria_;
