@@ -75,9 +75,11 @@ constexpr int Px(int twips) {
     return twips / 15;
 }
 
-QRect Twips(int izquierda, int arriba, int ancho, int alto) {
-    return {Px(izquierda), Px(arriba), Px(ancho), Px(alto)};
-}
+// The diagram's parts that the fields name: the apex (angle 1), the lower
+// left and lower right vertices (angles 2 and 3), then the midpoints of the
+// base (side 1), of the right side (side 2) and of the left side (side 3).
+const QPointF kPartes[] = {{Px(3000), Px(480)},  {Px(1200), Px(2520)}, {Px(4800), Px(2520)},
+                           {Px(3000), Px(2520)}, {Px(3900), Px(1500)}, {Px(2100), Px(1500)}};
 
 // The fields in tab order, as object names.
 const QStringList kOrdenCampos{"txtAngulo1", "txtLado1",   "txtAngulo2",
@@ -114,17 +116,22 @@ private:
 
     std::unique_ptr<frmPrincipal> ventana_;
     std::vector<Medidas> soluciones_;
+    // Each window's solution number and the request's total, as x and y.
+    std::vector<QPoint> numeros_;
     // Stand-ins for result windows: top-level and ownerless, as the real ones.
     std::vector<std::unique_ptr<QWidget>> resultados_;
 
 private Q_SLOTS:
     void init() {
         soluciones_.clear();
+        numeros_.clear();
         ventana_ =
-            std::make_unique<frmPrincipal>([this](const Medidas& medidas, const QWidget& entrada) {
+            std::make_unique<frmPrincipal>([this](const Medidas& medidas, const QWidget& entrada,
+                                                  int numero, int total) {
                 // The new window is placed beside the input window that asked for it.
                 QCOMPARE(&entrada, ventana_.get());
                 soluciones_.push_back(medidas);
+                numeros_.push_back(QPoint(numero, total));
                 auto resultado = std::make_unique<QWidget>();
                 resultado->setWindowTitle(QStringLiteral("resultado"));
                 resultado->show();
@@ -146,55 +153,60 @@ private Q_SLOTS:
         QCOMPARE(Ventana().windowTitle(), "Resolución de triángulos - el equipo de Pendra");
     }
 
-    void every_control_stands_where_the_layout_puts_it_data() {
-        QTest::addColumn<QRect>("lugar");
+    // Each field stands by the part of the diagram it measures, nearer to it
+    // than to any other part; the buttons stand in one row below the diagram.
+    void every_control_stands_by_what_it_names_with_its_text_and_help_data() {
+        QTest::addColumn<QPointF>("junto");
         QTest::addColumn<QString>("texto");
         QTest::addColumn<QString>("ayuda");
         QTest::addColumn<QString>("nombreAccesible");
-        QTest::newRow("txtAngulo1") << Twips(2520, 120, 960, 285) << ""
-                                    << ""
-                                    << "Ángulo 1";
-        QTest::newRow("txtLado1") << Twips(2520, 2640, 960, 285) << ""
-                                  << ""
-                                  << "Lado 1";
-        QTest::newRow("txtAngulo2") << Twips(120, 2400, 960, 285) << ""
-                                    << ""
-                                    << "Ángulo 2";
-        QTest::newRow("txtLado2") << Twips(4080, 1260, 960, 285) << ""
-                                  << ""
-                                  << "Lado 2";
-        QTest::newRow("txtAngulo3") << Twips(4920, 2400, 960, 285) << ""
-                                    << ""
-                                    << "Ángulo 3";
-        QTest::newRow("txtLado3") << Twips(960, 1260, 960, 285) << ""
-                                  << ""
-                                  << "Lado 3";
-        QTest::newRow("cmdBorrar") << Twips(720, 3240, 1215, 495) << "&Borrar"
-                                   << "Borrar todas las medidas"
+        QTest::newRow("txtAngulo1") << kPartes[0] << "" << "" << "Ángulo 1";
+        QTest::newRow("txtAngulo2") << kPartes[1] << "" << "" << "Ángulo 2";
+        QTest::newRow("txtAngulo3") << kPartes[2] << "" << "" << "Ángulo 3";
+        QTest::newRow("txtLado1") << kPartes[3] << "" << "" << "Lado 1";
+        QTest::newRow("txtLado2") << kPartes[4] << "" << "" << "Lado 2";
+        QTest::newRow("txtLado3") << kPartes[5] << "" << "" << "Lado 3";
+        QTest::newRow("cmdBorrar") << QPointF() << "&Borrar" << "Borrar todas las medidas"
                                    << "Borrar";
-        QTest::newRow("cmdResolver") << Twips(2400, 3240, 1215, 495) << "&Resolver"
-                                     << "Calcular las tres medidas faltantes"
-                                     << "Resolver";
-        QTest::newRow("cmdTerminar") << Twips(4080, 3240, 1215, 495) << "&Terminar"
-                                     << "Salir del programa"
+        QTest::newRow("cmdResolver") << QPointF() << "&Resolver"
+                                     << "Calcular las tres medidas faltantes" << "Resolver";
+        QTest::newRow("cmdTerminar") << QPointF() << "&Terminar" << "Salir del programa"
                                      << "Terminar";
     }
 
-    void every_control_stands_where_the_layout_puts_it() {
-        QFETCH(QRect, lugar);
+    void every_control_stands_by_what_it_names_with_its_text_and_help() {
+        QFETCH(QPointF, junto);
         QFETCH(QString, texto);
         QFETCH(QString, ayuda);
         QFETCH(QString, nombreAccesible);
         auto* control = Ventana().findChild<QWidget*>(QTest::currentDataTag());
         QVERIFY(control != nullptr);
-        QCOMPARE(control->geometry(), lugar);
         QVERIFY(control->isVisible());
+        QVERIFY(Ventana().rect().contains(control->geometry()));
+        for (QWidget* otro : Ventana().findChildren<QWidget*>()) {
+            if (otro != control && otro->isVisible() && otro->parentWidget() == &Ventana()) {
+                QVERIFY2(!control->geometry().intersects(otro->geometry()),
+                         qPrintable(otro->objectName()));
+            }
+        }
         QCOMPARE(control->toolTip(), ayuda);
         QCOMPARE(control->accessibleName(), nombreAccesible);
+        const QPointF centro = QRectF(control->geometry()).center();
         if (auto* boton = qobject_cast<QPushButton*>(control)) {
             QCOMPARE(boton->text(), texto);
-        } else {
-            QCOMPARE(qobject_cast<CampoMedida*>(control)->text(), texto);
+            QVERIFY(boton->geometry().top() > Px(2520));
+            QCOMPARE(boton->y(), Ventana().cmdResolver()->y());
+            QVERIFY(Ventana().cmdBorrar()->x() < Ventana().cmdResolver()->x());
+            QVERIFY(Ventana().cmdResolver()->x() < Ventana().cmdTerminar()->x());
+            return;
+        }
+        QCOMPARE(qobject_cast<CampoMedida*>(control)->text(), texto);
+        const auto distancia = [&centro](QPointF p) { return QLineF(centro, p).length(); };
+        for (const QPointF& parte : kPartes) {
+            if (parte != junto) {
+                QVERIFY2(distancia(junto) < distancia(parte),
+                         qPrintable(QStringLiteral("nearer to %1, %2").arg(parte.x()).arg(parte.y())));
+            }
         }
     }
 
@@ -384,6 +396,8 @@ private Q_SLOTS:
         QTest::keyClick(&Ventana(), Qt::Key_R, Qt::AltModifier);
         QTRY_COMPARE(soluciones_.size(), 4U);
         QCOMPARE(resultados_.size(), 4U);
+        const std::vector<QPoint> numeros{{1, 2}, {2, 2}, {1, 2}, {2, 2}};
+        QCOMPARE(numeros_, numeros);
     }
 
     void a_needle_and_an_isosceles_pair_reach_one_window_each_with_their_true_labels() {
@@ -394,6 +408,8 @@ private Q_SLOTS:
         QTest::mouseClick(Ventana().cmdResolver(), Qt::LeftButton);
         QCOMPARE(cuadros.Vistos().size(), 0U);
         QCOMPARE(soluciones_.size(), 2U);
+        const std::vector<QPoint> numeros{{1, 1}, {1, 1}};
+        QCOMPARE(numeros_, numeros);
         QCOMPARE(pendra::FormatoMedida(soluciones_[0].Angulo(3) / pendra::RadPorGrado), "5.72E-09");
         QCOMPARE(pendra::FormatoMedida(soluciones_[1].Angulo(3) / pendra::RadPorGrado), "83.256");
     }

@@ -8,6 +8,8 @@
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
+#include <QPointer>
 #include <QMenu>
 #include <QMessageBox>
 #include <QMimeData>
@@ -15,14 +17,22 @@
 #include <QTest>
 #include <QTimer>
 #include <QXmlStreamReader>
+#include <QPrinter>
+#include <algorithm>
+#include <cerrno>
 #include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
+#ifdef __linux__
+#include <sys/mount.h>
+#endif
+
 #include "dibujo.h"
 #include "exportar.h"
 #include "frmgrafico.h"
+#include "impresion.h"
 #include "funciones.h"
 #include "pixeles.h"
 #include "triangulos.h"
@@ -47,7 +57,7 @@ void PrintTo(const Esperado& e, std::ostream* salida) {
     *salida << e.nombre;
 }
 
-// Where the window has always put its lines and labels at its opening size:
+// Where the window puts its lines and labels at its opening size:
 // a picture 313 x 175 pixels (4695 x 2625 twips) with a 2 pixel border.
 const Esperado kEsperados[] = {
     {"RightAngled3_4_5",
@@ -78,7 +88,7 @@ const Esperado kEsperados[] = {
 
 class DibujoEnPantalla : public testing::TestWithParam<Esperado> {};
 
-TEST_P(DibujoEnPantalla, PutsLinesAndLabelsWhereTheWindowAlwaysHas) {
+TEST_P(DibujoEnPantalla, PutsLinesAndLabelsAtTheirPlacesAtTheOpeningSize) {
     const Esperado& e = GetParam();
     GeometriaTriangulo geometria(e.medidas);
     ASSERT_TRUE(geometria.AjustarRangos(4695, 2625));
@@ -186,23 +196,263 @@ TEST_F(AccionesDelResultado, SavesPngSvgOrPdfByTheNameAndNothingElse) {
     EXPECT_EQ(QDir(carpeta_.path()).entryList(QDir::Files).size(), 3) << "a temporary file left";
 }
 
-TEST_F(AccionesDelResultado, AFailedSaveSaysWhyAndLeavesNoFile) {
+TEST_F(AccionesDelResultado, AFailedSaveSaysWhyInSpanishAndLeavesNoFile) {
     // Root may write anywhere, so the failures are made of the paths themselves.
     QFile archivo(carpeta_.filePath("archivo"));
     ASSERT_TRUE(archivo.open(QIODevice::WriteOnly));
     archivo.close();
     ASSERT_TRUE(QDir(carpeta_.path()).mkdir("carpeta.svg"));
-    for (const char* nombre : {"archivo/triangulo.svg", "carpeta.svg", "triangulo.jpg"}) {
+    const struct {
+        const char* nombre;
+        const char* razon;
+    } casos[] = {
+        {"archivo/triangulo.svg", ": una parte de la ruta no es una carpeta."},
+        {"falta/triangulo.png", ": la carpeta no existe."},
+        {"carpeta.svg", ": es una carpeta."},
+        {"triangulo.jpg", ": el nombre debe terminar en .svg, .png o .pdf."},
+    };
+    for (const auto& caso : casos) {
         std::unique_ptr<QString> mensaje(ContestarMensaje());
-        EXPECT_FALSE(ventana_->GuardarEn(carpeta_.filePath(nombre))) << nombre;
-        EXPECT_TRUE(mensaje->startsWith("No se pudo guardar|No se pudo guardar el triángulo en") ||
-                    mensaje->startsWith("No se pudo guardar|No se puede guardar"))
+        EXPECT_FALSE(ventana_->GuardarEn(carpeta_.filePath(caso.nombre))) << caso.nombre;
+        EXPECT_TRUE(mensaje->startsWith("No se pudo guardar|No se ") &&
+                    mensaje->contains(QDir::toNativeSeparators(carpeta_.filePath(caso.nombre))) &&
+                    mensaje->endsWith(QString::fromUtf8(caso.razon)))
             << mensaje->toStdString();
         EXPECT_EQ(QDir(carpeta_.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
                   QStringList({"archivo", "carpeta.svg"}))
-            << nombre;
+            << caso.nombre;
     }
 }
+
+// Answers the modal windows that open, one step each in turn: the save
+// dialog or a message box. Each step sees the window and records what it needs.
+class Guion : public QObject {
+public:
+    explicit Guion(std::vector<std::function<void(QWidget*)>> pasos) : pasos_(std::move(pasos)) {
+        connect(&reloj_, &QTimer::timeout, this, [this] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (modal == nullptr || modal == ultimo_ || siguiente_ >= pasos_.size()) {
+                return;
+            }
+            ultimo_ = modal;
+            pasos_[siguiente_++](modal);
+        });
+        reloj_.start(5);
+    }
+    std::size_t Hechos() const { return siguiente_; }
+
+private:
+    std::vector<std::function<void(QWidget*)>> pasos_;
+    std::size_t siguiente_ = 0;
+    QPointer<QWidget> ultimo_;
+    QTimer reloj_;
+};
+
+// In the dialog: that folder, that name, the SVG type, then Save.
+std::function<void(QWidget*)> Elegir(const QString& carpeta, const QString& nombre,
+                                     QString* abierta = nullptr) {
+    return [=](QWidget* w) {
+        auto* dialogo = qobject_cast<QFileDialog*>(w);
+        ASSERT_NE(dialogo, nullptr);
+        if (abierta != nullptr) {
+            *abierta = dialogo->directory().absolutePath();
+        }
+        dialogo->setDirectory(carpeta);
+        dialogo->selectNameFilter(QStringLiteral("Dibujo SVG (*.svg)"));
+        dialogo->selectFile(nombre);
+        static_cast<QDialog*>(dialogo)->accept();  // as the Save button does
+    };
+}
+
+std::function<void(QWidget*)> Contestar(QMessageBox::StandardButton boton, QString* texto) {
+    return [=](QWidget* w) {
+        auto* caja = qobject_cast<QMessageBox*>(w);
+        ASSERT_NE(caja, nullptr);
+        *texto = caja->text();
+        caja->button(boton)->click();
+    };
+}
+
+TEST_F(AccionesDelResultado, AsksBeforeReplacingTheFileTheNameWithItsExtensionWouldReplace) {
+    const QString viejo = carpeta_.filePath("noext.svg");
+    QFile archivo(viejo);
+    ASSERT_TRUE(archivo.open(QIODevice::WriteOnly) && archivo.write("viejo") == 5);
+    archivo.close();
+    const QString pregunta = QStringLiteral("«%1» ya existe. ¿Desea reemplazarlo?").arg(viejo);
+    for (const bool reemplazar : {false, true}) {
+        QString texto;
+        std::vector<std::function<void(QWidget*)>> pasos = {
+            Elegir(carpeta_.path(), "noext"),
+            Contestar(reemplazar ? QMessageBox::Yes : QMessageBox::No, &texto)};
+        if (!reemplazar) {
+            // Back in the dialog, which is then closed without saving.
+            pasos.push_back([](QWidget* w) { qobject_cast<QDialog*>(w)->reject(); });
+        }
+        Guion guion(std::move(pasos));
+        ventana_->GuardarComo();
+        EXPECT_EQ(guion.Hechos(), reemplazar ? 2U : 3U);
+        EXPECT_EQ(texto, pregunta);
+        QFile leido(viejo);
+        ASSERT_TRUE(leido.open(QIODevice::ReadOnly));
+        EXPECT_EQ(leido.readAll().startsWith("viejo"), !reemplazar);
+    }
+}
+
+TEST_F(AccionesDelResultado, TheDialogOffersAFolderOnlyAfterASaveThereSucceeded) {
+    // A folder where saving fails: the name, once the extension is added, is
+    // taken by a folder.
+    const QString falla = carpeta_.filePath("falla");
+    ASSERT_TRUE(QDir().mkpath(falla + "/t.svg"));
+    QString abierta;
+    QString pregunta;
+    QString mensaje;
+    {
+        Guion guion({Elegir(carpeta_.path(), "bien"), Elegir(falla, "t"),
+                     Contestar(QMessageBox::Yes, &pregunta), Contestar(QMessageBox::Ok, &mensaje),
+                     Elegir(carpeta_.path(), "otra", &abierta)});
+        ventana_->GuardarComo();
+        ventana_->GuardarComo();
+        ventana_->GuardarComo();
+        EXPECT_EQ(guion.Hechos(), 5U);
+    }
+    EXPECT_TRUE(mensaje.endsWith("»: es una carpeta.")) << mensaje.toStdString();
+    EXPECT_EQ(abierta, QDir(carpeta_.path()).absolutePath());
+    EXPECT_TRUE(QFile::exists(carpeta_.filePath("bien.svg")));
+}
+
+// A device that takes at most `porVez` bytes a call and fails, with the
+// system's text for `numero`, once `cabe` bytes are written.
+class DispositivoQueFalla : public QIODevice {
+public:
+    DispositivoQueFalla(qint64 cabe, qint64 porVez, int numero)
+        : cabe_(cabe), porVez_(porVez), numero_(numero) {
+        open(QIODevice::WriteOnly);
+    }
+    QByteArray escrito;
+
+protected:
+    qint64 readData(char*, qint64) override { return -1; }
+    qint64 writeData(const char* datos, qint64 largo) override {
+        const qint64 n = std::min({largo, porVez_, cabe_ - escrito.size()});
+        if (n <= 0) {
+            setErrorString(qt_error_string(numero_));
+            return -1;
+        }
+        escrito.append(datos, n);
+        return n;
+    }
+
+private:
+    qint64 cabe_, porVez_;
+    int numero_;
+};
+
+TEST(EscrituraComprobada, WritesEveryByteOrSaysWhyInSpanish) {
+    const QByteArray datos(10000, 'x');
+    const struct {
+        const char* caso;
+        qint64 cabe, porVez;
+        int numero;
+        const char* razon;
+    } casos[] = {
+        {"all at once", 1 << 20, 1 << 20, 0, ""},
+        {"a little at a time", 1 << 20, 777, 0, ""},
+        {"disk full at the start", 0, 1 << 20, ENOSPC, "no queda espacio en el disco"},
+        {"disk full half way", 5000, 777, ENOSPC, "no queda espacio en el disco"},
+        {"read-only", 0, 1 << 20, EROFS, "el sistema de archivos es de solo lectura"},
+        {"quota", 9999, 1 << 20, EDQUOT, "se ha superado la cuota de disco"},
+        {"device error", 100, 1 << 20, EIO, "error de entrada o salida en el dispositivo"},
+    };
+    for (const auto& caso : casos) {
+        DispositivoQueFalla destino(caso.cabe, caso.porVez, caso.numero);
+        EXPECT_EQ(EscribirDatos(destino, datos), QString::fromUtf8(caso.razon)) << caso.caso;
+        if (*caso.razon == '\0') {
+            EXPECT_EQ(destino.escrito, datos) << caso.caso;
+        }
+    }
+}
+
+#ifdef __linux__
+// A file system of 64 KiB of its own, mounted where the test may mount one
+// (as root, or in a namespace that allows it); skipped elsewhere.
+class DiscoLleno : public AccionesDelResultado {
+protected:
+    void SetUp() override {
+        AccionesDelResultado::SetUp();
+        disco_ = carpeta_.filePath("disco");
+        ASSERT_TRUE(QDir().mkpath(disco_));
+        if (mount("tmpfs", disco_.toLocal8Bit().constData(), "tmpfs", 0, "size=64k") != 0) {
+            GTEST_SKIP() << "cannot mount a small file system here";
+        }
+        montado_ = true;
+    }
+    void TearDown() override {
+        if (montado_) {
+            umount2(disco_.toLocal8Bit().constData(), MNT_DETACH);
+        }
+        AccionesDelResultado::TearDown();
+    }
+    // Fills what is left of the file system.
+    void Llenar() {
+        QFile relleno(QDir(disco_).filePath("relleno"));
+        ASSERT_TRUE(relleno.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+        const QByteArray bloque(4096, '\0');
+        while (relleno.write(bloque) > 0) {
+        }
+    }
+    QByteArray Leer(const QString& nombre) {
+        QFile archivo(QDir(disco_).filePath(nombre));
+        return archivo.open(QIODevice::ReadOnly) ? archivo.readAll() : QByteArray();
+    }
+    QString disco_;
+    bool montado_ = false;
+};
+
+TEST_F(DiscoLleno, KeepsTheOldFileAndLeavesNoNewOneForEachFormatAndThePrintedPdf) {
+    ASSERT_TRUE(ventana_->GuardarEn(QDir(disco_).filePath("keep.png")));
+    const QByteArray antes = Leer("keep.png");
+    ASSERT_GT(antes.size(), 1000);
+    Llenar();
+    const auto imprimir = [this](const QString& ruta) {
+        QPrinter impresora(QPrinter::HighResolution);
+        impresora.setOutputFormat(QPrinter::PdfFormat);
+        impresora.setOutputFileName(ruta);
+        return ventana_->ImprimirEn(impresora);
+    };
+    const struct {
+        const char* nombre;
+        bool imprimir;
+        const char* titulo;
+    } casos[] = {
+        {"keep.png", false, "No se pudo guardar|No se pudo guardar el triángulo en «"},
+        {"full.png", false, "No se pudo guardar|No se pudo guardar el triángulo en «"},
+        {"full.svg", false, "No se pudo guardar|No se pudo guardar el triángulo en «"},
+        {"full.pdf", false, "No se pudo guardar|No se pudo guardar el triángulo en «"},
+        {"keep.png", true, "No se pudo imprimir|No se pudo imprimir el triángulo en «"},
+        {"impreso.pdf", true, "No se pudo imprimir|No se pudo imprimir el triángulo en «"},
+    };
+    for (const auto& caso : casos) {
+        std::unique_ptr<QString> mensaje(ContestarMensaje());
+        const QString ruta = QDir(disco_).filePath(caso.nombre);
+        EXPECT_FALSE(caso.imprimir ? imprimir(ruta) : ventana_->GuardarEn(ruta)) << caso.nombre;
+        EXPECT_EQ(*mensaje, QString::fromUtf8(caso.titulo) + ruta +
+                                QStringLiteral("»: no queda espacio en el disco."));
+        EXPECT_EQ(QDir(disco_).entryList(QDir::Files), QStringList({"keep.png", "relleno"}))
+            << caso.nombre;
+        EXPECT_EQ(Leer("keep.png"), antes) << caso.nombre;
+    }
+}
+
+TEST_F(DiscoLleno, SaysWhenTheFileSystemIsReadOnly) {
+    ASSERT_EQ(mount("tmpfs", disco_.toLocal8Bit().constData(), "tmpfs", MS_REMOUNT | MS_RDONLY,
+                    nullptr),
+              0);
+    std::unique_ptr<QString> mensaje(ContestarMensaje());
+    EXPECT_FALSE(ventana_->GuardarEn(QDir(disco_).filePath("t.svg")));
+    EXPECT_TRUE(mensaje->endsWith("»: el sistema de archivos es de solo lectura."))
+        << mensaje->toStdString();
+}
+#endif
 
 TEST_F(AccionesDelResultado, MenuOpensByMouseMenuKeyAndShiftF10WithNamedEntries) {
     const std::function<void()> abrir[] = {

@@ -41,13 +41,16 @@ TEST_F(PropiedadesEnVentana, TheStripBesideCerrarGivesAreaAndPerimeter) {
     const Franja casos[] = {
         {{"", "3", "", "4", "", "5"}, {"Área 6   Perímetro 12"}},
         {{"30", "1.5", "", "", "", "2"},
-         {"Área 1.425042398   Perímetro 6.350084796", "Área 0.3070084094   Perímetro 4.114016819"}},
+         {"Solución 1 de 2   Área 1.425042398   Perímetro 6.350084796",
+          "Solución 2 de 2   Área 0.3070084094   Perímetro 4.114016819"}},
     };
     for (const Franja& caso : casos) {
         const std::vector<Medidas> soluciones = prueba::Ventanas(caso.campos);
         ASSERT_EQ(soluciones.size(), caso.textos.size());
         for (std::size_t i = 0; i < soluciones.size(); ++i) {
-            frmGrafico* v = frmGrafico::Abrir(soluciones[i]);
+            const int numero = static_cast<int>(i) + 1;
+            frmGrafico* v = frmGrafico::Abrir(soluciones[i], nullptr, numero,
+                                              static_cast<int>(soluciones.size()));
             v->resize(600, 300);
             EXPECT_EQ(v->lblPropiedades()->text(), QString::fromUtf8(caso.textos[i]));
             EXPECT_EQ(v->lblPropiedades()->font(), v->font());
@@ -56,9 +59,16 @@ TEST_F(PropiedadesEnVentana, TheStripBesideCerrarGivesAreaAndPerimeter) {
 }
 
 TEST_F(PropiedadesEnVentana, TheStripNeverOverlapsCerrarAndShortensBeforeItGoes) {
-    frmGrafico* v = frmGrafico::Abrir(prueba::TresLados(3.3, 4.4, 5.5));
-    EXPECT_EQ(v->lblPropiedades()->text(), "Área 7.26   Perímetro 13.2");
+  // One solution alone, and the second of two, whose number goes last.
+  for (const QString cabeza : {QString(), QStringLiteral("Solución 2 de 2")}) {
+    SCOPED_TRACE(cabeza.toStdString());
+    const QString inicio = cabeza.isEmpty() ? QString() : cabeza + QStringLiteral("   ");
+    frmGrafico* v = frmGrafico::Abrir(prueba::TresLados(3.3, 4.4, 5.5), nullptr,
+                                      cabeza.isEmpty() ? 1 : 2, cabeza.isEmpty() ? 1 : 2);
+    v->resize(420, 213);
+    EXPECT_EQ(v->lblPropiedades()->text(), inicio + "Área 7.26   Perímetro 13.2");
     bool corto = false;
+    bool cabezaSola = cabeza.isEmpty();
     for (int ancho = 420; ancho >= 0; ancho -= 7) {
         v->resize(ancho, 150);
         const QToolButton* franja = v->lblPropiedades();
@@ -68,13 +78,17 @@ TEST_F(PropiedadesEnVentana, TheStripNeverOverlapsCerrarAndShortensBeforeItGoes)
             EXPECT_GE(franja->x(), 0);
             EXPECT_GE(franja->width(), franja->sizeHint().width())
                 << ancho << " " << texto.toStdString();
-            EXPECT_TRUE(texto.startsWith(QStringLiteral("Área 7.26"))) << texto.toStdString();
-            corto = corto || texto == QStringLiteral("Área 7.26");
+            EXPECT_TRUE(texto == cabeza || texto.startsWith(inicio + QStringLiteral("Área 7.26")))
+                << texto.toStdString();
+            corto = corto || texto == inicio + QStringLiteral("Área 7.26");
+            cabezaSola = cabezaSola || texto == cabeza;
         } else {
             EXPECT_LT(ancho, 250);
         }
     }
     EXPECT_TRUE(corto) << "the area alone before nothing";
+    EXPECT_TRUE(cabezaSola) << "the solution's number is the last thing left";
+  }
 }
 
 TEST_F(PropiedadesEnVentana, CtrlIAndTheStripOpenOneViewWithEveryProperty) {

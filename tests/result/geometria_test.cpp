@@ -20,7 +20,7 @@ namespace {
 using prueba::LadoAnguloLado;
 using prueba::TresLados;
 
-// A single-precision value as it has always been printed: up to seven
+// A single-precision value as a person reads it: up to seven
 // significant digits.
 std::string Impreso(float x) {
     char texto[32];

@@ -62,32 +62,45 @@ TEST(VentanaEntrePantallas, RedrawsAtThePixelRatioOfTheScreenItMovesTo) {
     ventana->close();
 }
 
-TEST(VentanaJuntoALaEntrada, OpensBesideTheInputWindowThenStepsOnAllOnTheScreen) {
+TEST(VentanaJuntoALaEntrada, OpensBesideTheInputWindowTheSecondSolutionBesideTheFirst) {
     const QScreen* normal = QGuiApplication::screenAt({0, 0});
     ASSERT_EQ(normal->geometry(), QRect(0, 0, 1280, 800));
-    // Frame corners: the input window (403 x 268 with its frame), then two
-    // result windows (316 x 217).
+    // Frame corners: the input window (403 x 268 with its frame), then the two
+    // windows of one request (316 x 217), then the window of a later request.
     const struct {
         const char* nombre;
-        QPoint entrada, primera, segunda;
+        QPoint entrada, primera, segunda, tercera;
     } casos[] = {
-        {"centred: to its right", {438, 266}, {849, 266}, {881, 298}},
-        {"at the right edge: below it", {877, 100}, {877, 376}, {909, 408}},
-        {"half off the bottom: right, slid up; steps to the corner", {0, 650}, {411, 583}, {0, 0}},
-        {"in the lower right corner: centred, as a dialog", {877, 532}, {482, 292}, {514, 324}},
+        {"centred: to its right, the second below the first, the later one below the input",
+         {438, 266}, {849, 266}, {849, 491}, {438, 542}},
+        {"at the right edge: below it; no room beside the first, so the first free places",
+         {877, 100}, {877, 376}, {0, 0}, {324, 0}},
+        {"half off the bottom: right, slid up; the second to the right of the first",
+         {0, 650}, {411, 583}, {735, 583}, {0, 0}},
+        {"in the lower right corner: centred, as a dialog; the second to its right",
+         {877, 532}, {482, 292}, {806, 292}, {0, 0}},
     };
     for (const auto& caso : casos) {
         SCOPED_TRACE(caso.nombre);
-        frmPrincipal entrada([](const pendra::Medidas&, const QWidget&) {});
+        frmPrincipal entrada([](const pendra::Medidas&, const QWidget&, int, int) {});
         entrada.move(caso.entrada);
         entrada.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&entrada));
-        const frmGrafico* ventanas[] = {frmGrafico::Abrir(TresLados(3, 4, 5), &entrada),
-                                        frmGrafico::Abrir(TresLados(5, 4, 3), &entrada)};
+        const frmGrafico* ventanas[] = {frmGrafico::Abrir(TresLados(3, 4, 5), &entrada, 1, 2),
+                                        frmGrafico::Abrir(TresLados(5, 4, 3), &entrada, 2, 2),
+                                        frmGrafico::Abrir(TresLados(4, 4, 4), &entrada)};
         EXPECT_EQ(ventanas[0]->frameGeometry().topLeft(), caso.primera);
         EXPECT_EQ(ventanas[1]->frameGeometry().topLeft(), caso.segunda);
+        EXPECT_EQ(ventanas[2]->frameGeometry().topLeft(), caso.tercera);
+        // No window covers another, and each is wholly on the screen.
+        const QRect marcos[] = {entrada.frameGeometry(), ventanas[0]->frameGeometry(),
+                                ventanas[1]->frameGeometry(), ventanas[2]->frameGeometry()};
+        for (std::size_t i = 0; i < std::size(marcos); ++i) {
+            for (std::size_t j = i + 1; j < std::size(marcos); ++j) {
+                EXPECT_FALSE(marcos[i].intersects(marcos[j])) << i << " and " << j;
+            }
+        }
         for (const frmGrafico* ventana : ventanas) {
-            EXPECT_FALSE(ventana->frameGeometry().intersects(entrada.frameGeometry()));
             EXPECT_TRUE(normal->availableGeometry().contains(ventana->frameGeometry()));
             delete ventana;
         }

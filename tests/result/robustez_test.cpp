@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QImage>
 #include <QPushButton>
+#include <algorithm>
 #include <memory>
 #include <ostream>
 #include <string>
@@ -176,9 +177,23 @@ class TamanoExtremo : public testing::TestWithParam<QSize> {};
 
 TEST_P(TamanoExtremo, IsLaidOutAndFittedOrLeftUndrawnWithoutAFault) {
     frmGrafico* v = frmGrafico::Abrir(kTriangulos[0].medidas);
+    // The layout it opens with: "&Cerrar" held to the lower right corner, and
+    // the picture filling the width above it.
+    const QRect boton = v->cmdCerrar()->geometry();
+    const QSize esquina(v->width() - boton.left(), v->height() - boton.top());
+    const QRect abierto = v->picTriangulo()->geometry();
+    const int sobreBoton = boton.top() - abierto.bottom();
+    const int ancho = abierto.width() - v->width();
     v->resize(GetParam());
     QCoreApplication::processEvents();
     AreaDibujo* pic = v->picTriangulo();
+    EXPECT_EQ(v->cmdCerrar()->size(), boton.size());
+    EXPECT_EQ(QSize(v->width() - v->cmdCerrar()->x(), v->height() - v->cmdCerrar()->y()), esquina);
+    EXPECT_EQ(pic->pos(), QPoint(0, 0));
+    EXPECT_EQ(pic->width(), std::max(v->width() + ancho, 0));
+    if (pic->height() > 0) {
+        EXPECT_EQ(v->cmdCerrar()->y() - pic->geometry().bottom(), sobreBoton);
+    }
     EXPECT_GE(pic->width(), 0);
     EXPECT_GE(pic->height(), 0);
     if (!pic->contentsRect().isEmpty()) {
@@ -195,7 +210,7 @@ TEST_P(TamanoExtremo, IsLaidOutAndFittedOrLeftUndrawnWithoutAFault) {
 
 INSTANTIATE_TEST_SUITE_P(
     VentanaResultado, TamanoExtremo,
-    testing::Values(QSize(0, 0), QSize(1, 1), QSize(4000, 50), QSize(50, 4000), QSize(8000, 8000),
+    testing::Values(QSize(312, 213), QSize(600, 400), QSize(100, 80), QSize(0, 0), QSize(1, 1), QSize(4000, 50), QSize(50, 4000), QSize(8000, 8000),
                     // The last height without a picture, the first with
                     // one, and a picture of a few pixels.
                     QSize(200, 38), QSize(200, 39), QSize(1, 44), QSize(1, 8000), QSize(8000, 1)),

@@ -10,14 +10,11 @@
 #include <utility>
 
 #include "campomedida.h"
+#include "unidades.h"
 
 namespace pendra {
 
 namespace {
-
-// The layout is kept in twips, as it was designed; 15 twips make one
-// device-independent pixel, and Qt scales those for high-density screens.
-constexpr int kTwipsPorPixel = 15;
 
 consteval int Px(int twips) {
     if (twips % kTwipsPorPixel != 0) {
@@ -203,8 +200,9 @@ void frmPrincipal::cmdResolver_Click() {
         MostrarMensaje(*respuesta.mensaje);
         return;
     }
-    for (const Medidas& solucion : respuesta.soluciones) {
-        abrirResultado_(solucion, *this);
+    const int total = static_cast<int>(respuesta.soluciones.size());
+    for (int k = 0; k < total; ++k) {
+        abrirResultado_(respuesta.soluciones[static_cast<std::size_t>(k)], *this, k + 1, total);
     }
 }
 

@@ -21,10 +21,11 @@ class frmPrincipal : public QDialog {
     Q_OBJECT
 
 public:
-    // Creates and shows a new result window, without an owner, for the
-    // triangle in the record; `entrada` is the input window, which the new
-    // window should leave in view.
-    using AbrirResultadoFn = std::function<void(const Medidas&, const QWidget& entrada)>;
+    // Creates and shows a new result window, without an owner, for one
+    // solution, number `numero` of the `total` the request gave; `entrada` is
+    // the input window, which the new window should leave in view.
+    using AbrirResultadoFn =
+        std::function<void(const Medidas&, const QWidget& entrada, int numero, int total)>;
 
     explicit frmPrincipal(AbrirResultadoFn abrirResultado, QWidget* parent = nullptr);
 

@@ -5,13 +5,11 @@
 #include <QRect>
 #include <functional>
 
+#include "unidades.h"
+
 class QPainter;
 
 namespace pendra {
-
-// Twips per device-independent pixel: the result window is laid out in twips,
-// and Qt scales device-independent pixels for high-DPI screens on its own.
-inline constexpr float kTwipsPorPixel = 15;
 
 // The toolkit's pixel adjustment: a size or position in twips becomes whole pixels.
 int PixelesDeTwips(float twips);

@@ -9,15 +9,13 @@
 #include <cstdint>
 
 #include "formato.h"
+#include "unidades.h"
 
 namespace pendra {
 
 namespace {
 
 const QColor kFondo = Qt::white;
-
-// The drawing is stated in the pixels of a 96 dpi screen.
-constexpr double kDpiPantalla = 96;
 
 // The plane's view onto the area: x to the right, and y upward when the view's
 // top is above its bottom.

@@ -1,55 +1,31 @@
 #pragma once
 
 #include <QByteArray>
+#include <QIODevice>
 #include <QImage>
-#include <QList>
 #include <QSizeF>
 #include <QString>
 #include <optional>
 
 #include "etiquetas.h"
+#include "filas.h"
 #include "geometria.h"
-#include "propiedades.h"
-
-class QPainter;
 
 namespace pendra {
 
-// A solved triangle taken out of its window: as words, as a table, as an
-// image, SVG or PDF, and on paper. Every drawing comes from DibujarTriangulo.
-
-// One measure or property of the triangle: its name, its value at full
-// precision (the shortest text that reads back to the same double) and its
-// value as the window labels it.
-struct Fila {
-    QString nombre;
-    QString valor;
-    QString etiqueta;
-};
-
-// The six measures, sides 1 to 3 then angles 1 to 3 in degrees.
-QList<Fila> FilasMedidas(const EtiquetasTriangulo& etiquetas);
-
-// The area and the perimeter, those the triangle has.
-QList<Fila> FilasAreaYPerimetro(const Propiedades& propiedades);
-
-// A tab-separated table with a heading line, for spreadsheets and word
-// processors; each line ends with a line feed.
-QString TablaDeFilas(const QList<Fila>& filas);
-
-// The triangle in words for a screen reader: a short name and the whole list.
-QString NombreAccesible(const EtiquetasTriangulo& etiquetas);
-QString DescripcionAccesible(const QList<Fila>& filas);
-
-// A file name that says the triangle by its sides, without the extension:
-// "triangulo-3-4-5".
-QString NombrePorDefecto(const EtiquetasTriangulo& etiquetas);
+// The drawing of a solved triangle taken out of its window, one device to a
+// file: the image (exportar_png.cpp), SVG (exportar_svg.cpp), PDF
+// (exportar_pdf.cpp), and the file that receives any of them (archivo.cpp).
+// Every drawing comes from DibujarTriangulo.
 
 // The drawing of a picture `tamano` device-independent pixels large: as an
-// image at `escala` times its pixels, as SVG and as a one-page PDF of that
-// size. The labels of SVG and PDF stay text.
+// image at `escala` times its pixels, that image as a PNG file, as SVG and as
+// a one-page PDF of that size. The labels of SVG and PDF stay text. A file's
+// bytes are empty when its painter or encoder did not finish cleanly.
 QImage ImagenDibujo(const GeometriaTriangulo& geometria, const EtiquetasTriangulo& etiquetas,
                     const QSizeF& tamano, qreal escala);
+QByteArray PngDibujo(const GeometriaTriangulo& geometria, const EtiquetasTriangulo& etiquetas,
+                     const QSizeF& tamano);
 QByteArray SvgDibujo(const GeometriaTriangulo& geometria, const EtiquetasTriangulo& etiquetas,
                      const QSizeF& tamano);
 QByteArray PdfDibujo(const GeometriaTriangulo& geometria, const EtiquetasTriangulo& etiquetas,
@@ -60,14 +36,19 @@ enum class Formato { Png, Svg, Pdf };
 // The format a file name asks for by its extension, if it is one of ours.
 std::optional<Formato> FormatoDeRuta(const QString& ruta);
 
+// Writes every byte of `contenido` to `destino`, which is open for writing.
+// The empty text on success, otherwise the reason in Spanish, for the user.
+QString EscribirDatos(QIODevice& destino, const QByteArray& contenido);
+
 // Writes `contenido` to `ruta` through a temporary file that replaces it only
-// once complete, so a failure leaves neither a half-written file nor a changed
-// one. The empty text on success, otherwise the reason, for the user.
+// once every byte is written and flushed to the disk, so a failure leaves
+// neither a half-written file nor a changed one. The empty text on success,
+// otherwise the reason in Spanish, for the user.
 QString EscribirArchivo(const QString& ruta, const QByteArray& contenido);
 
-// A printed page: the drawing across the whole width of `pagina`, and the
-// rows below it, one a line.
-void ImprimirPagina(QPainter& pintor, const QRectF& pagina, const GeometriaTriangulo& geometria,
-                    const EtiquetasTriangulo& etiquetas, const QList<Fila>& filas);
+// The reason a device gives for its last failure, in Spanish: the system's
+// reasons for the usual errors by name ("no queda espacio en el disco"), and
+// a general one for the kind of failure otherwise.
+QString RazonDeError(const QIODevice& dispositivo);
 
 }  // namespace pendra

@@ -6,12 +6,15 @@
 #include <QPointer>
 
 #include "etiquetas.h"
-#include "exportar.h"
+#include "acciones.h"
+#include "filas.h"
+#include "franja.h"
 #include "geometria.h"
 #include "globales.h"
 #include "propiedades.h"
 
 class QAction;
+class QPrinter;
 class QPushButton;
 class QToolButton;
 
@@ -21,26 +24,30 @@ class AreaDibujo;
 class frmPropiedades;
 
 // The result window: one solved triangle drawn to scale, its sides labelled
-// in blue and its angles in red. It copies its triangle when it loads and
+// in blue and its angles in red. It copies its triangle when it is created and
 // depends on nothing outside itself afterwards. A dialog, so that Enter and
 // Escape reach "&Cerrar"; but modeless and without an owner, and deleted as
-// soon as it closes. Its actions (copy, save, print) are in its context menu
-// and on their shortcuts.
+// soon as it closes. Its actions (copy, save, print, in acciones.h) are in its
+// context menu and on their shortcuts; where it opens is colocacion.h's
+// choice, and the strip beside "&Cerrar" is franja.h's.
 class frmGrafico : public QDialog {
     Q_OBJECT
 
 public:
-    // Form_Load: the geometry and the label values of the triangle in `medidas`.
-    explicit frmGrafico(const Medidas& medidas);
+    // The geometry and the label values of the triangle in `medidas`, which
+    // is solution `numero` of the `total` its request gave.
+    explicit frmGrafico(const Medidas& medidas, int numero = 1, int total = 1);
 
-    // Creates a window for `medidas` and shows it, beside `entrada`, the input
-    // window, when given. It has loaded and drawn when this returns, so the
-    // caller may change `medidas` at once.
-    static frmGrafico* Abrir(const Medidas& medidas, const QWidget* entrada = nullptr);
+    // Creates a window for `medidas`, solution `numero` of `total`, and shows
+    // it where colocacion.h places it, beside `entrada`, the input window,
+    // when given. It has drawn when this returns, so the caller may change
+    // `medidas` at once.
+    static frmGrafico* Abrir(const Medidas& medidas, const QWidget* entrada = nullptr,
+                             int numero = 1, int total = 1);
 
     // The outer size in twips, which the layout is stated against: the client
-    // area plus the frame allowance the window was designed with, so a tall
-    // title bar never pushes "&Cerrar" out of view.
+    // area plus a fixed allowance for the frame, so a tall title bar never
+    // pushes "&Cerrar" out of view.
     float AnchoTwips() const;
     float AltoTwips() const;
 
@@ -59,31 +66,29 @@ public:
     // whatever else is known of it. Copy, print and the screen reader use it.
     QList<Fila> Filas() const;
 
-    // The measures as text and the drawing as an image and as SVG, to the clipboard.
+    // The actions of acciones.h on this window's triangle.
     void Copiar();
-    // Asks for a file, then saves the drawing in the format its name asks for.
     void GuardarComo();
-    // Saves the drawing to `ruta` as PNG, SVG or PDF by its extension. On
-    // failure a message box says why, and nothing is left at `ruta`.
     bool GuardarEn(const QString& ruta);
-    // The print dialog, then one page: the drawing and the measures below it.
     void Imprimir();
+    bool ImprimirEn(QPrinter& impresora);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
-    void Form_Resize();
+    // Lays the window out again for its new size, and draws the triangle anew.
+    void Disponer();
     void cmdCerrar_Click();
     QAction* AgregarAccion(const QString& texto, const QKeySequence& tecla,
                            void (frmGrafico::*accion)());
     void MostrarMenu(const QPoint& lugar);
     void MostrarMenuEnFoco();
-    // The picture's size as the window shows it, for an image or a file.
-    QSizeF TamanoDibujo() const;
-    void CrearPropiedades();
-    void ColocarPropiedades();
+    // The triangle, its rows and the picture's size as the window shows it,
+    // for an image or a file.
+    ContenidoResultado Contenido() const;
+    void CrearPropiedades(int numero, int total);
     void MostrarPropiedades();
 
     GeometriaTriangulo geometria_;
@@ -91,7 +96,7 @@ private:
     AreaDibujo* picTriangulo_ = nullptr;
     QPushButton* cmdCerrar_ = nullptr;
     Propiedades propiedades_;
-    QToolButton* lblPropiedades_ = nullptr;
+    FranjaPropiedades* lblPropiedades_ = nullptr;
     QAction* accionPropiedades_ = nullptr;
     QPointer<frmPropiedades> vistaPropiedades_;
 };

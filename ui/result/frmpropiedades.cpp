@@ -1,6 +1,5 @@
 #include "frmpropiedades.h"
 
-#include <QFontMetrics>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
@@ -64,23 +63,6 @@ frmPropiedades::frmPropiedades(const Propiedades& propiedades, QWidget* parent) 
     disposicion->addWidget(clase);
     disposicion->addWidget(tabla_, 1);
     disposicion->addWidget(cerrar, 0, Qt::AlignRight);
-}
-
-QString TextoFranja(const Propiedades& propiedades, const QFontMetrics& metricas, int ancho) {
-    const auto area = [&](int cifras) {
-        return QStringLiteral("Área ") +
-               QString::fromStdString(TextoValor(propiedades.area, cifras));
-    };
-    const auto ambos = [&](int cifras) {
-        return area(cifras) + QStringLiteral("   Perímetro ") +
-               QString::fromStdString(TextoValor(propiedades.perimetro, cifras));
-    };
-    for (const QString& texto : {ambos(10), ambos(4), area(10), area(4)}) {
-        if (metricas.horizontalAdvance(texto) <= ancho) {
-            return texto;
-        }
-    }
-    return {};
 }
 
 }  // namespace pendra

@@ -5,7 +5,6 @@
 
 #include "propiedades.h"
 
-class QFontMetrics;
 class QTableWidget;
 
 namespace pendra {
@@ -23,10 +22,5 @@ public:
 private:
     QTableWidget* tabla_ = nullptr;
 };
-
-// The text of the strip beside "&Cerrar", "Área 6   Perímetro 12", in the
-// longest form that fits `ancho` pixels: fewer digits, then the area alone,
-// then nothing.
-QString TextoFranja(const Propiedades& propiedades, const QFontMetrics& metricas, int ancho);
 
 }  // namespace pendra

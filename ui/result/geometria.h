@@ -17,8 +17,8 @@ struct Vista {
 // Where a solved triangle lies in its drawing plane, and how much of the plane a
 // picture of a given size shows. Vertex 2 is the origin, side 1 runs along +x
 // and the apex lies above it. Everything is single precision, stored after each
-// step exactly as the drawing has always been computed, so a view comes out to
-// the same digits.
+// step, so every view of the same triangle and size comes out to the same
+// digits and the same pixels.
 class GeometriaTriangulo {
 public:
     // Places the triangle when its window loads: the apex from side 3 and

@@ -1,0 +1,139 @@
+#include "colocacion.h"
+
+#include <QApplication>
+#include <QList>
+#include <QPointer>
+#include <QRect>
+#include <QScreen>
+#include <QWidget>
+#include <algorithm>
+#include <optional>
+#include <utility>
+#include <vector>
+
+namespace pendra {
+
+namespace {
+
+// The gap left between a window and the one it is placed beside.
+constexpr int kSeparacion = 8;
+
+// A step down and to the right of `anterior`, or the screen's upper left
+// corner when the step would leave the screen.
+QPoint Escalonada(const QWidget& anterior, QSize tamano) {
+    constexpr int kPaso = 32;
+    const QRect disponible = anterior.screen()->availableGeometry();
+    const QPoint lugar = anterior.pos() + QPoint(kPaso, kPaso);
+    const QSize marco = anterior.frameGeometry().size() - anterior.size();
+    if (disponible.contains(QRect(lugar, tamano + marco))) {
+        return lugar;
+    }
+    return disponible.topLeft();
+}
+
+// What the placement knows of the screen: the part windows may use, the open
+// windows of the program, frames included, and the size of the new window
+// with its frame (taken to be as thick as that of a window already shown,
+// since it has none before it is shown).
+struct Escritorio {
+    QRect disponible;
+    QList<QRect> ocupados;
+    QSize marco;
+
+    bool Libre(const QRect& lugar) const {
+        return disponible.contains(lugar) &&
+               std::none_of(ocupados.begin(), ocupados.end(),
+                            [&lugar](const QRect& otro) { return otro.intersects(lugar); });
+    }
+
+    // Beside `vecino`, to its right, else below it, slid along that side as
+    // far as it must to stay on the screen; the first of the two that is free.
+    std::optional<QPoint> Junto(const QRect& vecino) const {
+        for (const QPoint esquina : {QPoint(vecino.right() + 1 + kSeparacion, vecino.top()),
+                                     QPoint(vecino.left(), vecino.bottom() + 1 + kSeparacion)}) {
+            const QRect lugar(
+                QPoint(std::clamp(esquina.x(), disponible.left(),
+                                  std::max(disponible.left(), disponible.right() + 1 - marco.width())),
+                       std::clamp(esquina.y(), disponible.top(),
+                                  std::max(disponible.top(), disponible.bottom() + 1 - marco.height()))),
+                marco);
+            if (Libre(lugar)) {
+                return lugar.topLeft();
+            }
+        }
+        return std::nullopt;
+    }
+
+    // The first free place in reading order among those that touch the
+    // screen's edges or the far sides of the open windows.
+    std::optional<QPoint> PrimerLugarLibre() const {
+        std::vector<int> xs{disponible.left()};
+        std::vector<int> ys{disponible.top()};
+        for (const QRect& r : ocupados) {
+            xs.push_back(r.right() + 1 + kSeparacion);
+            ys.push_back(r.bottom() + 1 + kSeparacion);
+        }
+        std::sort(xs.begin(), xs.end());
+        std::sort(ys.begin(), ys.end());
+        for (const int y : ys) {
+            for (const int x : xs) {
+                if (Libre(QRect(QPoint(x, y), marco))) {
+                    return QPoint(x, y);
+                }
+            }
+        }
+        return std::nullopt;
+    }
+};
+
+Escritorio EscritorioPara(const QWidget& ventana, const QWidget* referencia) {
+    const QScreen* pantalla = referencia != nullptr ? referencia->screen() : ventana.screen();
+    Escritorio escritorio{pantalla->availableGeometry(), {}, ventana.size()};
+    if (referencia != nullptr) {
+        escritorio.marco += referencia->frameGeometry().size() - referencia->size();
+    }
+    for (const QWidget* otra : QApplication::topLevelWidgets()) {
+        if (otra != &ventana && otra->isVisible() && !otra->isMinimized() &&
+            (otra->windowType() == Qt::Window || otra->windowType() == Qt::Dialog)) {
+            escritorio.ocupados.append(otra->frameGeometry());
+        }
+    }
+    return escritorio;
+}
+
+}  // namespace
+
+void ColocarVentanaNueva(QWidget& ventana, const QWidget* entrada, int numero) {
+    // The result windows opened, while they live; the last of them still
+    // shown is the first of its request when the new one is the second.
+    static std::vector<QPointer<QWidget>> abiertas;
+    std::erase_if(abiertas, [](const QPointer<QWidget>& v) { return v.isNull(); });
+    const auto visible = std::find_if(abiertas.rbegin(), abiertas.rend(),
+                                      [](const QPointer<QWidget>& v) { return v->isVisible(); });
+    const QPointer<QWidget> ultima = visible != abiertas.rend() ? *visible : nullptr;
+    const bool hayUltima = !ultima.isNull();
+    if (entrada != nullptr && !entrada->isVisible()) {
+        entrada = nullptr;
+    }
+    const Escritorio escritorio =
+        EscritorioPara(ventana, entrada != nullptr ? entrada : hayUltima ? ultima.data() : nullptr);
+    std::optional<QPoint> lugar;
+    if (numero == 2 && hayUltima) {
+        lugar = escritorio.Junto(ultima->frameGeometry());
+    }
+    if (!lugar && entrada != nullptr) {
+        lugar = escritorio.Junto(entrada->frameGeometry());
+    }
+    if (!lugar && (hayUltima || numero > 1)) {
+        lugar = escritorio.PrimerLugarLibre();
+        if (!lugar && hayUltima) {
+            lugar = Escalonada(*ultima, ventana.size());
+        }
+    }
+    if (lugar) {
+        ventana.move(*lugar);
+    }
+    abiertas.emplace_back(&ventana);
+}
+
+}  // namespace pendra

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+#include "etiquetas.h"
+#include "propiedades.h"
+
+namespace pendra {
+
+// A solved triangle in words: the rows that copying, printing and the screen
+// reader give, the table the clipboard holds, and a file name.
+
+// One measure or property of the triangle: its name, its value at full
+// precision (the shortest text that reads back to the same double) and its
+// value as the window labels it.
+struct Fila {
+    QString nombre;
+    QString valor;
+    QString etiqueta;
+};
+
+// The six measures, sides 1 to 3 then angles 1 to 3 in degrees.
+QList<Fila> FilasMedidas(const EtiquetasTriangulo& etiquetas);
+
+// The area and the perimeter, those the triangle has.
+QList<Fila> FilasAreaYPerimetro(const Propiedades& propiedades);
+
+// A tab-separated table with a heading line, for spreadsheets and word
+// processors; each line ends with a line feed.
+QString TablaDeFilas(const QList<Fila>& filas);
+
+// The triangle in words for a screen reader: a short name and the whole list.
+QString NombreAccesible(const EtiquetasTriangulo& etiquetas);
+QString DescripcionAccesible(const QList<Fila>& filas);
+
+// A file name that says the triangle by its sides, without the extension:
+// "triangulo-3-4-5".
+QString NombrePorDefecto(const EtiquetasTriangulo& etiquetas);
+
+}  // namespace pendra
