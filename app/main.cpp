@@ -38,9 +38,9 @@ int main(int argc, char* argv[]) {
 
     // Each solution gets its own new, ownerless result window, which has
     // copied its triangle and drawn it before the solve request goes on.
-    const auto abrirResultado = [](const pendra::Medidas& medidas, const QWidget& entrada,
+    const auto abrirResultado = [](const pendra::Solucion& solucion, const QWidget& entrada,
                                    int numero, int total) {
-        pendra::frmGrafico::Abrir(medidas, &entrada, numero, total);
+        pendra::frmGrafico::Abrir(solucion, &entrada, numero, total);
     };
 
     pendra::frmPrincipal ventana(abrirResultado);

@@ -41,7 +41,7 @@ void Cerrar(pendra::frmGrafico* ventana) {
 // From the call that opens a window to the moment it has loaded, laid itself
 // out and drawn the triangle with its six labels into the picture's image.
 void AbrirVentana(benchmark::State& estado) {
-    const pendra::Medidas medidas = TresLados(3, 4, 5);
+    const pendra::Solucion medidas = pendra::prueba::Resuelta(TresLados(3, 4, 5));
     for (auto _ : estado) {
         const Reloj::time_point inicio = Reloj::now();
         pendra::frmGrafico* ventana = pendra::frmGrafico::Abrir(medidas);
@@ -58,7 +58,7 @@ BENCHMARK(AbrirVentana)->UseManualTime()->Unit(benchmark::kMicrosecond);
 // The same, on until the picture has also been painted onto the window, as
 // the platform asks for it once the window is shown.
 void AbrirVentanaHastaPintarla(benchmark::State& estado) {
-    const pendra::Medidas medidas = TresLados(3, 4, 5);
+    const pendra::Solucion medidas = pendra::prueba::Resuelta(TresLados(3, 4, 5));
     Pintado pintado;
     for (auto _ : estado) {
         const Reloj::time_point inicio = Reloj::now();
@@ -82,7 +82,7 @@ BENCHMARK(AbrirVentanaHastaPintarla)->UseManualTime()->Unit(benchmark::kMicrosec
 // and its labels again, at a client size of range(0) x range(1) pixels. The
 // resize event is sent as the toolkit sends it when the size changes.
 void Redibujar(benchmark::State& estado) {
-    pendra::frmGrafico* ventana = pendra::frmGrafico::Abrir(TresLados(3, 4, 5));
+    pendra::frmGrafico* ventana = pendra::frmGrafico::Abrir(pendra::prueba::Resuelta(TresLados(3, 4, 5)));
     const QSize tamano(static_cast<int>(estado.range(0)), static_cast<int>(estado.range(1)));
     ventana->resize(tamano);
     QCoreApplication::processEvents();
@@ -101,7 +101,7 @@ BENCHMARK(Redibujar)->Args({312, 213})->Args({1920, 1080})->Unit(benchmark::kMic
 // The same, followed by painting the picture onto the window at once, as a
 // person would see it.
 void RedibujarYPintar(benchmark::State& estado) {
-    pendra::frmGrafico* ventana = pendra::frmGrafico::Abrir(TresLados(3, 4, 5));
+    pendra::frmGrafico* ventana = pendra::frmGrafico::Abrir(pendra::prueba::Resuelta(TresLados(3, 4, 5)));
     const QSize tamano(static_cast<int>(estado.range(0)), static_cast<int>(estado.range(1)));
     ventana->resize(tamano);
     QCoreApplication::processEvents();

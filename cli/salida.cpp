@@ -106,17 +106,21 @@ void Propiedades(std::string& salida, const pendra::Propiedades& p) {
     salida += "]}";
 }
 
-void Solucion(std::string& salida, const Medidas& m) {
+void Solucion(std::string& salida, const pendra::Solucion& s) {
+    const Medidas& m = s.medidas;
+    const Etiquetas etiquetas = EtiquetasDe(s.precisa);
     salida += "{\"angulos\": ";
     Lista(salida, [&](std::uint8_t i) { AgregarNumeroJson(salida, m.Angulo(i)); });
     salida += ", \"lados\": ";
     Lista(salida, [&](std::uint8_t i) { AgregarNumeroJson(salida, m.Lado(i)); });
     salida += ", \"etiquetas\": {\"angulos\": ";
-    Lista(salida, [&](std::uint8_t i) { Cadena(salida, EtiquetaAngulo(m.Angulo(i))); });
+    Lista(salida, [&](std::uint8_t i) {
+        Cadena(salida, etiquetas.angulos[PosicionMedida(i)] + kMarcaGrado);
+    });
     salida += ", \"lados\": ";
-    Lista(salida, [&](std::uint8_t i) { Cadena(salida, EtiquetaLado(m.Lado(i))); });
+    Lista(salida, [&](std::uint8_t i) { Cadena(salida, etiquetas.lados[PosicionMedida(i)]); });
     salida += "}, \"propiedades\": ";
-    Propiedades(salida, PropiedadesDe(m));
+    Propiedades(salida, PropiedadesDe(s));
     salida.push_back('}');
 }
 
@@ -157,18 +161,21 @@ void EscribirTexto(const Respuesta& respuesta, std::string& salida) {
     }
     const std::size_t total = respuesta.soluciones.size();
     for (std::size_t s = 0; s < total; ++s) {
-        const Medidas& m = respuesta.soluciones[s];
+        const pendra::Solucion& solucion = respuesta.soluciones[s];
+        const Medidas& m = solucion.medidas;
+        const Etiquetas etiquetas = EtiquetasDe(solucion.precisa);
         salida += "Solución " + std::to_string(s + 1) + " de " + std::to_string(total) + "\n";
         for (std::uint8_t i = 1; i <= 3; ++i) {
             salida += "  " + NombreMedida({TipoCampo::Angulo, i}) + ": " +
-                      EtiquetaAngulo(m.Angulo(i)) + "  (" + NumeroJson(m.Angulo(i)) + " rad)\n";
+                      etiquetas.angulos[PosicionMedida(i)] + kMarcaGrado + "  (" +
+                      NumeroJson(m.Angulo(i)) + " rad)\n";
         }
         for (std::uint8_t i = 1; i <= 3; ++i) {
-            salida += "  " + NombreMedida({TipoCampo::Lado, i}) + ": " + EtiquetaLado(m.Lado(i)) +
-                      "  (" + NumeroJson(m.Lado(i)) + ")\n";
+            salida += "  " + NombreMedida({TipoCampo::Lado, i}) + ": " +
+                      etiquetas.lados[PosicionMedida(i)] + "  (" + NumeroJson(m.Lado(i)) + ")\n";
         }
         salida += "  Propiedades:\n";
-        for (const auto& [nombre, valor] : FilasPropiedades(PropiedadesDe(m))) {
+        for (const auto& [nombre, valor] : FilasPropiedades(PropiedadesDe(solucion))) {
             salida += "    " + nombre + ": " + valor + "\n";
         }
     }

@@ -7,7 +7,6 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "funciones.h"
 
 namespace pendra {
 
@@ -62,16 +61,21 @@ std::string FormatoMedida(double x) {
     return std::string(texto.substr(0, std::max(kLargoEtiqueta, entera)));
 }
 
-std::string NumeroAngulo(double radianes) {
-    return FormatoMedida(radianes / RadPorGrado);
-}
-
-std::string EtiquetaAngulo(double radianes) {
-    return NumeroAngulo(radianes) + kMarcaGrado;
+std::string EtiquetaGrados(double grados) {
+    return FormatoMedida(grados) + kMarcaGrado;
 }
 
 std::string EtiquetaLado(double lado) {
     return FormatoMedida(lado);
+}
+
+Etiquetas EtiquetasDe(const MedidasEnGrados& precisa) {
+    Etiquetas etiquetas;
+    for (std::uint8_t i = 1; i <= 3; ++i) {
+        etiquetas.angulos[PosicionMedida(i)] = FormatoMedida(precisa.Angulo(i));
+        etiquetas.lados[PosicionMedida(i)] = FormatoMedida(precisa.Lado(i));
+    }
+    return etiquetas;
 }
 
 std::string TextoCompleto(double x) {

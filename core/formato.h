@@ -1,10 +1,12 @@
 #pragma once
 
+#include <array>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "campo.h"
+#include "globales.h"
 #include "propiedades.h"
 
 // Every rule that turns a number into text, and every Spanish name of a
@@ -26,12 +28,19 @@ std::string FormatoMedida(double x);
 
 // The degree mark written right behind an angle's number.
 inline constexpr const char* kMarcaGrado = "\u00BA";
-// An angle, given in radians, as the number of degrees of its label.
-std::string NumeroAngulo(double radianes);
-// The whole label of an angle: NumeroAngulo and the degree mark ("36.869º").
-std::string EtiquetaAngulo(double radianes);
+// The whole label of an angle in degrees: its number and the degree mark
+// ("36.869º").
+std::string EtiquetaGrados(double grados);
 // The label of a side: its length ("5").
 std::string EtiquetaLado(double lado);
+
+// The six labels of a solved triangle, from its exact solution: the angles'
+// numbers (without the degree mark) and the sides'.
+struct Etiquetas {
+    std::array<std::string, 3> angulos;
+    std::array<std::string, 3> lados;
+};
+Etiquetas EtiquetasDe(const MedidasEnGrados& precisa);
 
 // The shortest text that reads back as the same double, as std::to_chars
 // writes it ("0.1", "1e+300").

@@ -152,4 +152,22 @@ void ResolverLLA(double a, double b, double B, double& A1, double& C1, double& c
     Descartar(A2, C2, c2);
 }
 
+double SenoRelativo(double grados) {
+    const double x = grados <= 90 ? grados : 180 - grados;
+    const double t = x * kRadianesPorGrado;
+    if (t < 1e-6) {
+        return x - x * (t * t) / 6;
+    }
+    return std::sin(t) / kRadianesPorGrado;
+}
+
+double SenoGrados(double grados) {
+    const double x = grados <= 90 ? grados : 180 - grados;
+    return std::sin(x * kRadianesPorGrado);
+}
+
+double CosenoGrados(double grados) {
+    return grados <= 90 ? SenoGrados(90 - grados) : -SenoGrados(grados - 90);
+}
+
 }  // namespace pendra

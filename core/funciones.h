@@ -23,6 +23,14 @@ inline constexpr double kRadianesPorGrado = std::numbers::pi / 180;
 // a tangent: one right triangle, not two a hair apart nor none.
 inline constexpr double kToleranciaTangente = 1e-12;
 
+// Sines and cosines of angles in degrees, 0 to 180, for the formulas that do
+// not cancel: past 90 degrees from the supplement, which is exact in degrees.
+// SenoRelativo is sin(x degrees) / kRadianesPorGrado, the sine in units of one
+// degree's radian, which keeps full precision for the tiniest angles.
+double SenoRelativo(double grados);
+double SenoGrados(double grados);
+double CosenoGrados(double grados);
+
 // Arc sine and arc cosine on the arc tangent. An argument beyond +-1 can only
 // come from rounding in the callers, so it is taken as +-1.
 double ArcoSeno(double x);

@@ -36,9 +36,12 @@ private:
 // radians, sides in the user's unit.
 using Medidas = SeisMedidas<UnidadAngulo::Radianes>;
 
+// A triangle with its angles in degrees: the exact solution's unit, since a
+// remainder such as 180 - A - B is exact in degrees and not in radians.
+using MedidasEnGrados = SeisMedidas<UnidadAngulo::Grados>;
+
 // The six measures as the fields give them, before any solving: angles in
-// degrees exactly as typed. Degrees are kept as typed because a remainder such
-// as 180 - A - B is exact in degrees and not in radians.
-using Datos = SeisMedidas<UnidadAngulo::Grados>;
+// degrees exactly as typed, 0 for a missing measure.
+using Datos = MedidasEnGrados;
 
 }  // namespace pendra

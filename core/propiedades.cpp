@@ -4,8 +4,10 @@
 #include <bit>
 #include <cmath>
 #include <cstdint>
+#include <functional>
 
 #include "escala.h"
+#include "funciones.h"
 
 namespace pendra {
 
@@ -105,22 +107,10 @@ Valor Coordenada(double x, int desplazamiento) {
 // thinnest triangle a double can show stays a normal number.
 constexpr int kExponenteEscala = 500;
 
-}  // namespace
-
-Propiedades PropiedadesDe(const Medidas& medidas) {
-    Propiedades p;
-    std::array<double, 3> l{medidas.Lado(1), medidas.Lado(2), medidas.Lado(3)};
-    for (const double lado : l) {
-        if (!(lado > 0) || !std::isfinite(lado)) {
-            return p;
-        }
-    }
-    const Escala escala(std::max({l[0], l[1], l[2]}), kExponenteEscala + 1);
-    const int k = -escala.Desescala();
-    for (double& lado : l) {
-        lado = escala.Reducir(lado);
-    }
-
+// Everything but the kinds, from the scaled sides alone (k is the scale's
+// exponent) by Kahan's factors: exact for the sides given, and right for the
+// triangle wherever no side is close to the sum of the other two.
+double DeLados(const std::array<double, 3>& l, int k, Propiedades& p) {
     // Kahan's factors, from the sides sorted x >= y >= z with every
     // parenthesis kept: x - y is exact, so none of them cancels.
     std::array<int, 3> orden{0, 1, 2};
@@ -187,13 +177,120 @@ Propiedades PropiedadesDe(const Medidas& medidas) {
         // The altitudes from the base's ends meet the apex's altitude at u v / height.
         p.ortocentro.y = Coordenada(Exacto(u) * Exacto(v) / altura, -k);
     }
+    // cos(largest angle), for the kind.
+    return d[orden[0]] / (2 * y * z);
+}
 
-    const double coseno = d[orden[0]];
-    if (std::fabs(coseno) <= kToleranciaClase * 2 * y * z) {
+// Everything but the kinds, from the scaled sides and the angles in degrees:
+// for needles and flat triangles, whose sides alone no longer fix them to
+// twelve digits, while their angles, each known relative to itself, do.
+double DeAngulos(const std::array<double, 3>& l, const std::array<double, 3>& A,
+                 const std::array<bool, 3>& dado, int k, Propiedades& p) {
+    // cos(A_i): from A_i where it was given; otherwise from the other two, as
+    // sin(A_j + A_h - 90), of which a given angle next to 90 keeps every
+    // digit where A_i itself, found in degrees, keeps only its place.
+    std::array<double, 3> coseno{};
+    for (int i = 0; i < 3; ++i) {
+        const double x = std::max(A[(i + 1) % 3], A[(i + 2) % 3]);
+        const double y = std::min(A[(i + 1) % 3], A[(i + 2) % 3]);
+        coseno[i] = dado[i] ? CosenoGrados(A[i]) : std::sin(((x - 90) + y) * kRadianesPorGrado);
+    }
+    // The smallest angle's sine is known to full precision relative to
+    // itself, whatever the shape: the area and the circumradius come from it.
+    const int menor = static_cast<int>(std::min_element(A.begin(), A.end()) - A.begin());
+    const int j0 = (menor + 1) % 3;
+    const int h0 = (menor + 2) % 3;
+    const Escalado senoMenor = Exacto(SenoRelativo(A[menor])) * Exacto(kRadianesPorGrado);
+    const Escalado area = PorPotencia(Exacto(l[j0]) * Exacto(l[h0]) * senoMenor, -1);
+    const Escalado dobleArea = PorPotencia(area, 1);
+    const Escalado circunscrito = PorPotencia(Exacto(l[menor]) / senoMenor, -1);
+    const double perimetro = l[0] + l[1] + l[2];
+    p.area = Magnitud(area, -2 * k);
+    p.perimetro = Magnitud(Exacto(perimetro), -k);
+    const Escalado inscrito = dobleArea / Exacto(perimetro);
+    p.radioInscrito = Magnitud(inscrito, -k);
+    p.radioCircunscrito = Magnitud(circunscrito, -k);
+
+    // g[i] = perimeter - 2 * side i = 8 R cos(A_i/2) sin(A_j/2) sin(A_h/2),
+    // from the half angles: never a difference of sides, which a needle's
+    // short side would drown in. cos(A_i/2) is the sine of the half sum of
+    // the other two, exact even where A_i is next to the half turn.
+    std::array<double, 3> g{};
+    const auto seno = [](double grados) { return Exacto(SenoRelativo(grados)) * Exacto(kRadianesPorGrado); };
+    for (int i = 0; i < 3; ++i) {
+        const int j = (i + 1) % 3, h = (i + 2) % 3;
+        const Escalado semisuma = seno((A[j] + A[h]) / 2);
+        const Escalado gi = PorPotencia(circunscrito, 3) * semisuma * seno(A[j] / 2) * seno(A[h] / 2);
+        g[i] = std::ldexp(gi.m, gi.e);
+
+        p.alturas[i] = Magnitud(dobleArea / Exacto(l[i]), -k);
+        // 4 m² = (b - c)² + (b + c - a)(a + b + c): two terms of one sign.
+        const double diferencia = l[j] - l[h];
+        p.medianas[i] = Magnitud(Exacto(std::sqrt(diferencia * diferencia + g[i] * perimetro) / 2), -k);
+        // t = 2 b c cos(A/2) / (b + c).
+        p.bisectrices[i] = Magnitud(
+            PorPotencia(Exacto(l[j]) * Exacto(l[h]) * semisuma / Exacto(l[j] + l[h]), 1), -k);
+    }
+
+    // The apex stands over the point u = side 3 * cos(angle 2) of the base;
+    // v = base - u = side 2 * cos(angle 3), taken on its own so that neither
+    // cancels.
+    const double base = l[0];
+    const double u = l[2] * coseno[1];
+    const double v = l[1] * coseno[2];
+    const Escalado altura = dobleArea / Exacto(base);
+    p.vertices[0] = {Coordenada(u, -k), Coordenada(altura, -k)};
+    p.vertices[1] = {0.0, 0.0};
+    p.vertices[2] = {Coordenada(base, -k), 0.0};
+    p.baricentro = {Coordenada((base + u) / 3, -k), Coordenada(altura / Exacto(3), -k)};
+    // The incircle touches the base at perimeter / 2 - side 2 from the origin.
+    p.incentro = {Coordenada(g[1] / 2, -k), Coordenada(inscrito, -k)};
+    // R cos(angle 1) above the middle of the base.
+    p.circuncentro = {Coordenada(base / 2, -k),
+                      Coordenada(circunscrito * Exacto(coseno[0]), -k)};
+    // The altitudes from the base's ends meet the apex's altitude at u v / height.
+    p.ortocentro = {p.vertices[0].x, Coordenada(Exacto(u) * Exacto(v) / altura, -k)};
+
+    return coseno[static_cast<std::size_t>(std::max_element(A.begin(), A.end()) - A.begin())];
+}
+
+}  // namespace
+
+Propiedades PropiedadesDe(const Solucion& solucion) {
+    const MedidasEnGrados& t = solucion.precisa;
+    Propiedades p;
+    std::array<double, 3> l{};
+    std::array<double, 3> A{};
+    std::array<bool, 3> dado{};
+    for (std::uint8_t i = 1; i <= 3; ++i) {
+        l[PosicionMedida(i)] = t.Lado(i);
+        A[PosicionMedida(i)] = t.Angulo(i);
+        dado[PosicionMedida(i)] = solucion.datos.Angulo(i) > 0;
+    }
+    for (int i = 0; i < 3; ++i) {
+        if (!(l[i] > 0 && std::isfinite(l[i]) && A[i] > 0 && A[i] <= 180)) {
+            return p;
+        }
+    }
+    const Escala escala(std::max({l[0], l[1], l[2]}), kExponenteEscala + 1);
+    const int k = -escala.Desescala();
+    for (double& lado : l) {
+        lado = escala.Reducir(lado);
+    }
+    // Three given sides are the triangle, to the last bit: Kahan's factors
+    // give it exactly, needle or flat. Found sides carry the rounding of
+    // what they were found from, and there the angles decide.
+    const bool tresLados = !dado[0] && !dado[1] && !dado[2];
+    const double coseno = tresLados ? DeLados(l, k, p) : DeAngulos(l, A, dado, k, p);
+
+    if (std::fabs(coseno) <= kToleranciaClase) {
         p.porAngulos = ClasePorAngulos::Rectangulo;
     } else {
         p.porAngulos = coseno > 0 ? ClasePorAngulos::Acutangulo : ClasePorAngulos::Obtusangulo;
     }
+    std::array<double, 3> o = l;
+    std::sort(o.begin(), o.end(), std::greater<>());
+    const double x = o[0], y = o[1], z = o[2];
     if (x - z <= kToleranciaClase * x) {
         p.porLados = ClasePorLados::Equilatero;
     } else if (x - y <= kToleranciaClase * x || y - z <= kToleranciaClase * y) {

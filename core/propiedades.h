@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "globales.h"
+#include "resolver.h"
 
 namespace pendra {
 
@@ -22,13 +23,11 @@ struct Punto {
 enum class ClasePorAngulos { Acutangulo, Rectangulo, Obtusangulo };
 enum class ClasePorLados { Equilatero, Isosceles, Escaleno };
 
-// How close to a right angle, or to equal sides, counts as one: a part of the
-// triangle's own size. The 3-4-5 triangle and the 30-60-90 triangle solved
-// from two angles and a side are right triangles, though their right angle
-// prints 89.999º.
+// How close to a right angle (the cosine of the largest angle), or to equal
+// sides (a part of the longest), counts as one.
 inline constexpr double kToleranciaClase = 1e-12;
 
-// Everything the three sides fix. Arrays are indexed by side or angle number
+// Everything a solved triangle fixes. Arrays are indexed by side or angle number
 // minus 1: alturas[0] is the height onto side 1, medianas[0] the median to
 // side 1, bisectrices[0] the bisector of angle 1 (which ends on side 1),
 // vertices[0] the vertex of angle 1.
@@ -49,13 +48,13 @@ struct Propiedades {
     ClasePorLados porLados = ClasePorLados::Escaleno;
 };
 
-// The properties of the triangle with the sides of `medidas` (its angles are
-// not read). Every value lies within about 1e-14 of the exact value for those
-// three sides, relative to itself (a coordinate: relative to the larger of
-// itself and the longest side), for needles and flat triangles alike and
-// for sides from the smallest to the largest double. Sides that do not close
-// by a rounding (the longest a hair above the sum of the others) are taken as
-// a flat triangle.
-Propiedades PropiedadesDe(const Medidas& medidas);
+// The properties of a solved triangle, from its exact solution (its sides
+// and its angles in degrees, each known to full precision relative to
+// itself) and from which measures were given. Every value lies within about
+// 1e-13 of the true triangle's, relative to itself (a coordinate: relative to
+// the larger of itself and the longest side), for needles and flat triangles
+// alike and for sides from the smallest to the largest double. A value a
+// double cannot hold is absent.
+Propiedades PropiedadesDe(const Solucion& solucion);
 
 }  // namespace pendra

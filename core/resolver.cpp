@@ -6,7 +6,6 @@
 #include <optional>
 #include <utility>
 
-#include "formato.h"
 #include "escala.h"
 #include "funciones.h"
 
@@ -95,14 +94,17 @@ Medidas Dadas(const Datos& d) {
     return m;
 }
 
-void AgregarSiEsTriangulo(Soluciones& soluciones, const Medidas& m) {
+using Clasicas = HastaDos<Medidas>;
+
+template <typename T>
+void AgregarSiEsTriangulo(HastaDos<T>& soluciones, const T& m) {
     if (EsTriangulo(m)) {
         soluciones.Agregar(m);
     }
 }
 
 // The classic case solvers, on the scaled sides.
-Soluciones ResolverClasico(const Datos& d, const Reparto& x, const Escala& escala) {
+Clasicas ResolverClasico(const Datos& d, const Reparto& x, const Escala& escala) {
     const Medidas dadas = Dadas(d);
     Medidas m = dadas;
     const auto l = [&](std::uint8_t i) { return escala.Reducir(d.Lado(i)); };
@@ -111,7 +113,7 @@ Soluciones ResolverClasico(const Datos& d, const Reparto& x, const Escala& escal
     const auto p = x.p;
     const auto q = x.q;
     const auto r = x.r;
-    Soluciones soluciones;
+    Clasicas soluciones;
     switch (x.caso) {
         case Caso::LLL:
             ResolverLLL(l(p), l(q), l(r), A(p), A(q), A(r));
@@ -157,28 +159,6 @@ const double kAnguloMaximo = std::nextafter(Pi, 0.0);
 
 double Acotar(double angulo) {
     return std::min(angulo, kAnguloMaximo);
-}
-
-// sin(x degrees) / kRadianesPorGrado for 0 <= x <= 180: the sine in units of
-// one degree's radian, which keeps full precision for the tiniest angles.
-// Only quotients of these are taken, so the unit cancels.
-double SenoRelativo(double grados) {
-    const double x = grados <= 90 ? grados : 180 - grados;
-    const double t = x * kRadianesPorGrado;
-    if (t < 1e-6) {
-        return x - x * (t * t) / 6;
-    }
-    return std::sin(t) / kRadianesPorGrado;
-}
-
-double SenoGrados(double grados) {
-    const double x = grados <= 90 ? grados : 180 - grados;
-    return std::sin(x * kRadianesPorGrado);
-}
-
-// cos(x degrees) for 0 <= x <= 180, as the sine of the complement.
-double CosenoGrados(double grados) {
-    return grados <= 90 ? SenoGrados(90 - grados) : -SenoGrados(grados - 90);
 }
 
 // 180 - a - b degrees, with the rounding error of a + b carried along so that
@@ -231,10 +211,45 @@ double AnguloLAL(double b, double A, double c) {
     return std::atan2(b * SenoGrados(A), abajo);
 }
 
+// A solution being built by the formulas that do not cancel: each measure
+// goes both to the numbers shown (radians, capped below Pi) and to the exact
+// record (degrees).
+class EnCurso {
+public:
+    explicit EnCurso(const Datos& d) {
+        s_.medidas = Dadas(d);
+        s_.precisa = d;
+        s_.datos = d;
+    }
+    // An angle found in radians, with the true degree.
+    void Radianes(std::uint8_t i, double radianes) {
+        s_.medidas.Angulo(i) = Acotar(radianes);
+        s_.precisa.Angulo(i) = radianes / kRadianesPorGrado;
+    }
+    // An angle found in degrees, shown with the classic degree as a given
+    // angle is.
+    void Grados(std::uint8_t i, double grados) {
+        s_.medidas.Angulo(i) = Acotar(grados * RadPorGrado);
+        s_.precisa.Angulo(i) = grados;
+    }
+    void Recto(std::uint8_t i) {
+        s_.medidas.Angulo(i) = PiMedios;
+        s_.precisa.Angulo(i) = 90;
+    }
+    void Lado(std::uint8_t i, double lado) {
+        s_.medidas.Lado(i) = lado;
+        s_.precisa.Lado(i) = lado;
+    }
+    const Solucion& Hecha() const { return s_; }
+
+private:
+    Solucion s_;
+};
+
 class Estable {
 public:
     Estable(const Datos& d, const Reparto& x, const Escala& escala)
-        : d_(d), x_(x), escala_(escala), dadas_(Dadas(d)) {}
+        : d_(d), x_(x), escala_(escala) {}
 
     Soluciones Resolver();
 
@@ -246,7 +261,8 @@ private:
     double Lado(double lado, double num, double den) const {
         return Cociente(lado, num, den, escala_.Desescala());
     }
-    void Agregar(const Medidas& m) { AgregarSiEsTriangulo(soluciones_, m); }
+    EnCurso Nueva() const { return EnCurso(d_); }
+    void Agregar(const EnCurso& m) { AgregarSiEsTriangulo(soluciones_, m.Hecha()); }
 
     void LLL();
     void LAL();
@@ -257,7 +273,6 @@ private:
     const Datos& d_;
     const Reparto& x_;
     const Escala& escala_;
-    const Medidas dadas_;
     Soluciones soluciones_;
 };
 
@@ -283,13 +298,13 @@ Soluciones Estable::Resolver() {
 }
 
 void Estable::LLL() {
-    Medidas m = dadas_;
+    EnCurso m = Nueva();
     const std::uint8_t i[3] = {x_.p, x_.q, x_.r};
     for (int k = 0; k < 3; ++k) {
         const std::uint8_t este = i[k];
         const std::uint8_t uno = i[(k + 1) % 3];
         const std::uint8_t otro = i[(k + 2) % 3];
-        m.Angulo(este) = Acotar(AnguloKahan(l(uno), l(otro), l(este)));
+        m.Radianes(este, AnguloKahan(l(uno), l(otro), l(este)));
     }
     Agregar(m);
 }
@@ -301,12 +316,12 @@ void Estable::LAL() {
     if (!(A < 180)) {
         return;
     }
-    Medidas m = dadas_;
+    EnCurso m = Nueva();
     // a² = (b - c)² + 4bc sin²(A/2), without squaring a side.
     const double a = std::hypot(b - c, 2 * SenoGrados(A / 2) * std::sqrt(b) * std::sqrt(c));
-    m.Lado(x_.q) = Devolver(a);
-    m.Angulo(x_.p) = Acotar(AnguloLAL(b, A, c));
-    m.Angulo(x_.r) = Acotar(AnguloLAL(c, A, b));
+    m.Lado(x_.q, Devolver(a));
+    m.Radianes(x_.p, AnguloLAL(b, A, c));
+    m.Radianes(x_.r, AnguloLAL(c, A, b));
     Agregar(m);
 }
 
@@ -317,12 +332,12 @@ void Estable::ALA() {
     if (!(C > 0)) {
         return;
     }
-    Medidas m = dadas_;
+    EnCurso m = Nueva();
     const double c = l(x_.q);
     const double senoC = SenoRelativo(C > 90 ? A + B : C);
-    m.Angulo(x_.q) = Acotar(C * RadPorGrado);
-    m.Lado(x_.p) = Lado(c, SenoRelativo(A), senoC);
-    m.Lado(x_.r) = Lado(c, SenoRelativo(B), senoC);
+    m.Grados(x_.q, C);
+    m.Lado(x_.p, Lado(c, SenoRelativo(A), senoC));
+    m.Lado(x_.r, Lado(c, SenoRelativo(B), senoC));
     Agregar(m);
 }
 
@@ -333,12 +348,12 @@ void Estable::AAL() {
     if (!(C > 0)) {
         return;
     }
-    Medidas m = dadas_;
+    EnCurso m = Nueva();
     const double a = l(x_.p);
     const double senoA = SenoRelativo(A);
-    m.Angulo(x_.r) = Acotar(C * RadPorGrado);
-    m.Lado(x_.q) = Lado(a, SenoRelativo(B), senoA);
-    m.Lado(x_.r) = Lado(a, SenoRelativo(C > 90 ? A + B : C), senoA);
+    m.Grados(x_.r, C);
+    m.Lado(x_.q, Lado(a, SenoRelativo(B), senoA));
+    m.Lado(x_.r, Lado(a, SenoRelativo(C > 90 ? A + B : C), senoA));
     Agregar(m);
 }
 
@@ -361,10 +376,10 @@ void Estable::LLA() {
     if (std::fabs(s - 1) <= kToleranciaTangente) {
         const double C = 90 - B;
         if (C > 0) {
-            Medidas m = dadas_;
-            m.Angulo(x_.p) = PiMedios;
-            m.Angulo(x_.r) = Acotar(C * RadPorGrado);
-            m.Lado(x_.r) = Cociente(a, SenoRelativo(C), (1 / kRadianesPorGrado), escala_.Desescala());
+            EnCurso m = Nueva();
+            m.Recto(x_.p);
+            m.Grados(x_.r, C);
+            m.Lado(x_.r, Cociente(a, SenoRelativo(C), 1 / kRadianesPorGrado, escala_.Desescala()));
             Agregar(m);
         }
         return;
@@ -389,15 +404,17 @@ void Estable::LLA() {
         if (!(c > 0)) {
             return;
         }
-        Medidas m = dadas_;
-        m.Angulo(x_.p) = Acotar(anguloA);
-        m.Lado(x_.r) = Devolver(c);
+        EnCurso m = Nueva();
+        m.Radianes(x_.p, anguloA);
+        m.Lado(x_.r, Devolver(c));
         // The third angle as a remainder where it is large, otherwise from
         // its sine, sin C = c sin B / b, which keeps a tiny one exact.
         const double resto = (180 - B) - anguloA * (1 / kRadianesPorGrado);
-        const double C =
-            resto >= 45 ? resto * RadPorGrado : std::asin(std::min(1.0, c / b * senoB));
-        m.Angulo(x_.r) = Acotar(C);
+        if (resto >= 45) {
+            m.Grados(x_.r, resto);
+        } else {
+            m.Radianes(x_.r, std::asin(std::min(1.0, c / b * senoB)));
+        }
         Agregar(m);
     };
     if (p > 0) {
@@ -413,39 +430,28 @@ void Estable::LLA() {
 // they get right to the label; below this angle (radians) they may not.
 constexpr double kAnguloFiable = 1e-5;
 
-// Whether two sets of solutions are the same triangles to within this part
-// of each measure, and with the same label for a side whose label shows six
-// to fifteen integer digits.
+// Whether the classic solutions are the same triangles as the exact ones, to
+// within this part of each measure.
 constexpr double kCoincidencia = 1e-10;
 
-bool MismaEtiqueta(double lado, double otro) {
-    if (!(otro >= 1e5 && otro < 1e15)) {
-        return true;
-    }
-    return FormatoMedida(lado) == FormatoMedida(otro);
-}
-
-bool Coinciden(const Soluciones& x, const Soluciones& y) {
+bool Coinciden(const Clasicas& x, const Soluciones& y) {
     if (x.size() != y.size()) {
         return false;
     }
     for (std::size_t k = 0; k < x.size(); ++k) {
         for (std::uint8_t i = 1; i <= 3; ++i) {
-            for (const auto& [u, v] : {std::pair{x[k].Angulo(i), y[k].Angulo(i)},
-                                       std::pair{x[k].Lado(i), y[k].Lado(i)}}) {
+            for (const auto& [u, v] : {std::pair{x[k].Angulo(i), y[k].medidas.Angulo(i)},
+                                       std::pair{x[k].Lado(i), y[k].medidas.Lado(i)}}) {
                 if (!(std::fabs(u - v) <= kCoincidencia * v)) {
                     return false;
                 }
-            }
-            if (!MismaEtiqueta(x[k].Lado(i), y[k].Lado(i))) {
-                return false;
             }
         }
     }
     return true;
 }
 
-bool Fiables(const Soluciones& soluciones) {
+bool Fiables(const Clasicas& soluciones) {
     if (soluciones.empty()) {
         return false;
     }
@@ -470,12 +476,22 @@ Soluciones Resolver(const Datos& datos) {
     // The classic formulas stand, bit for bit, where they are right; where an
     // angle of theirs is tiny or they lose digits to cancellation (the arc
     // sine near 1 of a needle), the formulas that do not cancel decide.
-    const Soluciones clasicas = ResolverClasico(datos, *reparto, escala);
+    const Clasicas clasicas = ResolverClasico(datos, *reparto, escala);
     const Soluciones estables = Estable(datos, *reparto, escala).Resolver();
-    return Fiables(clasicas) && Coinciden(clasicas, estables) ? clasicas : estables;
+    if (!Fiables(clasicas) || !Coinciden(clasicas, estables)) {
+        return estables;
+    }
+    // Texts and properties come from the exact solution in either case.
+    Soluciones soluciones;
+    for (std::size_t k = 0; k < clasicas.size(); ++k) {
+        soluciones.Agregar({clasicas[k], estables[k].precisa, datos});
+    }
+    return soluciones;
 }
 
-bool EsTriangulo(const Medidas& medidas) {
+namespace {
+template <UnidadAngulo Unidad>
+bool Positivas(const SeisMedidas<Unidad>& medidas) {
     for (std::uint8_t i = 1; i <= 3; ++i) {
         for (const double x : {medidas.Angulo(i), medidas.Lado(i)}) {
             if (!(std::isfinite(x) && x > 0)) {
@@ -484,6 +500,15 @@ bool EsTriangulo(const Medidas& medidas) {
         }
     }
     return true;
+}
+}  // namespace
+
+bool EsTriangulo(const Medidas& medidas) {
+    return Positivas(medidas);
+}
+
+bool EsTriangulo(const Solucion& solucion) {
+    return Positivas(solucion.medidas) && Positivas(solucion.precisa);
 }
 
 }  // namespace pendra

@@ -9,30 +9,47 @@
 
 namespace pendra {
 
-// Zero, one or two complete triangles, in the order their windows open.
-class Soluciones {
+// At most two values, in order: the triangles a request shows.
+template <typename T>
+class HastaDos {
 public:
     std::size_t size() const { return cantidad_; }
     bool empty() const { return cantidad_ == 0; }
-    const Medidas& operator[](std::size_t k) const {
+    const T& operator[](std::size_t k) const {
         assert(k < cantidad_ && "no such solution");
-        return medidas_[k];
+        return valores_[k];
     }
-    const Medidas* begin() const { return medidas_.data(); }
-    const Medidas* end() const { return medidas_.data() + cantidad_; }
+    const T* begin() const { return valores_.data(); }
+    const T* end() const { return valores_.data() + cantidad_; }
 
-    void Agregar(const Medidas& medidas) {
-        assert(cantidad_ < medidas_.size() && "at most two solutions");
-        medidas_[cantidad_++] = medidas;
+    void Agregar(const T& valor) {
+        assert(cantidad_ < valores_.size() && "at most two solutions");
+        valores_[cantidad_++] = valor;
     }
 
 private:
-    std::array<Medidas, 2> medidas_{};
+    std::array<T, 2> valores_{};
     std::size_t cantidad_ = 0;
 };
 
+// One solved triangle, twice: `medidas` are the numbers it is drawn with and
+// given out as (the classic formulas' where they are right, bit for bit);
+// `precisa` is the solution of the formulas that do not cancel, with angles
+// in degrees, from which every text a person reads and every property come.
+struct Solucion {
+    Medidas medidas;
+    MedidasEnGrados precisa;
+    // The data it was solved from: which measures were given, exactly as
+    // typed, and which found.
+    Datos datos;
+};
+
+// Zero, one or two complete triangles, in the order their windows open.
+using Soluciones = HastaDos<Solucion>;
+
 // Every triangle that three given measures fix, each complete: the given
-// measures (angles as degrees times RadPorGrado) and the three found. The data
+// measures (in `medidas`, angles as degrees times RadPorGrado) and the three
+// found. The data
 // must hold exactly three given measures, not the three angles, every value
 // finite and not negative; anything else fixes no triangle and gives none.
 // Pure: no state, nothing shown.
@@ -41,5 +58,6 @@ Soluciones Resolver(const Datos& datos);
 // Whether the measures may be shown as a triangle: all six finite and greater
 // than 0.
 bool EsTriangulo(const Medidas& medidas);
+bool EsTriangulo(const Solucion& solucion);
 
 }  // namespace pendra

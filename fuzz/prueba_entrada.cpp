@@ -28,18 +28,19 @@ constexpr std::size_t kEtiquetaMaxima = 15;
     std::abort();
 }
 
-// What a result window would show for `m` must be a triangle with readable
+// What a result window would show for `s` must be a triangle with readable
 // labels.
-void ComprobarVentana(const Medidas& m) {
-    if (!EsTriangulo(m)) {
+void ComprobarVentana(const Solucion& s) {
+    if (!EsTriangulo(s)) {
         Fallar("a window for something that is not a triangle");
     }
+    const Etiquetas etiquetas = EtiquetasDe(s.precisa);
     for (std::uint8_t i = 1; i <= 3; ++i) {
-        if (!(m.Angulo(i) <= Pi)) {
+        if (!(s.medidas.Angulo(i) <= Pi) || !(s.precisa.Angulo(i) <= 180)) {
             Fallar("an angle beyond the half turn");
         }
         for (const std::string& etiqueta :
-             {FormatoMedida(m.Angulo(i) / RadPorGrado), FormatoMedida(m.Lado(i))}) {
+             {etiquetas.angulos[PosicionMedida(i)], etiquetas.lados[PosicionMedida(i)]}) {
             if (etiqueta.empty() || etiqueta.size() > kEtiquetaMaxima ||
                 etiqueta.find_first_not_of("0123456789.E+-") != std::string::npos) {
                 Fallar("a label that is not a number");
@@ -99,8 +100,8 @@ void ProbarEntrada(const std::uint8_t* datos, std::size_t tamano) {
     if (respuesta.soluciones.empty()) {
         Fallar("a request must end in one message or in one or two windows");
     }
-    for (const Medidas& m : respuesta.soluciones) {
-        ComprobarVentana(m);
+    for (const Solucion& s : respuesta.soluciones) {
+        ComprobarVentana(s);
     }
 }
 

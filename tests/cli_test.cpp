@@ -89,7 +89,7 @@ TEST(PendraCli, PrintsTheThreeFourFiveTriangleAsJsonFieldByField) {
         "{\"mensaje\": null, \"soluciones\": [{",
         "\"angulos\": [0.6435011087932843, 0.9272952180016123, 1.570796326794895], ",
         "\"lados\": [3, 4, 5], ",
-        "\"etiquetas\": {\"angulos\": [\"36.869º\", \"53.130º\", \"89.999º\"], ",
+        "\"etiquetas\": {\"angulos\": [\"36.869º\", \"53.130º\", \"90º\"], ",
         "\"lados\": [\"3\", \"4\", \"5\"]}, ",
         "\"propiedades\": {\"area\": 6, ",
         "\"perimetro\": 12, ",

@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <array>
 #include <bit>
+#include <cfloat>
 #include <cmath>
 #include <cstdio>
 #include <functional>
@@ -18,6 +19,7 @@
 
 #include "formato.h"
 #include "funciones.h"
+#include "propiedades.h"
 #include "solicitar.h"
 
 namespace pendra {
@@ -117,7 +119,15 @@ std::vector<Verdad> Referencia(const std::array<double, 6>& dados) {
     };
     const bool agudo = dados[2 * q] < 90;
     if (abs(s - 1) <= kToleranciaTangente) {
-        return agudo ? std::vector<Verdad>{completar(PiVerdadero() / 2)} : std::vector<Verdad>{};
+        if (!agudo) {
+            return {};
+        }
+        // The right triangle the tangent is taken as: its angles, and its
+        // sides in their ratio from side p, which lies opposite the right
+        // angle. The typed side q differs from it by up to 1e-12 of itself.
+        Verdad v = completar(PiVerdadero() / 2);
+        v.lado[q] = v.lado[p] * sin(v.angulo[q]);
+        return {v};
     }
     if (s > 1) {
         return {};
@@ -146,6 +156,71 @@ bool EtiquetaCorrecta(const std::string& e, double verdad) {
            std::pow(10.0, potencia - decimales) * (1 + 1e-9);
 }
 
+// The properties of the true triangle, each beside the program's, with the
+// scale its error is measured against: its own size, or for a coordinate the
+// larger of that and the longest side.
+struct ParPropiedad {
+    const char* nombre;
+    Valor valor;
+    Mp verdad;
+    bool coordenada;
+};
+
+std::vector<ParPropiedad> PropiedadesVerdaderas(const Verdad& t, const Propiedades& p) {
+    const Mp &a = t.lado[0], &b = t.lado[1], &c = t.lado[2];
+    const Mp perimetro = a + b + c;
+    const Mp area = b * c * sin(t.angulo[0]) / 2;
+    const Mp radio = a / (2 * sin(t.angulo[0]));
+    const Mp u = c * cos(t.angulo[1]);
+    const Mp y = c * sin(t.angulo[1]);
+    std::vector<ParPropiedad> pares = {
+        {"area", p.area, area, false},
+        {"perimeter", p.perimetro, perimetro, false},
+        {"inradius", p.radioInscrito, 2 * area / perimetro, false},
+        {"circumradius", p.radioCircunscrito, radio, false},
+        {"apex x", p.vertices[0].x, u, true},
+        {"apex y", p.vertices[0].y, y, true},
+        {"centroid x", p.baricentro.x, (a + u) / 3, true},
+        {"centroid y", p.baricentro.y, y / 3, true},
+        {"incentre x", p.incentro.x, (a * u + c * a) / perimetro, true},
+        {"incentre y", p.incentro.y, a * y / perimetro, true},
+        {"circumcentre y", p.circuncentro.y, radio * cos(t.angulo[0]), true},
+        {"orthocentre y", p.ortocentro.y, u * (a - u) / y, true},
+    };
+    for (int i = 0; i < 3; ++i) {
+        const Mp& x = t.lado[(i + 1) % 3];
+        const Mp& z = t.lado[(i + 2) % 3];
+        pares.push_back({"height", p.alturas[i], 2 * area / t.lado[i], false});
+        pares.push_back(
+            {"median", p.medianas[i], sqrt(2 * x * x + 2 * z * z - t.lado[i] * t.lado[i]) / 2, false});
+        pares.push_back({"bisector", p.bisectrices[i], 2 * x * z * cos(t.angulo[i] / 2) / (x + z), false});
+    }
+    return pares;
+}
+
+// The first property further than 1e-12 from the truth, or an empty text. A
+// value beyond what a double holds (or, for a length, below 2^-1030) must be
+// absent.
+std::string CotejarPropiedades(const Verdad& t, const Propiedades& p) {
+    const Mp mayor = max(t.lado[0], max(t.lado[1], t.lado[2]));
+    for (const ParPropiedad& par : PropiedadesVerdaderas(t, p)) {
+        const Mp magnitud = abs(par.verdad);
+        const bool fuera = magnitud > DBL_MAX ||
+                           (!par.coordenada && magnitud != 0 && magnitud < Mp(0x1p-1030));
+        const Mp escala = par.coordenada ? max(magnitud, mayor) : magnitud;
+        const bool bien = fuera ? !par.valor
+                                : par.valor && abs(Mp(*par.valor) - par.verdad) <=
+                                                   escala * Mp(1e-12) + Mp(0x1p-1074);
+        if (!bien) {
+            char texto[160];
+            std::snprintf(texto, sizeof texto, ": %s is %.17g, true %.17g", par.nombre,
+                          par.valor ? *par.valor : NAN, par.verdad.toDouble());
+            return texto;
+        }
+    }
+    return {};
+}
+
 struct Cotejo {
     std::string fallo;  // empty when all is right
     int triangulos = 0;
@@ -160,7 +235,11 @@ Cotejo Cotejar(const std::array<std::string, 6>& textos) {
         caso += " \"" + textos[k] + "\"";
     }
     const std::vector<Verdad> verdad = Referencia(dados);
-    const std::vector<Medidas> v = prueba::Ventanas(textos);
+    const std::vector<Solucion> resueltos = prueba::Resueltos(textos);
+    std::vector<Medidas> v;
+    for (const Solucion& s : resueltos) {
+        v.push_back(s.medidas);
+    }
     Cotejo cotejo;
     if (v.size() != verdad.size()) {
         cotejo.fallo = caso + ": " + std::to_string(v.size()) + " triangles, the data fix " +
@@ -173,16 +252,21 @@ Cotejo Cotejar(const std::array<std::string, 6>& textos) {
             const double error = std::max(std::fabs(v[k].Angulo(i) / angulo - 1),
                                           std::fabs(v[k].Lado(i) / lado - 1));
             cotejo.peor = std::max(cotejo.peor, error);
+            const Etiquetas etiquetas = EtiquetasDe(resueltos[k].precisa);
             if (!(error <= 1e-9) ||
-                !EtiquetaCorrecta(FormatoMedida(v[k].Angulo(i) / RadPorGrado),
-                                  angulo * 180 / std::numbers::pi) ||
-                !EtiquetaCorrecta(FormatoMedida(v[k].Lado(i)), lado)) {
+                !EtiquetaCorrecta(etiquetas.angulos[i - 1], angulo * 180 / std::numbers::pi) ||
+                !EtiquetaCorrecta(etiquetas.lados[i - 1], lado)) {
                 char texto[200];
                 std::snprintf(texto, sizeof texto,
                               ", solution %zu, index %d: %.17g and %.17g, true %.17g and %.17g",
                               k + 1, i, v[k].Angulo(i), v[k].Lado(i), angulo, lado);
                 cotejo.fallo = caso + texto;
             }
+        }
+        if (const std::string propiedad =
+                CotejarPropiedades(verdad[k], PropiedadesDe(resueltos[k]));
+            cotejo.fallo.empty() && !propiedad.empty()) {
+            cotejo.fallo = caso + ", solution " + std::to_string(k + 1) + propiedad;
         }
     }
     return cotejo;
@@ -217,9 +301,49 @@ TEST_F(Precision, SolvesThinFlatAndTangentRequestsAsTheReferenceDoes) {
         {"", "1", "", "2", "30.000000000001", ""},
         {"", "1", "", "2", "30.00000001", ""},
         {"90", "1", "", "1", "", ""},
+        // Properties of thin triangles once taken from their rounded sides.
+        {"", "2", "158", "", "", "3.949e+10"},
+        {"0.08262280812383392", "930.3016447229642", "", "48", "", ""},
+        {"", "5.514e-28", "", "89.787398", "179.098302", ""},
     };
     for (const auto& textos : casos) {
         EXPECT_EQ(Cotejar(textos).fallo, "");
+    }
+}
+
+// Textbook triangles, given each way a student gives them, read with their
+// true digits: no right angle labelled 89.999º, no side of 1 labelled .99999.
+TEST_F(Precision, LabelsTextbookTrianglesWithTheirTrueDigits) {
+    const struct {
+        std::array<std::string, 6> textos;
+        std::array<const char*, 6> etiquetas;  // angles 1 to 3, then sides 1 to 3
+    } casos[] = {
+        {{"60", "", "60", "1", "", ""}, {"60", "60", "60", "1", "1", "1"}},
+        {{"60", "1", "60", "", "", ""}, {"60", "60", "60", "1", "1", "1"}},
+        {{"", "1", "", "1", "", "1"}, {"60", "60", "60", "1", "1", "1"}},
+        {{"", "3", "", "4", "", "5"}, {"36.869", "53.130", "90", "3", "4", "5"}},
+        {{"", "5", "", "12", "", "13"}, {"22.619", "67.380", "90", "5", "12", "13"}},
+        {{"", "3", "", "4", "90", ""}, {"36.869", "53.130", "90", "3", "4", "5"}},
+        {{"30", "1", "", "", "", "2"}, {"30", "60", "90", "1", "1.7320", "2"}},
+        {{"30", "1", "60", "", "", ""}, {"30", "60", "90", "1", "1.7320", "2"}},
+        {{"", "1", "", "1", "90", ""}, {"45", "45", "90", "1", "1", "1.4142"}},
+        {{"45", "", "45", "", "", "1.4142135623730951"}, {"45", "45", "90", "1", "1", "1.4142"}},
+        // The remainder of two typed angles, not a unit of its last digit below.
+        {{"140.891", "", "39", "", "", "1"}, {"140.89", "39", ".10900", "331.57", "330.80", "1"}},
+    };
+    for (const auto& caso : casos) {
+        const std::vector<Solucion> s = prueba::Resueltos(caso.textos);
+        ASSERT_EQ(s.size(), 1U) << caso.textos[0] << " " << caso.textos[1];
+        const Etiquetas e = EtiquetasDe(s[0].precisa);
+        const std::array<std::string, 6> leidas = {e.angulos[0], e.angulos[1], e.angulos[2],
+                                                   e.lados[0],   e.lados[1],   e.lados[2]};
+        for (int k = 0; k < 6; ++k) {
+            EXPECT_EQ(leidas[k], caso.etiquetas[k]) << "request " << caso.textos[0] << "|"
+                                                    << caso.textos[1] << "|" << caso.textos[2]
+                                                    << "|" << caso.textos[3] << "|"
+                                                    << caso.textos[4] << "|" << caso.textos[5];
+        }
+        EXPECT_EQ(Cotejar(caso.textos).fallo, "");
     }
 }
 

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cfloat>
 #include <cmath>
+#include <optional>
 #include <random>
 #include <string>
 #include <vector>
@@ -13,6 +14,7 @@
 #include "funciones.h"
 #include "formato.h"
 #include "propiedades.h"
+#include "resolver.h"
 
 namespace pendra {
 namespace {
@@ -50,6 +52,21 @@ Medidas Lados(double a, double b, double c) {
     m.Lado(2) = b;
     m.Lado(3) = c;
     return m;
+}
+
+// The triangle the data fix, solved as a request solves it; none when they
+// fix none.
+std::optional<Solucion> Resuelto(const Datos& datos) {
+    const Soluciones s = Resolver(datos);
+    return s.empty() ? std::nullopt : std::optional<Solucion>(s[0]);
+}
+
+std::optional<Solucion> Resuelto(const Medidas& lados) {
+    Datos datos;
+    for (std::uint8_t i = 1; i <= 3; ++i) {
+        datos.Lado(i) = lados.Lado(i);
+    }
+    return Resuelto(datos);
 }
 
 // One value of the reference beside the program's, and how it is compared.
@@ -153,7 +170,13 @@ TEST(PropiedadesExactas, EveryValueIsWithin1e12OfTheExactOneOnOrdinaryThinAndExt
                 continue;
             }
             const Q mayor = std::max({m.Lado(1), m.Lado(2), m.Lado(3)});
-            for (const Par& par : Comparar(m, PropiedadesDe(m))) {
+            const std::optional<Solucion> solucion = Resuelto(m);
+            if (!solucion) {
+                // Sides that do not close fix no triangle, here as exactly.
+                EXPECT_TRUE(Comparar(m, Propiedades{}).empty());
+                continue;
+            }
+            for (const Par& par : Comparar(m, PropiedadesDe(*solucion))) {
                 const Q magnitud = Abs(par.referencia);
                 const bool fuera = magnitud > DBL_MAX ||
                                    (!par.coordenada && magnitud != 0 && magnitud < 0x1p-1030);
@@ -176,39 +199,43 @@ TEST(PropiedadesExactas, EveryValueIsWithin1e12OfTheExactOneOnOrdinaryThinAndExt
     }
 }
 
-TEST(PropiedadesExactas, TextbookValuesKindsWithinToleranceAndAFlatTriangleWithoutCircle) {
-    const Propiedades p = PropiedadesDe(Lados(3, 4, 5));
+TEST(PropiedadesExactas, TextbookValuesAndKinds) {
+    const Propiedades p = PropiedadesDe(*Resuelto(Lados(3, 4, 5)));
     EXPECT_EQ(p.area, 6.0);
     EXPECT_EQ(p.radioInscrito, 1.0);
     EXPECT_EQ(p.radioCircunscrito, 2.5);
     EXPECT_EQ(p.ortocentro.x, 3.0);  // at the right angle, angle 3's vertex (3, 0)
     EXPECT_EQ(p.ortocentro.y, 0.0);
-    // 30-60-90 from two angles and a side: its right angle prints 89.999º.
-    double a = 0, C = 0, b = 0;
-    ResolverALA(30 * RadPorGrado, 2, 60 * RadPorGrado, a, C, b);
+    // 30-60-90 from two angles and the side between them.
+    Datos treintaSesenta;
+    treintaSesenta.Angulo(1) = 30;
+    treintaSesenta.Lado(3) = 2;
+    treintaSesenta.Angulo(2) = 60;
     const struct {
-        Medidas m;
+        const char* nombre;
+        std::optional<Solucion> s;
         ClasePorAngulos angulos;
         ClasePorLados lados;
     } casos[] = {
-        {Lados(3, 4, 5), ClasePorAngulos::Rectangulo, ClasePorLados::Escaleno},
-        {Lados(a, b, 2), ClasePorAngulos::Rectangulo, ClasePorLados::Escaleno},
-        {Lados(1, 1, 1), ClasePorAngulos::Acutangulo, ClasePorLados::Equilatero},
-        {Lados(3, 2, 3), ClasePorAngulos::Acutangulo, ClasePorLados::Isosceles},
-        {Lados(2, 3, 4), ClasePorAngulos::Obtusangulo, ClasePorLados::Escaleno},
-        {Lados(1, 1, 1.0000001), ClasePorAngulos::Acutangulo, ClasePorLados::Isosceles},
+        {"3-4-5", Resuelto(Lados(3, 4, 5)), ClasePorAngulos::Rectangulo, ClasePorLados::Escaleno},
+        {"30-60-90", Resuelto(treintaSesenta), ClasePorAngulos::Rectangulo,
+         ClasePorLados::Escaleno},
+        {"1-1-1", Resuelto(Lados(1, 1, 1)), ClasePorAngulos::Acutangulo,
+         ClasePorLados::Equilatero},
+        {"3-2-3", Resuelto(Lados(3, 2, 3)), ClasePorAngulos::Acutangulo,
+         ClasePorLados::Isosceles},
+        {"2-3-4", Resuelto(Lados(2, 3, 4)), ClasePorAngulos::Obtusangulo,
+         ClasePorLados::Escaleno},
+        {"1-1-1.0000001", Resuelto(Lados(1, 1, 1.0000001)), ClasePorAngulos::Acutangulo,
+         ClasePorLados::Isosceles},
     };
     for (const auto& caso : casos) {
-        const Propiedades p = PropiedadesDe(caso.m);
-        EXPECT_EQ(Nombre(p.porAngulos), Nombre(caso.angulos)) << caso.m.Lado(3);
-        EXPECT_EQ(Nombre(p.porLados), Nombre(caso.lados)) << caso.m.Lado(3);
+        ASSERT_TRUE(caso.s) << caso.nombre;
+        const Propiedades p = PropiedadesDe(*caso.s);
+        EXPECT_EQ(Nombre(p.porAngulos), Nombre(caso.angulos)) << caso.nombre;
+        EXPECT_EQ(Nombre(p.porLados), Nombre(caso.lados)) << caso.nombre;
     }
-    // Sides that close only to a rounding: a flat triangle, nothing undefined.
-    const Propiedades plano = PropiedadesDe(Lados(2, 1, 1));
-    EXPECT_EQ(plano.area, 0.0);
-    EXPECT_FALSE(plano.radioCircunscrito);
-    EXPECT_FALSE(plano.circuncentro.y);
-    EXPECT_EQ(TextoValor(plano.radioCircunscrito), "fuera de rango");
+    EXPECT_EQ(TextoValor(std::nullopt), "fuera de rango");
     EXPECT_EQ(TextoValor(1.0 / 3), "0.3333333333");
     EXPECT_EQ(TextoValor(123456789012.0), "1.23456789E+11");
 }

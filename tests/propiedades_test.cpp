@@ -165,19 +165,19 @@ TEST(Propiedades, AnyFieldTextsEndInOneMessageOrRealTriangles) {
             t = piezas[elegir(azar)];
         }
         const Respuesta r = Solicitar(textos);
-        const std::vector<Medidas> v(r.soluciones.begin(), r.soluciones.end());
-        if (v.empty()) {
+        if (r.soluciones.empty()) {
             EXPECT_TRUE(r.mensaje);
             continue;
         }
         EXPECT_FALSE(r.mensaje);
-        for (const Medidas& m : v) {
-            ASSERT_TRUE(EsTriangulo(m));
+        for (const Solucion& s : r.soluciones) {
+            ASSERT_TRUE(EsTriangulo(s));
+            const Etiquetas e = EtiquetasDe(s.precisa);
             for (std::uint8_t i = 1; i <= 3; ++i) {
                 // A very flat triangle's largest angle may round to the half turn.
-                EXPECT_LE(m.Angulo(i), Pi);
+                EXPECT_LE(s.medidas.Angulo(i), Pi);
                 for (const std::string& etiqueta :
-                     {FormatoMedida(m.Angulo(i) / RadPorGrado), FormatoMedida(m.Lado(i))}) {
+                     {e.angulos[PosicionMedida(i)], e.lados[PosicionMedida(i)]}) {
                     EXPECT_EQ(etiqueta.find_first_not_of("0123456789.E+-"), std::string::npos)
                         << etiqueta;
                     EXPECT_LE(etiqueta.size(), 16U) << etiqueta;

@@ -20,9 +20,18 @@ inline Respuesta Solicitar(const Textos& textos) {
 }
 
 // The triangles a press of Resolver shows, in the order their windows open.
-inline std::vector<Medidas> Ventanas(const Textos& textos) {
+inline std::vector<Solucion> Resueltos(const Textos& textos) {
     const Soluciones soluciones = Solicitar(textos).soluciones;
     return {soluciones.begin(), soluciones.end()};
+}
+
+// Their numbers, as they are drawn and given out.
+inline std::vector<Medidas> Ventanas(const Textos& textos) {
+    std::vector<Medidas> medidas;
+    for (const Solucion& s : Solicitar(textos).soluciones) {
+        medidas.push_back(s.medidas);
+    }
+    return medidas;
 }
 
 }  // namespace pendra::prueba

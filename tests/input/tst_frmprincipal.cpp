@@ -126,11 +126,11 @@ private Q_SLOTS:
         soluciones_.clear();
         numeros_.clear();
         ventana_ =
-            std::make_unique<frmPrincipal>([this](const Medidas& medidas, const QWidget& entrada,
+            std::make_unique<frmPrincipal>([this](const pendra::Solucion& solucion, const QWidget& entrada,
                                                   int numero, int total) {
                 // The new window is placed beside the input window that asked for it.
                 QCOMPARE(&entrada, ventana_.get());
-                soluciones_.push_back(medidas);
+                soluciones_.push_back(solucion.medidas);
                 numeros_.push_back(QPoint(numero, total));
                 auto resultado = std::make_unique<QWidget>();
                 resultado->setWindowTitle(QStringLiteral("resultado"));

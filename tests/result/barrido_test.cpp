@@ -170,9 +170,9 @@ Clave ClaveDe(const Medidas& m) {
     return clave;
 }
 
-struct Solucion {
+struct Hallada {
     std::string caso;  // the first request that found it
-    Medidas medidas;
+    pendra::Solucion resuelta;
 };
 
 // What is wrong with the window opened for `m`, or an empty text.
@@ -233,7 +233,7 @@ TEST_P(Barrido, LeavesNoUndefinedValueAndOpensOnlyRealTrianglesThatDraw) {
     ASSERT_EQ(dados.size(), 3U);
 
     Fallos fallos;
-    std::map<Clave, Solucion> soluciones;
+    std::map<Clave, Hallada> soluciones;
     for (const char* x : kValores) {
         for (const char* y : kValores) {
             for (const char* z : kValores) {
@@ -244,21 +244,21 @@ TEST_P(Barrido, LeavesNoUndefinedValueAndOpensOnlyRealTrianglesThatDraw) {
                 const std::string caso = Describir(textos);
                 const Respuesta respuesta = prueba::Solicitar(textos);
                 // Each request ends in exactly one message or in its windows.
-                const std::vector<Medidas> ventanas(respuesta.soluciones.begin(),
-                                                    respuesta.soluciones.end());
+                const Soluciones& ventanas = respuesta.soluciones;
                 const int mensajes = respuesta.mensaje ? 1 : 0;
                 if (mensajes + (ventanas.empty() ? 0 : 1) != 1 || ventanas.size() > 2) {
                     fallos.Anotar(caso, "answered with " + std::to_string(mensajes) +
                                             " messages and " + std::to_string(ventanas.size()) +
                                             " windows");
                 }
-                for (const Medidas& m : ventanas) {
+                for (const pendra::Solucion& resuelta : ventanas) {
+                    const Medidas& m = resuelta.medidas;
                     if (!Finitas(m)) {
                         fallos.Anotar(caso, "undefined value in a solution:" + Describir(m));
                     } else if (const testing::AssertionResult real = EsTrianguloReal(m); !real) {
                         fallos.Anotar(caso, std::string(real.message()) + ":" + Describir(m));
                     }
-                    soluciones.try_emplace(ClaveDe(m), Solucion{caso, m});
+                    soluciones.try_emplace(ClaveDe(m), Hallada{caso, resuelta});
                 }
             }
         }
@@ -273,9 +273,9 @@ TEST_P(Barrido, LeavesNoUndefinedValueAndOpensOnlyRealTrianglesThatDraw) {
     // One window for each distinct solution, closed before the next one opens.
     int abiertas = 0;
     for (const auto& [clave, solucion] : soluciones) {
-        frmGrafico* v = frmGrafico::Abrir(solucion.medidas);
+        frmGrafico* v = frmGrafico::Abrir(solucion.resuelta);
         if (const std::string defecto = DefectoDeVentana(v); !defecto.empty()) {
-            fallos.Anotar(solucion.caso, "window: " + defecto + ";" + Describir(solucion.medidas));
+            fallos.Anotar(solucion.caso, "window: " + defecto + ";" + Describir(solucion.resuelta.medidas));
         }
         v->close();
         if (++abiertas % 64 == 0) {

@@ -95,7 +95,7 @@ TEST_P(DibujoEnPantalla, PutsLinesAndLabelsAtTheirPlacesAtTheOpeningSize) {
     QImage imagen(313, 175, QImage::Format_ARGB32_Premultiplied);
     QPainter pintor(&imagen);
     const Trazado t = DibujarTriangulo(pintor, QRectF(2, 2, 309, 171), geometria.VistaAjustada(),
-                                       geometria, EtiquetasTriangulo(e.medidas));
+                                       geometria, EtiquetasTriangulo(prueba::Resuelta(e.medidas)));
     const auto [apice, v2, v3] = e.vertices;
     EXPECT_EQ(t.lados[0], QLineF(apice, v2));
     EXPECT_EQ(t.lados[1], QLineF(v2, v3));
@@ -110,7 +110,7 @@ TEST_P(DibujoEnPantalla, PutsLinesAndLabelsAtTheirPlacesAtTheOpeningSize) {
 }
 
 TEST_P(DibujoEnPantalla, WindowShowsExactlyWhatTheFunctionDraws) {
-    frmGrafico* v = frmGrafico::Abrir(GetParam().medidas);
+    frmGrafico* v = frmGrafico::Abrir(prueba::Resuelta(GetParam().medidas));
     const QRect area = v->picTriangulo()->contentsRect();
     EXPECT_EQ(prueba::Recorte(v->picTriangulo()->grab().toImage(), area),
               prueba::Recorte(prueba::DibujoDe(*v).imagen, area));
@@ -119,7 +119,7 @@ TEST_P(DibujoEnPantalla, WindowShowsExactlyWhatTheFunctionDraws) {
 
 TEST_P(DibujoEnPantalla, SvgHoldsTheSixLabelsAsText) {
     const Medidas& m = GetParam().medidas;
-    const QByteArray svg = SvgDibujo(GeometriaTriangulo(m), EtiquetasTriangulo(m), {309, 171});
+    const QByteArray svg = SvgDibujo(GeometriaTriangulo(m), EtiquetasTriangulo(prueba::Resuelta(m)), {309, 171});
     QXmlStreamReader lector(svg);
     QStringList textos;
     while (!lector.atEnd()) {
@@ -152,7 +152,7 @@ QString* ContestarMensaje() {
 
 class AccionesDelResultado : public testing::Test {
 protected:
-    void SetUp() override { ventana_ = frmGrafico::Abrir(prueba::TresLados(3, 4, 5)); }
+    void SetUp() override { ventana_ = frmGrafico::Abrir(prueba::Resuelta(prueba::TresLados(3, 4, 5))); }
     void TearDown() override {
         ventana_->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -507,7 +507,7 @@ TEST_F(AccionesDelResultado, KeepsNoMoreOfAHugeWindowThanTheDesktopShows) {
 
 TEST(Impresion, DrawsAcrossThePageWidthWithTheMeasuresBelow) {
     const Medidas m = prueba::TresLados(3, 4, 5);
-    const EtiquetasTriangulo etiquetas(m);
+    const EtiquetasTriangulo etiquetas(prueba::Resuelta(m));
     QImage pagina(794, 1123, QImage::Format_RGB32);  // A4 at 96 dpi
     pagina.fill(Qt::white);
     {

@@ -32,6 +32,7 @@ using pendra::Medidas;
 
 using pendra::prueba::DibujoDe;
 using pendra::prueba::LadoAnguloLado;
+using pendra::prueba::Resuelta;
 using pendra::prueba::TresLados;
 
 AreaDibujo* Picture(frmGrafico* ventana) {
@@ -92,7 +93,7 @@ private:
 };
 
 TEST_F(VentanaResultado, IsAnOwnerlessModelessWindowCalledResultado) {
-    frmGrafico* v = frmGrafico::Abrir(TresLados(3, 4, 5));
+    frmGrafico* v = frmGrafico::Abrir(Resuelta(TresLados(3, 4, 5)));
     EXPECT_EQ(v->windowTitle(), "Resultado");
     EXPECT_EQ(v->parentWidget(), nullptr);
     EXPECT_FALSE(v->isModal());
@@ -105,31 +106,31 @@ TEST_F(VentanaResultado, IsAnOwnerlessModelessWindowCalledResultado) {
 }
 
 TEST_F(VentanaResultado, OpensWhereItCoversNoWindowAndStepsOnlyWhereThereIsNone) {
-    frmGrafico* primera = frmGrafico::Abrir(TresLados(3, 4, 5));
+    frmGrafico* primera = frmGrafico::Abrir(Resuelta(TresLados(3, 4, 5)));
     // With room on the screen, the next window covers none that is open.
-    frmGrafico* libre = frmGrafico::Abrir(TresLados(5, 5, 5));
+    frmGrafico* libre = frmGrafico::Abrir(Resuelta(TresLados(5, 5, 5)));
     EXPECT_FALSE(libre->frameGeometry().intersects(primera->frameGeometry()));
     libre->close();
     // A window that leaves no room: the next is set down and to the right of the last.
     primera->setGeometry(primera->screen()->availableGeometry().adjusted(0, 0, -100, -100));
-    frmGrafico* segunda = frmGrafico::Abrir(TresLados(5, 4, 3));
+    frmGrafico* segunda = frmGrafico::Abrir(Resuelta(TresLados(5, 4, 3)));
     EXPECT_EQ(segunda->pos() - primera->pos(), QPoint(32, 32));
     // A step that would leave the screen starts again at its upper left corner.
     const QRect pantalla = segunda->screen()->availableGeometry();
     segunda->move(pantalla.bottomRight() - QPoint(segunda->width(), segunda->height()));
-    frmGrafico* tercera = frmGrafico::Abrir(TresLados(4, 4, 4));
+    frmGrafico* tercera = frmGrafico::Abrir(Resuelta(TresLados(4, 4, 4)));
     EXPECT_EQ(tercera->pos(), pantalla.topLeft());
 }
 
 TEST_F(VentanaResultado, HasDrawnItsTriangleWhenTheCallThatOpensItReturns) {
-    frmGrafico* v = frmGrafico::Abrir(TresLados(3, 4, 5));
+    frmGrafico* v = frmGrafico::Abrir(Resuelta(TresLados(3, 4, 5)));
     // No event processed: the first drawing belongs to the opening call.
     EXPECT_EQ(Picture(v)->ProporcionDibujo(), 1.0);
     EXPECT_EQ(Picture(v)->ParteGuardada(), Picture(v)->contentsRect());
 }
 
 TEST_F(VentanaResultado, DrawsTheTriangle3_4_5ToScaleWithATenthOfMargin) {
-    frmGrafico* v = frmGrafico::Abrir(TresLados(3, 4, 5));
+    frmGrafico* v = frmGrafico::Abrir(Resuelta(TresLados(3, 4, 5)));
     AreaDibujo* pic = Picture(v);
     const pendra::Trazado trazado = DibujoDe(*v).trazado;
     const QPointF v1 = trazado.lados[0].p1();
@@ -173,7 +174,7 @@ TEST_F(VentanaResultado, DrawsTheTriangle3_4_5ToScaleWithATenthOfMargin) {
 }
 
 TEST_F(VentanaResultado, WritesNothingBelowAVeryFlatTriangle) {
-    frmGrafico* v = frmGrafico::Abrir(LadoAnguloLado(10, 5 * pendra::RadPorGrado, 5));
+    frmGrafico* v = frmGrafico::Abrir(Resuelta(LadoAnguloLado(10, 5 * pendra::RadPorGrado, 5)));
     v->resize(450, 600);
     AreaDibujo* pic = Picture(v);
     const pendra::GeometriaTriangulo& g = v->Geometria();
@@ -216,8 +217,8 @@ class Cierre : public VentanaResultado, public testing::WithParamInterface<ModoD
 TEST_P(Cierre, ClosesAndDeletesOnlyThatWindow) {
     QWidget entrada;  // stands in for the input window
     entrada.show();
-    QPointer<frmGrafico> otra = frmGrafico::Abrir(TresLados(3, 4, 5));
-    QPointer<frmGrafico> esta = frmGrafico::Abrir(TresLados(5, 4, 3));
+    QPointer<frmGrafico> otra = frmGrafico::Abrir(Resuelta(TresLados(3, 4, 5)));
+    QPointer<frmGrafico> esta = frmGrafico::Abrir(Resuelta(TresLados(5, 4, 3)));
     GetParam().cerrar(esta);
     BorrarPendientes();
     EXPECT_TRUE(esta.isNull());
@@ -258,8 +259,8 @@ struct SolicitudConVentanas {
         if (respuesta.mensaje) {
             mensajes.push_back(respuesta.mensaje->texto);
         }
-        for (const Medidas& medidas : respuesta.soluciones) {
-            ventanas.emplace_back(frmGrafico::Abrir(medidas));
+        for (const pendra::Solucion& solucion : respuesta.soluciones) {
+            ventanas.emplace_back(frmGrafico::Abrir(solucion));
         }
     }
 };
@@ -297,7 +298,7 @@ TEST_F(VentanaResultado, AmbiguousCaseOpensTheAcuteSolutionFirstAndTheObtuseOneL
 }
 
 TEST_F(VentanaResultado, PictureWithoutRoomIsNotDrawnUntilItHasRoomAgain) {
-    frmGrafico* v = frmGrafico::Abrir(TresLados(3, 4, 5));
+    frmGrafico* v = frmGrafico::Abrir(Resuelta(TresLados(3, 4, 5)));
     v->resize(200, 30);
     EXPECT_EQ(Picture(v)->height(), 0);
     v->resize(200, 0);
@@ -313,7 +314,7 @@ TEST_F(VentanaResultado, DrawsSidesBeyondSinglePrecisionWithTheirTrueLengths) {
     m.Lado(1) = 3e39;
     m.Lado(2) = 4e39;
     m.Lado(3) = 5e39;
-    frmGrafico* v = frmGrafico::Abrir(m);
+    frmGrafico* v = frmGrafico::Abrir(Resuelta(m));
     const std::vector<QString> textos = Textos(v);
     ASSERT_EQ(textos.size(), 9U);
     EXPECT_EQ(textos[0], "3E+39");
@@ -323,7 +324,7 @@ TEST_F(VentanaResultado, DrawsSidesBeyondSinglePrecisionWithTheirTrueLengths) {
 }
 
 TEST_F(VentanaResultado, CoveringAndUncoveringKeepsTheDrawing) {
-    frmGrafico* v = frmGrafico::Abrir(TresLados(3, 4, 5));
+    frmGrafico* v = frmGrafico::Abrir(Resuelta(TresLados(3, 4, 5)));
     const QImage antes = Captura(Picture(v));
     v->hide();
     v->show();

@@ -45,7 +45,7 @@ TEST_F(PropiedadesEnVentana, TheStripBesideCerrarGivesAreaAndPerimeter) {
           "Solución 2 de 2   Área 0.3070084094   Perímetro 4.114016819"}},
     };
     for (const Franja& caso : casos) {
-        const std::vector<Medidas> soluciones = prueba::Ventanas(caso.campos);
+        const std::vector<Solucion> soluciones = prueba::Resueltos(caso.campos);
         ASSERT_EQ(soluciones.size(), caso.textos.size());
         for (std::size_t i = 0; i < soluciones.size(); ++i) {
             const int numero = static_cast<int>(i) + 1;
@@ -63,7 +63,7 @@ TEST_F(PropiedadesEnVentana, TheStripNeverOverlapsCerrarAndShortensBeforeItGoes)
   for (const QString cabeza : {QString(), QStringLiteral("Solución 2 de 2")}) {
     SCOPED_TRACE(cabeza.toStdString());
     const QString inicio = cabeza.isEmpty() ? QString() : cabeza + QStringLiteral("   ");
-    frmGrafico* v = frmGrafico::Abrir(prueba::TresLados(3.3, 4.4, 5.5), nullptr,
+    frmGrafico* v = frmGrafico::Abrir(prueba::Resuelta(prueba::TresLados(3.3, 4.4, 5.5)), nullptr,
                                       cabeza.isEmpty() ? 1 : 2, cabeza.isEmpty() ? 1 : 2);
     v->resize(420, 213);
     EXPECT_EQ(v->lblPropiedades()->text(), inicio + "Área 7.26   Perímetro 13.2");
@@ -92,7 +92,7 @@ TEST_F(PropiedadesEnVentana, TheStripNeverOverlapsCerrarAndShortensBeforeItGoes)
 }
 
 TEST_F(PropiedadesEnVentana, CtrlIAndTheStripOpenOneViewWithEveryProperty) {
-    frmGrafico* v = frmGrafico::Abrir(prueba::TresLados(3, 4, 5));
+    frmGrafico* v = frmGrafico::Abrir(prueba::Resuelta(prueba::TresLados(3, 4, 5)));
     EXPECT_TRUE(v->actions().contains(v->accionPropiedades()));
     EXPECT_EQ(v->accionPropiedades()->text(), QStringLiteral("&Propiedades…"));
     v->activateWindow();

@@ -19,6 +19,7 @@ namespace {
 using pendra::frmGrafico;
 using pendra::frmPrincipal;
 
+using pendra::prueba::Resuelta;
 using pendra::prueba::TresLados;
 
 // The window's picture as the screen shows it, in device pixels.
@@ -36,7 +37,7 @@ TEST(VentanaEntrePantallas, RedrawsAtThePixelRatioOfTheScreenItMovesTo) {
     ASSERT_EQ(pantallas[0]->devicePixelRatio(), 1);
     ASSERT_EQ(pantallas[1]->devicePixelRatio(), 2);
 
-    frmGrafico* ventana = frmGrafico::Abrir(TresLados(3, 4, 5));
+    frmGrafico* ventana = frmGrafico::Abrir(Resuelta(TresLados(3, 4, 5)));
     ventana->move(pantallas[0]->geometry().topLeft() + QPoint(100, 100));
     QTest::qWait(20);
     ASSERT_EQ(ventana->screen(), pantallas[0]);
@@ -82,13 +83,13 @@ TEST(VentanaJuntoALaEntrada, OpensBesideTheInputWindowTheSecondSolutionBesideThe
     };
     for (const auto& caso : casos) {
         SCOPED_TRACE(caso.nombre);
-        frmPrincipal entrada([](const pendra::Medidas&, const QWidget&, int, int) {});
+        frmPrincipal entrada([](const pendra::Solucion&, const QWidget&, int, int) {});
         entrada.move(caso.entrada);
         entrada.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&entrada));
-        const frmGrafico* ventanas[] = {frmGrafico::Abrir(TresLados(3, 4, 5), &entrada, 1, 2),
-                                        frmGrafico::Abrir(TresLados(5, 4, 3), &entrada, 2, 2),
-                                        frmGrafico::Abrir(TresLados(4, 4, 4), &entrada)};
+        const frmGrafico* ventanas[] = {frmGrafico::Abrir(Resuelta(TresLados(3, 4, 5)), &entrada, 1, 2),
+                                        frmGrafico::Abrir(Resuelta(TresLados(5, 4, 3)), &entrada, 2, 2),
+                                        frmGrafico::Abrir(Resuelta(TresLados(4, 4, 4)), &entrada)};
         EXPECT_EQ(ventanas[0]->frameGeometry().topLeft(), caso.primera);
         EXPECT_EQ(ventanas[1]->frameGeometry().topLeft(), caso.segunda);
         EXPECT_EQ(ventanas[2]->frameGeometry().topLeft(), caso.tercera);

@@ -36,7 +36,7 @@ void BorrarPendientes() {
 
 struct Triangulo {
     const char* nombre;
-    Medidas medidas;
+    Solucion solucion;
 };
 
 void PrintTo(const Triangulo& t, std::ostream* salida) {
@@ -45,7 +45,7 @@ void PrintTo(const Triangulo& t, std::ostream* salida) {
 
 // Base, angle 2 in degrees and side 3; the rest solved.
 Triangulo LadoAnguloLado(const char* nombre, double lado1, double grados2, double lado3) {
-    return {nombre, prueba::LadoAnguloLado(lado1, grados2 * RadPorGrado, lado3)};
+    return {nombre, prueba::Resuelta(prueba::LadoAnguloLado(lado1, grados2 * RadPorGrado, lado3))};
 }
 
 const Triangulo kTriangulos[] = {
@@ -123,7 +123,7 @@ protected:
 
 TEST_P(Robustez, EndsWithTheDrawingOfAWindowNeverResizedOddly) {
     const auto& [recorrido, triangulo] = GetParam();
-    frmGrafico* v = frmGrafico::Abrir(triangulo.medidas);
+    frmGrafico* v = frmGrafico::Abrir(triangulo.solucion);
     for (const Paso& paso : recorrido.pasos) {
         Aplicar(v, paso);
         // Wherever the picture has room, it holds a drawing.
@@ -134,7 +134,7 @@ TEST_P(Robustez, EndsWithTheDrawingOfAWindowNeverResizedOddly) {
     const QSize final = v->size();
     ASSERT_FALSE(v->isMinimized());
 
-    frmGrafico* referencia = frmGrafico::Abrir(triangulo.medidas);
+    frmGrafico* referencia = frmGrafico::Abrir(triangulo.solucion);
     referencia->resize(final);
     QCoreApplication::processEvents();
     ASSERT_EQ(referencia->size(), final);
@@ -176,7 +176,7 @@ INSTANTIATE_TEST_SUITE_P(VentanaResultado, Robustez,
 class TamanoExtremo : public testing::TestWithParam<QSize> {};
 
 TEST_P(TamanoExtremo, IsLaidOutAndFittedOrLeftUndrawnWithoutAFault) {
-    frmGrafico* v = frmGrafico::Abrir(kTriangulos[0].medidas);
+    frmGrafico* v = frmGrafico::Abrir(kTriangulos[0].solucion);
     // The layout it opens with: "&Cerrar" held to the lower right corner, and
     // the picture filling the width above it.
     const QRect boton = v->cmdCerrar()->geometry();
@@ -224,7 +224,7 @@ TEST(VentanaResultado, AThousandWindowsOpenedAndClosedLeaveNothingBehind) {
     const qsizetype ventanas = QApplication::topLevelWidgets().size();
     const qsizetype widgets = QApplication::allWidgets().size();
     for (int i = 0; i < 1000; ++i) {
-        frmGrafico* v = frmGrafico::Abrir(kTriangulos[i % std::size(kTriangulos)].medidas);
+        frmGrafico* v = frmGrafico::Abrir(kTriangulos[i % std::size(kTriangulos)].solucion);
         v->resize(300 + i % 50, 200 + i % 70);
         if (i % 2 == 0) {
             v->cmdCerrar()->click();

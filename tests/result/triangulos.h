@@ -2,6 +2,7 @@
 
 #include "funciones.h"
 #include "globales.h"
+#include "resolver.h"
 
 namespace pendra::prueba {
 
@@ -23,6 +24,16 @@ inline Medidas LadoAnguloLado(double lado1, double angulo2, double lado3) {
     m.Lado(3) = lado3;
     ResolverLAL(lado1, angulo2, lado3, m.Angulo(1), m.Lado(2), m.Angulo(3));
     return m;
+}
+
+// The triangle with the sides of `m`, as a request with those three sides
+// solves it: what a result window is opened with.
+inline Solucion Resuelta(const Medidas& m) {
+    Datos datos;
+    for (std::uint8_t i = 1; i <= 3; ++i) {
+        datos.Lado(i) = m.Lado(i);
+    }
+    return Resolver(datos)[0];
 }
 
 }  // namespace pendra::prueba

@@ -25,7 +25,7 @@ public:
     // solution, number `numero` of the `total` the request gave; `entrada` is
     // the input window, which the new window should leave in view.
     using AbrirResultadoFn =
-        std::function<void(const Medidas&, const QWidget& entrada, int numero, int total)>;
+        std::function<void(const Solucion&, const QWidget& entrada, int numero, int total)>;
 
     explicit frmPrincipal(AbrirResultadoFn abrirResultado, QWidget* parent = nullptr);
 

@@ -3,28 +3,32 @@
 #include <cstdint>
 #include <string>
 
-#include "globales.h"
+#include "formato.h"
+#include "resolver.h"
 
 namespace pendra {
 
-// The six measures a result window labels, copied when it loads, so that the
-// window goes on showing its own triangle after later solves have changed the
-// shared record.
+// The six labels a result window shows, and the values behind them, taken
+// from the exact solution of its triangle when it loads.
 class EtiquetasTriangulo {
 public:
-    explicit EtiquetasTriangulo(const Medidas& medidas) : medidas_(medidas) {}
+    explicit EtiquetasTriangulo(const Solucion& solucion)
+        : valores_(solucion.precisa), etiquetas_(EtiquetasDe(solucion.precisa)) {}
 
     // The label of side i, i from 1 to 3: its length as FormatoMedida writes it.
-    std::string Lado(std::uint8_t i) const;
+    const std::string& Lado(std::uint8_t i) const { return etiquetas_.lados[PosicionMedida(i)]; }
     // The label of angle i in degrees, without the degree mark that the window
     // writes behind it.
-    std::string Angulo(std::uint8_t i) const;
+    const std::string& Angulo(std::uint8_t i) const {
+        return etiquetas_.angulos[PosicionMedida(i)];
+    }
 
-    // The measures themselves, at full precision.
-    const Medidas& Valores() const { return medidas_; }
+    // The measures themselves, at full precision, angles in degrees.
+    const MedidasEnGrados& Valores() const { return valores_; }
 
 private:
-    Medidas medidas_;
+    MedidasEnGrados valores_;
+    Etiquetas etiquetas_;
 };
 
 }  // namespace pendra

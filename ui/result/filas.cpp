@@ -4,7 +4,6 @@
 #include <cstdint>
 
 #include "formato.h"
-#include "funciones.h"
 
 namespace pendra {
 
@@ -17,7 +16,7 @@ QString Completo(double x) {
 }  // namespace
 
 QList<Fila> FilasMedidas(const EtiquetasTriangulo& etiquetas) {
-    const Medidas& m = etiquetas.Valores();
+    const MedidasEnGrados& m = etiquetas.Valores();
     QList<Fila> filas;
     for (std::uint8_t i = 1; i <= 3; ++i) {
         filas.append({QStringLiteral("Lado %1").arg(i), Completo(m.Lado(i)),
@@ -25,7 +24,7 @@ QList<Fila> FilasMedidas(const EtiquetasTriangulo& etiquetas) {
     }
     for (std::uint8_t i = 1; i <= 3; ++i) {
         filas.append(
-            {QStringLiteral("Ángulo %1 (grados)").arg(i), Completo(m.Angulo(i) / RadPorGrado),
+            {QStringLiteral("Ángulo %1 (grados)").arg(i), Completo(m.Angulo(i)),
              QString::fromStdString(etiquetas.Angulo(i)) + QString::fromUtf8(kMarcaGrado)});
     }
     return filas;

@@ -30,12 +30,12 @@ void FijarGeometria(QWidget* control, float left, float top, float width, float 
 
 }  // namespace
 
-frmGrafico::frmGrafico(const Medidas& medidas, int numero, int total)
+frmGrafico::frmGrafico(const Solucion& solucion, int numero, int total)
     : QDialog(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                            Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint),
-      geometria_(medidas),
-      etiquetas_(medidas),
-      propiedades_(PropiedadesDe(medidas)) {
+      geometria_(solucion.medidas),
+      etiquetas_(solucion),
+      propiedades_(PropiedadesDe(solucion)) {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Resultado"));
 
@@ -67,9 +67,9 @@ frmGrafico::frmGrafico(const Medidas& medidas, int numero, int total)
     resize(PixelesDeTwips(4680), PixelesDeTwips(3195));
 }
 
-frmGrafico* frmGrafico::Abrir(const Medidas& medidas, const QWidget* entrada, int numero,
+frmGrafico* frmGrafico::Abrir(const Solucion& solucion, const QWidget* entrada, int numero,
                               int total) {
-    auto* ventana = new frmGrafico(medidas, numero, total);
+    auto* ventana = new frmGrafico(solucion, numero, total);
     ColocarVentanaNueva(*ventana, entrada, numero);
     // Showing delivers the pending resize at once, and with it the first drawing.
     ventana->show();

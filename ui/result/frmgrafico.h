@@ -34,15 +34,14 @@ class frmGrafico : public QDialog {
     Q_OBJECT
 
 public:
-    // The geometry and the label values of the triangle in `medidas`, which
+    // The geometry, labels and properties of the triangle `solucion`, which
     // is solution `numero` of the `total` its request gave.
-    explicit frmGrafico(const Medidas& medidas, int numero = 1, int total = 1);
+    explicit frmGrafico(const Solucion& solucion, int numero = 1, int total = 1);
 
-    // Creates a window for `medidas`, solution `numero` of `total`, and shows
+    // Creates a window for `solucion`, number `numero` of `total`, and shows
     // it where colocacion.h places it, beside `entrada`, the input window,
-    // when given. It has drawn when this returns, so the caller may change
-    // `medidas` at once.
-    static frmGrafico* Abrir(const Medidas& medidas, const QWidget* entrada = nullptr,
+    // when given. It has drawn when this returns.
+    static frmGrafico* Abrir(const Solucion& solucion, const QWidget* entrada = nullptr,
                              int numero = 1, int total = 1);
 
     // The outer size in twips, which the layout is stated against: the client
