@@ -35,6 +35,7 @@
 #include "impresion.h"
 #include "funciones.h"
 #include "pixeles.h"
+#include "solicitar.h"
 #include "triangulos.h"
 
 namespace pendra {
@@ -76,8 +77,10 @@ const Esperado kEsperados[] = {
      prueba::LadoAnguloLado(4, 120 * RadPorGrado, 3),
      {QPointF(27.5, 38.5), QPointF(97.5, 158.5), QPointF(285.5, 158.5)},
      {{"4", {192, 159}, true},
-      {"6.0827", {156, 99}, true},
-      {"3", {63, 99}, true},
+      // Moved off the sides that ran through them from their midpoints
+      // (156, 99) and (63, 99): up and right, and down and left.
+      {"6.0827", {161, 89}, true},
+      {"3", {59, 102}, true},
       {"34.715", {11, 26}, false},
       {"\u00BA", {45, 26}, false},
       {"120", {89, 159}, false},
@@ -136,6 +139,76 @@ TEST_P(DibujoEnPantalla, SvgHoldsTheSixLabelsAsText) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Dibujo, DibujoEnPantalla, testing::ValuesIn(kEsperados),
+                         [](const auto& info) { return std::string(info.param.nombre); });
+
+// Triangles whose labels crowd each other or their sides where they first
+// stand: each label must end clear of every other and of every side.
+struct Apretado {
+    const char* nombre;
+    Medidas medidas;
+};
+
+void PrintTo(const Apretado& a, std::ostream* salida) {
+    *salida << a.nombre;
+}
+
+Medidas PrimeraSolucion(const prueba::Textos& campos) {
+    const std::vector<Medidas> soluciones = prueba::Ventanas(campos);
+    return soluciones.empty() ? Medidas{} : soluciones.front();
+}
+
+const Apretado kApretados[] = {
+    {"RightAngled3_4_5", prueba::TresLados(3, 4, 5)},
+    {"ObtuseAtVertex2", prueba::LadoAnguloLado(4, 120 * RadPorGrado, 3)},
+    // The lengths of the two long sides share a midpoint, and the base's
+    // length and both base angles hang from one point.
+    {"Needle", PrimeraSolucion({"0.0000001", "", "", "1", "", "1"})},
+    // A side runs from its own midpoint through its length.
+    {"FirstOf30_1_5_2", PrimeraSolucion({"30", "1.5", "", "", "", "2"})},
+    {"Sliver", prueba::LadoAnguloLado(1, 0.001 * RadPorGrado, 1)},
+};
+
+class RotulosSinChoques : public testing::TestWithParam<Apretado> {};
+
+TEST_P(RotulosSinChoques, NoLabelOverlapsAnotherOrLiesUnderASide) {
+    const Medidas& m = GetParam().medidas;
+    ASSERT_GT(m.Lado(1), 0) << "no solution";
+    for (const QSize tamano : {QSize(313, 175), QSize(600, 400), QSize(200, 300)}) {
+        SCOPED_TRACE(std::to_string(tamano.width()) + "x" + std::to_string(tamano.height()));
+        QImage imagen(tamano, QImage::Format_ARGB32_Premultiplied);
+        QPainter pintor(&imagen);
+        const std::optional<Trazado> t = DibujarAjustado(
+            pintor, QRectF(QPointF(2, 2), tamano - QSize(4, 4)), GeometriaTriangulo(m),
+            EtiquetasTriangulo(m));
+        ASSERT_TRUE(t.has_value());
+        ASSERT_EQ(t->etiquetas.size(), 9);
+        // Three lengths, then each angle's number with its mark, as one box each.
+        std::vector<QRectF> cajas;
+        for (qsizetype k = 0; k < 3; ++k) {
+            cajas.push_back(t->etiquetas[k].caja);
+        }
+        for (qsizetype k = 3; k < 9; k += 2) {
+            cajas.push_back(t->etiquetas[k].caja.united(t->etiquetas[k + 1].caja));
+        }
+        for (std::size_t i = 0; i < cajas.size(); ++i) {
+            for (std::size_t j = i + 1; j < cajas.size(); ++j) {
+                EXPECT_FALSE(cajas[i].intersects(cajas[j])) << "labels " << i << " and " << j;
+            }
+            // A side may touch a label's edge, not run through its inside.
+            const QRectF dentro = cajas[i].adjusted(1, 1, -1, -1);
+            for (const QLineF& lado : t->lados) {
+                for (int k = 0; k <= 2000; ++k) {
+                    if (dentro.contains(lado.pointAt(k / 2000.0))) {
+                        ADD_FAILURE() << "a side crosses label " << i;
+                        break;
+                    }
+                }
+            }
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Dibujo, RotulosSinChoques, testing::ValuesIn(kApretados),
                          [](const auto& info) { return std::string(info.param.nombre); });
 
 // Answers the next message box with its button, keeping its text.
