@@ -160,12 +160,18 @@ private Q_SLOTS:
         QTest::addColumn<QString>("texto");
         QTest::addColumn<QString>("ayuda");
         QTest::addColumn<QString>("nombreAccesible");
-        QTest::newRow("txtAngulo1") << kPartes[0] << "" << "" << "Ángulo 1";
-        QTest::newRow("txtAngulo2") << kPartes[1] << "" << "" << "Ángulo 2";
-        QTest::newRow("txtAngulo3") << kPartes[2] << "" << "" << "Ángulo 3";
-        QTest::newRow("txtLado1") << kPartes[3] << "" << "" << "Lado 1";
-        QTest::newRow("txtLado2") << kPartes[4] << "" << "" << "Lado 2";
-        QTest::newRow("txtLado3") << kPartes[5] << "" << "" << "Lado 3";
+        QTest::newRow("txtAngulo1") << kPartes[0] << ""
+                                    << "Ángulo 1, opuesto al lado 1" << "Ángulo 1";
+        QTest::newRow("txtAngulo2") << kPartes[1] << ""
+                                    << "Ángulo 2, opuesto al lado 2" << "Ángulo 2";
+        QTest::newRow("txtAngulo3") << kPartes[2] << ""
+                                    << "Ángulo 3, opuesto al lado 3" << "Ángulo 3";
+        QTest::newRow("txtLado1") << kPartes[3] << ""
+                                  << "Lado 1, opuesto al ángulo 1" << "Lado 1";
+        QTest::newRow("txtLado2") << kPartes[4] << ""
+                                  << "Lado 2, opuesto al ángulo 2" << "Lado 2";
+        QTest::newRow("txtLado3") << kPartes[5] << ""
+                                  << "Lado 3, opuesto al ángulo 3" << "Lado 3";
         QTest::newRow("cmdBorrar") << QPointF() << "&Borrar" << "Borrar todas las medidas"
                                    << "Borrar";
         QTest::newRow("cmdResolver") << QPointF() << "&Resolver"

@@ -235,16 +235,51 @@ protected:
 };
 
 TEST_F(AccionesDelResultado, CopyPutsTheFullMeasuresAreaPerimeterImageAndSvgOnTheClipboard) {
-    ventana_->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(ventana_));
-    QTest::keyClick(ventana_, Qt::Key_C, Qt::ControlModifier);
+    // The numbers carry the decimal mark of the user's locale, never a
+    // thousands separator.
+    const struct {
+        QLocale locale;
+        const char* angulos[3];
+    } casos[] = {
+        {QLocale::c(), {"36.869897645844006", "53.13010235415597", "89.99999999999989"}},
+        {QLocale(QLocale::Spanish, QLocale::Spain),
+         {"36,869897645844006", "53,13010235415597", "89,99999999999989"}},
+        {QLocale(QLocale::German, QLocale::Germany),
+         {"36,869897645844006", "53,13010235415597", "89,99999999999989"}},
+    };
+    const QLocale antes;
+    for (const auto& caso : casos) {
+        SCOPED_TRACE(caso.locale.name().toStdString());
+        QLocale::setDefault(caso.locale);
+        ventana_->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(ventana_));
+        QTest::keyClick(ventana_, Qt::Key_C, Qt::ControlModifier);
+        QLocale::setDefault(antes);
+        const QMimeData* datos = QGuiApplication::clipboard()->mimeData();
+        ASSERT_NE(datos, nullptr);
+        const auto [a1, a2, a3] = caso.angulos;
+        EXPECT_EQ(datos->text(), QStringLiteral("Medida\tValor\nLado 1\t3\nLado 2\t4\nLado 3\t5\n"
+                                                "Ángulo 1 (grados)\t%1\n"
+                                                "Ángulo 2 (grados)\t%2\n"
+                                                "Ángulo 3 (grados)\t%3\n"
+                                                "Área\t6\nPerímetro\t12\n")
+                                     .arg(a1, a2, a3));
+        // The HTML table holds the same rows, cell by cell.
+        QXmlStreamReader html(datos->html().section(u'>', 1));
+        QStringList celdas;
+        while (!html.atEnd()) {
+            if (html.readNext() == QXmlStreamReader::StartElement &&
+                (html.name() == u"td" || html.name() == u"th")) {
+                celdas << html.readElementText();
+            }
+        }
+        EXPECT_FALSE(html.hasError()) << html.errorString().toStdString();
+        EXPECT_EQ(celdas.join(u'|'),
+                  QStringLiteral("Medida|Valor|Lado 1|3|Lado 2|4|Lado 3|5|Ángulo 1 (grados)|%1|"
+                                 "Ángulo 2 (grados)|%2|Ángulo 3 (grados)|%3|Área|6|Perímetro|12")
+                      .arg(a1, a2, a3));
+    }
     const QMimeData* datos = QGuiApplication::clipboard()->mimeData();
-    ASSERT_NE(datos, nullptr);
-    EXPECT_EQ(datos->text(), QStringLiteral("Medida\tValor\nLado 1\t3\nLado 2\t4\nLado 3\t5\n"
-                                            "Ángulo 1 (grados)\t36.869897645844006\n"
-                                            "Ángulo 2 (grados)\t53.13010235415597\n"
-                                            "Ángulo 3 (grados)\t89.99999999999989\n"
-                                            "Área\t6\nPerímetro\t12\n"));
     const QImage imagen = qvariant_cast<QImage>(datos->imageData());
     EXPECT_EQ(imagen.size(), ventana_->picTriangulo()->contentsRect().size() * 2);
     EXPECT_TRUE(datos->data(QStringLiteral("image/svg+xml")).contains("36.869"));

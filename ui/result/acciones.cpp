@@ -52,6 +52,7 @@ QString PintarPagina(QPagedPaintDevice& dispositivo, const ContenidoResultado& c
 void Copiar(const ContenidoResultado& contenido) {
     auto* datos = new QMimeData;
     datos->setText(TablaDeFilas(contenido.filas));
+    datos->setHtml(TablaHtml(contenido.filas));
     datos->setImageData(
         ImagenDibujo(contenido.geometria, contenido.etiquetas, contenido.tamano, 2));
     datos->setData(QStringLiteral("image/svg+xml"),

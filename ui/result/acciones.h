@@ -22,7 +22,8 @@ struct ContenidoResultado {
     QSizeF tamano;
 };
 
-// The measures as text and the drawing as an image and as SVG, to the clipboard.
+// The measures as a table, in text and HTML with the user's decimal mark, and
+// the drawing as an image and as SVG, to the clipboard.
 void Copiar(const ContenidoResultado& contenido);
 
 // Asks for a file, then saves the drawing in the format its name asks for.
