@@ -9,15 +9,15 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
-#include <QPointer>
 #include <QMenu>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QPointer>
+#include <QPrinter>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QXmlStreamReader>
-#include <QPrinter>
 #include <algorithm>
 #include <cerrno>
 #include <functional>
@@ -32,8 +32,8 @@
 #include "dibujo.h"
 #include "exportar.h"
 #include "frmgrafico.h"
-#include "impresion.h"
 #include "funciones.h"
+#include "impresion.h"
 #include "pixeles.h"
 #include "solicitar.h"
 #include "triangulos.h"
@@ -177,9 +177,9 @@ TEST_P(RotulosSinChoques, NoLabelOverlapsAnotherOrLiesUnderASide) {
         SCOPED_TRACE(std::to_string(tamano.width()) + "x" + std::to_string(tamano.height()));
         QImage imagen(tamano, QImage::Format_ARGB32_Premultiplied);
         QPainter pintor(&imagen);
-        const std::optional<Trazado> t = DibujarAjustado(
-            pintor, QRectF(QPointF(2, 2), tamano - QSize(4, 4)), GeometriaTriangulo(m),
-            EtiquetasTriangulo(m));
+        const std::optional<Trazado> t =
+            DibujarAjustado(pintor, QRectF(QPointF(2, 2), tamano - QSize(4, 4)),
+                            GeometriaTriangulo(m), EtiquetasTriangulo(m));
         ASSERT_TRUE(t.has_value());
         ASSERT_EQ(t->etiquetas.size(), 9);
         // Three lengths, then each angle's number with its mark, as one box each.
@@ -552,9 +552,9 @@ TEST_F(DiscoLleno, KeepsTheOldFileAndLeavesNoNewOneForEachFormatAndThePrintedPdf
 }
 
 TEST_F(DiscoLleno, SaysWhenTheFileSystemIsReadOnly) {
-    ASSERT_EQ(mount("tmpfs", disco_.toLocal8Bit().constData(), "tmpfs", MS_REMOUNT | MS_RDONLY,
-                    nullptr),
-              0);
+    ASSERT_EQ(
+        mount("tmpfs", disco_.toLocal8Bit().constData(), "tmpfs", MS_REMOUNT | MS_RDONLY, nullptr),
+        0);
     std::unique_ptr<QString> mensaje(ContestarMensaje());
     EXPECT_FALSE(ventana_->GuardarEn(QDir(disco_).filePath("t.svg")));
     EXPECT_TRUE(mensaje->endsWith("»: el sistema de archivos es de solo lectura."))

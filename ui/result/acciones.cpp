@@ -37,10 +37,9 @@ QString PintarPagina(QPagedPaintDevice& dispositivo, const ContenidoResultado& c
         return QStringLiteral("no se pudo empezar la página");
     }
     // The painter's origin is the corner of the printable area.
-    const QSize pagina =
-        dispositivo.pageLayout().paintRectPixels(dispositivo.logicalDpiX()).size();
-    ImprimirPagina(pintor, QRectF(QPointF(0, 0), pagina), contenido.geometria,
-                   contenido.etiquetas, contenido.filas);
+    const QSize pagina = dispositivo.pageLayout().paintRectPixels(dispositivo.logicalDpiX()).size();
+    ImprimirPagina(pintor, QRectF(QPointF(0, 0), pagina), contenido.geometria, contenido.etiquetas,
+                   contenido.filas);
     if (!pintor.end()) {
         return QStringLiteral("no se pudo terminar la página");
     }
@@ -78,11 +77,11 @@ void GuardarComo(QWidget& ventana, const ContenidoResultado& contenido) {
         const QString destino =
             RutaConExtension(dialogo.selectedFiles().constFirst(), dialogo.selectedNameFilter());
         if (QFileInfo::exists(destino) &&
-            QMessageBox::question(
-                &ventana, QStringLiteral("Guardar el triángulo"),
-                QStringLiteral("«%1» ya existe. ¿Desea reemplazarlo?")
-                    .arg(QDir::toNativeSeparators(destino)),
-                QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes) {
+            QMessageBox::question(&ventana, QStringLiteral("Guardar el triángulo"),
+                                  QStringLiteral("«%1» ya existe. ¿Desea reemplazarlo?")
+                                      .arg(QDir::toNativeSeparators(destino)),
+                                  QMessageBox::Yes | QMessageBox::No,
+                                  QMessageBox::No) != QMessageBox::Yes) {
             // Back to the dialog, for another name.
             dialogo.selectFile(QFileInfo(destino).fileName());
             continue;
@@ -148,8 +147,8 @@ void Imprimir(QWidget& ventana, const ContenidoResultado& contenido) {
 }
 
 bool ImprimirEn(QWidget& ventana, QPrinter& impresora, const ContenidoResultado& contenido) {
-    const bool aArchivo = impresora.outputFormat() == QPrinter::PdfFormat &&
-                          !impresora.outputFileName().isEmpty();
+    const bool aArchivo =
+        impresora.outputFormat() == QPrinter::PdfFormat && !impresora.outputFileName().isEmpty();
     const QString destino = aArchivo ? impresora.outputFileName() : impresora.printerName();
     QString error;
     if (aArchivo) {

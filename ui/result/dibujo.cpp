@@ -5,9 +5,9 @@
 #include <QPainter>
 #include <QPen>
 #include <QTransform>
-#include <cmath>
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstdint>
 #include <vector>
 
@@ -139,11 +139,8 @@ void SepararRotulos(std::array<Rotulo, 6>& rotulos, const std::array<QLineF, 3>&
     const auto lugarLibre = [&](std::size_t i, bool enElArea) -> std::optional<QPointF> {
         const QPointF s = rotulos[i].salida;
         const QPointF izquierda(s.y(), -s.x());
-        const QPointF rumbos[] = {s,
-                                  Unitario(s + izquierda, s, s),
-                                  Unitario(s - izquierda, s, s),
-                                  izquierda,
-                                  -izquierda};
+        const QPointF rumbos[] = {s, Unitario(s + izquierda, s, s), Unitario(s - izquierda, s, s),
+                                  izquierda, -izquierda};
         for (int paso = 1; paso <= pasos; ++paso) {
             for (const QPointF& rumbo : rumbos) {
                 const QPointF desplazamiento = PixelEntero(rumbo * (paso * pixel), pixel);

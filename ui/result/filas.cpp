@@ -35,8 +35,7 @@ QList<Fila> FilasAreaYPerimetro(const Propiedades& propiedades) {
     QList<Fila> filas;
     const auto agregar = [&filas](const QString& nombre, const Valor& valor) {
         if (valor) {
-            filas.append(
-                {nombre, Completo(*valor), QString::fromStdString(TextoValor(valor))});
+            filas.append({nombre, Completo(*valor), QString::fromStdString(TextoValor(valor))});
         }
     };
     agregar(QStringLiteral("Área"), propiedades.area);
@@ -64,12 +63,12 @@ QString TablaDeFilas(const QList<Fila>& filas, const QLocale& locale) {
 }
 
 QString TablaHtml(const QList<Fila>& filas, const QLocale& locale) {
-    QString tabla = QStringLiteral(
-        "<meta charset=\"utf-8\"><table>\n<tr><th>Medida</th><th>Valor</th></tr>\n");
+    QString tabla =
+        QStringLiteral("<meta charset=\"utf-8\"><table>\n<tr><th>Medida</th><th>Valor</th></tr>\n");
     for (const Fila& fila : filas) {
-        tabla += QStringLiteral("<tr><td>%1</td><td>%2</td></tr>\n")
-                     .arg(fila.nombre.toHtmlEscaped(),
-                          ValorLocal(fila.valor, locale).toHtmlEscaped());
+        tabla +=
+            QStringLiteral("<tr><td>%1</td><td>%2</td></tr>\n")
+                .arg(fila.nombre.toHtmlEscaped(), ValorLocal(fila.valor, locale).toHtmlEscaped());
     }
     return tabla + QStringLiteral("</table>\n");
 }
