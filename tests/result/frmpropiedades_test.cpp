@@ -60,7 +60,7 @@ TEST_F(PropiedadesEnVentana, TheStripBesideCerrarGivesAreaAndPerimeter) {
 
 TEST_F(PropiedadesEnVentana, TheStripNeverOverlapsCerrarAndShortensBeforeItGoes) {
     // One solution alone, and the second of two, whose number goes last.
-    for (const QString cabeza : {QString(), QStringLiteral("Solución 2 de 2")}) {
+    for (const QString& cabeza : {QString(), QStringLiteral("Solución 2 de 2")}) {
         SCOPED_TRACE(cabeza.toStdString());
         const QString inicio = cabeza.isEmpty() ? QString() : cabeza + QStringLiteral("   ");
         frmGrafico* v = frmGrafico::Abrir(prueba::TresLados(3.3, 4.4, 5.5), nullptr,
