@@ -29,6 +29,16 @@ const QString kFiltroSvg = QStringLiteral("Dibujo SVG (*.svg)");
 const QString kFiltroPng = QStringLiteral("Imagen PNG (*.png)");
 const QString kFiltroPdf = QStringLiteral("Documento PDF (*.pdf)");
 
+// `ruta`, with the extension of the dialog's type `filtro` when it has none.
+QString RutaConExtension(const QString& ruta, const QString& filtro) {
+    if (!QFileInfo(ruta).suffix().isEmpty()) {
+        return ruta;
+    }
+    return ruta + (filtro == kFiltroPng   ? QStringLiteral(".png")
+                   : filtro == kFiltroPdf ? QStringLiteral(".pdf")
+                                          : QStringLiteral(".svg"));
+}
+
 // One page on `dispositivo`, a printer or a PDF writer: the drawing and the
 // rows below it. The empty text when the page was painted and ended cleanly.
 QString PintarPagina(QPagedPaintDevice& dispositivo, const ContenidoResultado& contenido) {
@@ -91,15 +101,6 @@ void GuardarComo(QWidget& ventana, const ContenidoResultado& contenido) {
         }
         return;
     }
-}
-
-QString RutaConExtension(const QString& ruta, const QString& filtro) {
-    if (!QFileInfo(ruta).suffix().isEmpty()) {
-        return ruta;
-    }
-    return ruta + (filtro == kFiltroPng   ? QStringLiteral(".png")
-                   : filtro == kFiltroPdf ? QStringLiteral(".pdf")
-                                          : QStringLiteral(".svg"));
 }
 
 bool GuardarEn(QWidget& ventana, const ContenidoResultado& contenido, const QString& ruta) {

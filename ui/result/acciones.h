@@ -31,9 +31,6 @@ void Copiar(const ContenidoResultado& contenido);
 // chosen type's extension is added to a name typed without one.
 void GuardarComo(QWidget& ventana, const ContenidoResultado& contenido);
 
-// `ruta`, with the extension of the dialog's type `filtro` when it has none.
-QString RutaConExtension(const QString& ruta, const QString& filtro);
-
 // Saves the drawing to `ruta` as PNG, SVG or PDF by its extension. On
 // failure a message box over `ventana` says why, and nothing is left at `ruta`.
 bool GuardarEn(QWidget& ventana, const ContenidoResultado& contenido, const QString& ruta);
