@@ -35,6 +35,10 @@ public:
             const std::string programa = nombre.substr(nombre.find('/') + 1);
             if (corrida.run_type == Run::RT_Iteration) {
                 tiempos_[programa].push_back(corrida.GetAdjustedRealTime());
+                if (const auto c = corrida.counters.find("cpu_hijo_ms");
+                    c != corrida.counters.end()) {
+                    procesador_[programa].push_back(c->second.value);
+                }
             } else if (corrida.aggregate_name == "median") {
                 medianas_[programa] = corrida.GetAdjustedRealTime();
             }
@@ -52,8 +56,15 @@ public:
         return it == tiempos_.end() ? std::nullopt : bench::Mediana(it->second);
     }
 
+    // The median processor time of a program's runs, where it was counted.
+    std::optional<double> MedianaProcesador(const std::string& programa) const {
+        const auto it = procesador_.find(programa);
+        return it == procesador_.end() ? std::nullopt : bench::Mediana(it->second);
+    }
+
 private:
     std::map<std::string, std::vector<double>> tiempos_;
+    std::map<std::string, std::vector<double>> procesador_;
     std::map<std::string, double> medianas_;
 };
 

@@ -171,6 +171,7 @@ int main(int argc, char** argv) {
         {"piso-atado", {PENDRA_PISO, "--atado"}},
         {"piso", {PENDRA_PISO}},
         {"piso-crudo", {PENDRA_PISO, "--crudo"}},
+        {"piso-respuesta", {PENDRA_PISO, "--respuesta"}},
     };
     for (int i = 1; i < argc; ++i) {
         const std::string argumento = argv[i];
@@ -213,10 +214,17 @@ int main(int argc, char** argv) {
         if (!mediana || nombre.starts_with("piso")) {
             continue;
         }
-        for (const char* piso : {"piso-atado", "piso", "piso-crudo"}) {
+        for (const char* piso : {"piso-atado", "piso", "piso-crudo", "piso-respuesta"}) {
             if (const std::optional<double> suelo = informe.Mediana(piso)) {
                 std::printf("Median of %ld lines: %s %.0f ms, %s %.0f ms, ratio %.2f\n", lineas,
                             nombre.c_str(), *mediana, piso, *suelo, *mediana / *suelo);
+            }
+            const std::optional<double> propio = informe.MedianaProcesador(nombre);
+            const std::optional<double> suelo = informe.MedianaProcesador(piso);
+            if (propio && suelo) {
+                std::printf("Median processor time of %ld lines: %s %.0f ms, %s %.0f ms, "
+                            "ratio %.2f\n",
+                            lineas, nombre.c_str(), *propio, piso, *suelo, *propio / *suelo);
             }
         }
     }

@@ -8,6 +8,11 @@
 //                     the output is flushed before every read, one write a line
 //   piso-es           through the standard streams, untied: large writes
 //   piso-es --crudo   through 64 KiB read and write calls, as pendra-cli does
+//   piso-es --respuesta
+//                     as --crudo, but writing for each line what a one-triangle
+//                     JSON answer holds: 33 shortest round-trip numbers (the
+//                     six fields read, and products of them) and six short
+//                     strings, so that only the solving is left to compare
 
 #include <unistd.h>
 
@@ -34,6 +39,31 @@ void Responder(std::string_view linea, std::string& salida) {
         salida.append(numero, std::to_chars(numero, numero + sizeof numero, valor).ptr);
         salida.push_back(k < 5 ? '\t' : '\n');
     }
+}
+
+// Appends as many numbers and strings as pendra-cli's answer for one triangle.
+void ResponderComoUnTriangulo(std::string_view linea, std::string& salida) {
+    double valores[6] = {};
+    for (double& valor : valores) {
+        const std::size_t tab = linea.find('\t');
+        const std::string_view campo = linea.substr(0, tab);
+        linea.remove_prefix(tab == std::string_view::npos ? linea.size() : tab + 1);
+        std::from_chars(campo.data(), campo.data() + campo.size(), valor);
+    }
+    char numero[32];
+    salida += "{\"numeros\": [";
+    for (int k = 0; k < 33; ++k) {
+        // Full-length digits, as a solved triangle's measures mostly have,
+        // also where a field was empty.
+        const double x = (valores[k % 6] + 1) * (1.0 + k / 7.0);
+        salida.append(numero, std::to_chars(numero, numero + sizeof numero, x).ptr);
+        salida += ", ";
+    }
+    salida += "], \"textos\": [";
+    for (int k = 0; k < 6; ++k) {
+        salida += "\"36.869\u00BA\", ";
+    }
+    salida += "]}\n";
 }
 
 int ConFlujos(bool atado) {
@@ -66,7 +96,7 @@ bool Vaciar(std::string& salida) {
     return true;
 }
 
-int Crudo() {
+int Crudo(void (*responder)(std::string_view, std::string&)) {
     std::vector<char> buffer(kBloque);
     std::string resto;
     std::string salida;
@@ -80,10 +110,10 @@ int Crudo() {
         for (std::size_t salto = datos.find('\n'); salto != std::string_view::npos;
              salto = datos.find('\n')) {
             if (resto.empty()) {
-                Responder(datos.substr(0, salto), salida);
+                responder(datos.substr(0, salto), salida);
             } else {
                 resto.append(datos.substr(0, salto));
-                Responder(resto, salida);
+                responder(resto, salida);
                 resto.clear();
             }
             datos.remove_prefix(salto + 1);
@@ -94,7 +124,7 @@ int Crudo() {
         }
     }
     if (!resto.empty()) {
-        Responder(resto, salida);
+        responder(resto, salida);
     }
     return Vaciar(salida) ? 0 : 1;
 }
@@ -103,6 +133,11 @@ int Crudo() {
 
 int main(int argc, char** argv) {
     const char* modo = argc > 1 ? argv[1] : "";
-    return std::strcmp(modo, "--crudo") == 0 ? Crudo()
-                                             : ConFlujos(std::strcmp(modo, "--atado") == 0);
+    if (std::strcmp(modo, "--crudo") == 0) {
+        return Crudo(Responder);
+    }
+    if (std::strcmp(modo, "--respuesta") == 0) {
+        return Crudo(ResponderComoUnTriangulo);
+    }
+    return ConFlujos(std::strcmp(modo, "--atado") == 0);
 }

@@ -1,9 +1,14 @@
 #include "flujos.h"
 
+#include <poll.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <charconv>
+#include <cmath>
 #include <cstring>
+
+#include "solicitud.h"
 
 namespace pendra::cli {
 
@@ -12,6 +17,39 @@ namespace {
 // Large enough that a batch goes out in few system calls, small enough to
 // stay in the cache.
 constexpr std::size_t kBloque = 64 * 1024;
+
+// A field longer than this is read as it comes instead of kept as typed; no
+// one types that much, and six of them still fit in well under a megabyte.
+constexpr std::size_t kCampoGuardado = 64 * 1024;
+
+// The call would block on a descriptor set not to block.
+bool Ocupado(int error) {
+    return error == EAGAIN || error == EWOULDBLOCK;
+}
+
+// Waits until the descriptor is ready; a fault shows in the next call.
+bool Esperar(int descriptor, short eventos) {
+    pollfd espera{descriptor, eventos, 0};
+    while (::poll(&espera, 1, -1) < 0) {
+        if (errno != EINTR) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// A short text that the field rule reads exactly as it read a long one: the
+// value's shortest decimal, which reads back to the same double.
+std::string TextoEquivalente(const LecturaCampo& lectura) {
+    if (lectura.noEsNumero) {
+        return "?";
+    }
+    if (std::isinf(lectura.valor)) {
+        return lectura.valor < 0 ? "-1e400" : "1e400";
+    }
+    char texto[32];
+    return {texto, std::to_chars(texto, texto + sizeof texto, lectura.valor).ptr};
+}
 
 }  // namespace
 
@@ -38,7 +76,7 @@ bool Escritura::Vaciar() {
         const ssize_t n =
             ::write(descriptor_, pendiente_.data() + hecho, pendiente_.size() - hecho);
         if (n < 0) {
-            if (errno == EINTR) {
+            if (errno == EINTR || (Ocupado(errno) && Esperar(descriptor_, POLLOUT))) {
                 continue;
             }
             error_ = errno;
@@ -62,7 +100,7 @@ bool LectorLineas::Llenar() {
     ssize_t n = 0;
     do {
         n = ::read(descriptor_, buffer_.data(), buffer_.size());
-    } while (n < 0 && errno == EINTR);
+    } while (n < 0 && (errno == EINTR || (Ocupado(errno) && Esperar(descriptor_, POLLIN))));
     if (n < 0) {
         error_ = errno;
     }
@@ -75,54 +113,95 @@ bool LectorLineas::Llenar() {
     return true;
 }
 
-const char* LectorLineas::Contar(const char* desde, const char* hasta) {
+void LectorLineas::Repartir(const char* desde, const char* hasta) {
     const char* p = desde;
-    while (!Demasiados()) {
+    while (tabuladores_ <= 5) {
         const char* tab =
             static_cast<const char*>(std::memchr(p, '\t', static_cast<std::size_t>(hasta - p)));
+        Agregar(tabuladores_, p, tab != nullptr ? tab : hasta);
         if (tab == nullptr) {
-            return hasta;
+            return;
         }
+        Cerrar(tabuladores_, false);
         ++tabuladores_;
         p = tab + 1;
     }
     // Past the sixth tab nothing more is kept.
-    return p;
+}
+
+void LectorLineas::Agregar(std::size_t campo, const char* desde, const char* hasta) {
+    if (desde == hasta) {
+        return;
+    }
+    std::string& texto = campos_[campo];
+    std::optional<LectorCampo>& largo = largos_[campo];
+    const std::size_t n = static_cast<std::size_t>(hasta - desde);
+    if (!largo && texto.size() + n <= kCampoGuardado) {
+        texto.append(desde, n);
+        return;
+    }
+    if (!largo) {
+        largo.emplace(campo % 2 == 0 ? TipoCampo::Angulo : TipoCampo::Lado);
+        largo->Leer(texto);
+        texto.clear();
+    }
+    if (retorno_[campo]) {
+        largo->Leer("\r");
+        retorno_[campo] = false;
+    }
+    std::string_view trozo(desde, n);
+    if (trozo.back() == '\r') {
+        trozo.remove_suffix(1);
+        retorno_[campo] = true;
+    }
+    largo->Leer(trozo);
+}
+
+void LectorLineas::Cerrar(std::size_t campo, bool finDeLinea) {
+    std::optional<LectorCampo>& largo = largos_[campo];
+    if (!largo) {
+        if (finDeLinea && !campos_[campo].empty() && campos_[campo].back() == '\r') {
+            campos_[campo].pop_back();
+        }
+        return;
+    }
+    if (retorno_[campo] && !finDeLinea) {
+        largo->Leer("\r");
+    }
+    retorno_[campo] = false;
+    campos_[campo] = TextoEquivalente(largo->Terminar());
+    largo.reset();
 }
 
 bool LectorLineas::Siguiente() {
-    acumulada_.clear();
+    for (std::size_t campo = 0; campo < campos_.size(); ++campo) {
+        campos_[campo].clear();
+        largos_[campo].reset();
+        retorno_[campo] = false;
+    }
     tabuladores_ = 0;
-    bool partida = false;  // the line began in an earlier read
+    bool leida = false;  // some of the line has been read
     for (;;) {
         if (inicio_ == fin_ && !Llenar()) {
-            if (error_ != 0 || !partida) {
+            if (error_ != 0 || !leida) {
                 return false;
             }
             // The last line, without its line end.
-            linea_ = acumulada_;
             break;
         }
+        leida = true;
         const char* desde = buffer_.data() + inicio_;
         const char* hasta = buffer_.data() + fin_;
         const char* salto = static_cast<const char*>(
             std::memchr(desde, '\n', static_cast<std::size_t>(hasta - desde)));
-        const char* fin = salto != nullptr ? salto : hasta;
+        Repartir(desde, salto != nullptr ? salto : hasta);
         inicio_ = static_cast<std::size_t>((salto != nullptr ? salto + 1 : hasta) - buffer_.data());
-        if (salto != nullptr && !partida) {
-            // The whole line is in the buffer: no copy.
-            linea_ = std::string_view(desde, static_cast<std::size_t>(Contar(desde, fin) - desde));
-            break;
-        }
-        acumulada_.append(desde, Contar(desde, fin));
-        partida = true;
         if (salto != nullptr) {
-            linea_ = acumulada_;
             break;
         }
     }
-    if (!linea_.empty() && linea_.back() == '\r') {
-        linea_.remove_suffix(1);
+    if (tabuladores_ <= 5) {
+        Cerrar(tabuladores_, true);
     }
     return true;
 }

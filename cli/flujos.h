@@ -1,9 +1,13 @@
 #pragma once
 
+#include <array>
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "texto.h"
 
 namespace pendra::cli {
 
@@ -31,9 +35,11 @@ private:
     int error_ = 0;
 };
 
-// Standard input one line at a time through a large buffer. Only the first six
-// fields of a line are ever kept: past its sixth tab a line is skipped to its
-// end, so a line of millions of fields costs no memory.
+// Standard input one line at a time, split into its tab-separated fields, in
+// bounded memory whatever the input. Only the first six fields are kept: past
+// the sixth tab a line is skipped to its end. A field is kept as typed up to a
+// length; a longer one is read by the field rule as it comes and kept as a
+// short text that reads the same, so a field of any length costs no more.
 class LectorLineas {
 public:
     // `antesDeEsperar` is written out before every read that may block, so an
@@ -44,16 +50,18 @@ public:
     // The next line, without its line end (and without a carriage return
     // before it). False at the end of the input or on a read error.
     bool Siguiente();
-    std::string_view Linea() const { return linea_; }
-    // The line had more than six fields; Linea() is then only its start.
-    bool Demasiados() const { return tabuladores_ > 5; }
+    // The line had exactly six fields; Campos() then holds their texts.
+    bool SeisCampos() const { return tabuladores_ == 5; }
+    const std::array<std::string, 6>& Campos() const { return campos_; }
     int Error() const { return error_; }
 
 private:
     bool Llenar();
-    // Counts the tabs of a piece of the line; returns where what is kept of
-    // it ends.
-    const char* Contar(const char* desde, const char* hasta);
+    // A piece of the line up to its next tab or its end.
+    void Repartir(const char* desde, const char* hasta);
+    void Agregar(std::size_t campo, const char* desde, const char* hasta);
+    // The field ended at a tab or at the line end.
+    void Cerrar(std::size_t campo, bool finDeLinea);
 
     int descriptor_;
     Escritura& antesDeEsperar_;
@@ -63,8 +71,12 @@ private:
     bool agotada_ = false;
     int error_ = 0;
 
-    std::string acumulada_;
-    std::string_view linea_;
+    std::array<std::string, 6> campos_;
+    // The fields too long to keep as typed, read as they come.
+    std::array<std::optional<LectorCampo>, 6> largos_;
+    // A long field's last carriage return, held back until it is known not
+    // to end the line.
+    std::array<bool, 6> retorno_{};
     std::size_t tabuladores_ = 0;
 };
 

@@ -70,19 +70,6 @@ void Escribir(Escritura& salida, const pendra::Respuesta& respuesta, bool json) 
     salida.Revisar();
 }
 
-// The six tab-separated fields of a line; false when it has another number.
-bool Partir(std::string_view linea, pendra::TextosCampos& campos) {
-    if (std::count(linea.begin(), linea.end(), '\t') != 5) {
-        return false;
-    }
-    for (std::string_view& campo : campos) {
-        const std::size_t tab = linea.find('\t');
-        campo = linea.substr(0, tab);
-        linea.remove_prefix(tab == std::string_view::npos ? linea.size() : tab + 1);
-    }
-    return true;
-}
-
 int Lote(bool json) {
     if (isatty(STDIN_FILENO) == 1) {
         std::cerr << "pendra-cli: lee una solicitud por línea, con seis campos separados por "
@@ -91,12 +78,13 @@ int Lote(bool json) {
     Escritura salida(STDOUT_FILENO);
     pendra::cli::LectorLineas entrada(STDIN_FILENO, salida);
     unsigned long numero = 0;
-    pendra::TextosCampos campos;
     while (!salida.Fallo() && entrada.Siguiente()) {
         ++numero;
         pendra::Respuesta respuesta;
-        if (!entrada.Demasiados() && Partir(entrada.Linea(), campos)) {
-            respuesta = pendra::Responder(campos);
+        if (entrada.SeisCampos()) {
+            const std::array<std::string, 6>& textos = entrada.Campos();
+            respuesta = pendra::Responder(pendra::TextosCampos{textos[0], textos[1], textos[2],
+                                                               textos[3], textos[4], textos[5]});
         } else {
             respuesta.mensaje =
                 pendra::Mensaje{"Error en la entrada",

@@ -1,5 +1,6 @@
 #include "salida.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <string_view>
 
@@ -12,6 +13,14 @@ namespace {
 
 void Cadena(std::string& salida, std::string_view texto) {
     salida.push_back('"');
+    // Most texts (labels, names) need no escape: one append.
+    if (std::none_of(texto.begin(), texto.end(), [](char c) {
+            return c == '"' || c == '\\' || static_cast<unsigned char>(c) < 0x20;
+        })) {
+        salida.append(texto);
+        salida.push_back('"');
+        return;
+    }
     for (const char c : texto) {
         switch (c) {
             case '"':

@@ -5,6 +5,8 @@
 #include <cmath>
 #include <cstdint>
 
+#include "escala.h"
+
 namespace pendra {
 
 namespace {
@@ -113,9 +115,10 @@ Propiedades PropiedadesDe(const Medidas& medidas) {
             return p;
         }
     }
-    const int k = kExponenteEscala - std::ilogb(std::max({l[0], l[1], l[2]}));
+    const Escala escala(std::max({l[0], l[1], l[2]}), kExponenteEscala + 1);
+    const int k = -escala.Desescala();
     for (double& lado : l) {
-        lado = std::ldexp(lado, k);
+        lado = escala.Reducir(lado);
     }
 
     // Kahan's factors, from the sides sorted x >= y >= z with every

@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "formato.h"
+#include "escala.h"
 #include "funciones.h"
 
 namespace pendra {
@@ -78,24 +79,11 @@ std::optional<Reparto> Repartir(const Datos& d) {
 }
 
 // The sides are solved at a power-of-two scale chosen from the longest given
-// side: exact, so ordinary results are unchanged, while sides near either end
-// of the double range neither overflow nor underflow inside the formulas.
-class Escala {
-public:
-    explicit Escala(const Datos& d) {
-        int exponente = 0;
-        std::frexp(std::max({d.Lado(1), d.Lado(2), d.Lado(3)}), &exponente);
-        exponente_ = -exponente;
-    }
-    double Reducir(double lado) const { return std::ldexp(lado, exponente_); }
-    // A side beyond the double range once scaled back becomes infinite and
-    // fails the outcome test.
-    double Devolver(double lado) const { return std::ldexp(lado, -exponente_); }
-    int Desescala() const { return -exponente_; }
-
-private:
-    int exponente_ = 0;
-};
+// side: ordinary results are unchanged, while sides near either end of the
+// double range neither overflow nor underflow inside the formulas.
+Escala EscalaDe(const Datos& d) {
+    return Escala(std::max({d.Lado(1), d.Lado(2), d.Lado(3)}), 0);
+}
 
 // The measures as given: angles in radians, sides as typed.
 Medidas Dadas(const Datos& d) {
@@ -478,7 +466,7 @@ Soluciones Resolver(const Datos& datos) {
     if (!reparto) {
         return {};
     }
-    const Escala escala(datos);
+    const Escala escala = EscalaDe(datos);
     // The classic formulas stand, bit for bit, where they are right; where an
     // angle of theirs is tiny or they lose digits to cancellation (the arc
     // sine near 1 of a needle), the formulas that do not cancel decide.

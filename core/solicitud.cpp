@@ -13,6 +13,9 @@ std::string Negativo(Campo campo) {
 std::string FueraDeRango(Campo campo) {
     return NombreConArticulo(campo) + " está fuera de rango.";
 }
+std::string NoEsNumero(Campo campo) {
+    return NombreConArticulo(campo) + " no es un número.";
+}
 
 }  // namespace mensajes
 
@@ -31,6 +34,9 @@ std::optional<Mensaje> Leer(const TextosCampos& textos, Campo campo, double& dat
     // An angle must also be told from 0 once in radians.
     const LecturaCampo medida =
         campo.tipo == TipoCampo::Angulo ? EnRadianes(lectura) : lectura;
+    if (lectura.noEsNumero) {
+        return Mensaje{mensajes::kTituloError, mensajes::NoEsNumero(campo), campo};
+    }
     // A negative value is reported first, even when it is also out of range.
     if (medida.valor < 0) {
         return Mensaje{mensajes::kTituloError, mensajes::Negativo(campo), campo};

@@ -19,6 +19,7 @@ inline constexpr const char* kSoloAngulos = "No hay solución si sólo se conoce
 inline constexpr const char* kSinSolucion = "No hay solución para esos datos.";
 std::string Negativo(Campo campo);
 std::string FueraDeRango(Campo campo);
+std::string NoEsNumero(Campo campo);
 }  // namespace mensajes
 
 // A message for the user, shown with the critical icon and one OK button;

@@ -5,8 +5,8 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <limits>
-#include <optional>
 
 #include "funciones.h"
 #include "solicitud.h"
@@ -26,135 +26,24 @@ enum class Signo : std::uint8_t {
     Grado,
     Minuto,
     Segundo,
+    Apostrofo,  // one, or the first of two that mark seconds
     Otro,
     Fin,
 };
 
-bool Empieza(std::string_view texto, std::size_t pos, std::string_view prefijo) {
-    return texto.substr(pos, prefijo.size()) == prefijo;
-}
-
-// Blanks in UTF-8: space, tab, line feed, the no-break spaces U+00A0 and
-// U+202F, and the byte order mark U+FEFF. Returns their length, or 0.
-std::size_t LargoBlanco(std::string_view texto, std::size_t pos) {
-    const char c = texto[pos];
-    if (c == ' ' || c == '\t' || c == '\n') {
-        return 1;
-    }
-    if (static_cast<unsigned char>(c) < 0x80) {
-        return 0;
-    }
-    if (Empieza(texto, pos, "\u00A0")) {
-        return 2;
-    }
-    if (Empieza(texto, pos, "\u202F") || Empieza(texto, pos, "\uFEFF")) {
-        return 3;
-    }
-    return 0;
-}
-
-// Walks the text one meaningful symbol at a time, skipping blanks. Copying it
-// keeps a place to come back to.
-class Lector {
-public:
-    explicit Lector(std::string_view texto) : texto_(texto) { Mirar(); }
-    Signo Actual() const { return signo_; }
-    char Cifra() const { return texto_[pos_]; }
-    void Avanzar() {
-        pos_ += largo_;
-        Mirar();
-    }
-
-private:
-    void Mirar() {
-        while (pos_ < texto_.size()) {
-            const std::size_t blanco = LargoBlanco(texto_, pos_);
-            if (blanco == 0) {
-                break;
-            }
-            pos_ += blanco;
-        }
-        largo_ = 1;
-        if (pos_ >= texto_.size()) {
-            signo_ = Signo::Fin;
-            largo_ = 0;
-            return;
-        }
-        const char c = texto_[pos_];
-        if (c >= '0' && c <= '9') {
-            signo_ = Signo::Cifra;
-            return;
-        }
-        switch (c) {
-            case '.':
-                signo_ = Signo::Punto;
-                return;
-            case ',':
-                signo_ = Signo::Coma;
-                return;
-            case '+':
-                signo_ = Signo::Mas;
-                return;
-            case '-':
-                signo_ = Signo::Menos;
-                return;
-            case 'e':
-            case 'E':
-                signo_ = Signo::Exponente;
-                return;
-            case '"':
-                signo_ = Signo::Segundo;
-                return;
-            case '\'':
-                MirarApostrofo();
-                return;
-            default:
-                break;
-        }
-        signo_ = Signo::Otro;
-        if (static_cast<unsigned char>(c) < 0x80) {
-            return;
-        }
-        struct Marca {
-            std::string_view texto;
-            Signo signo;
-        };
-        static constexpr Marca kMarcas[] = {
-            {"\u2212", Signo::Menos},  {"\u00B0", Signo::Grado},   {"\u00BA", Signo::Grado},
-            {"\u2032", Signo::Minuto}, {"\u2033", Signo::Segundo},
-        };
-        for (const Marca& marca : kMarcas) {
-            if (Empieza(texto_, pos_, marca.texto)) {
-                signo_ = marca.signo;
-                largo_ = marca.texto.size();
-                return;
-            }
-        }
-    }
-
-    // One apostrophe marks minutes; two in a row, blanks between them
-    // skipped, mark seconds.
-    void MirarApostrofo() {
-        signo_ = Signo::Minuto;
-        std::size_t siguiente = pos_ + 1;
-        while (siguiente < texto_.size()) {
-            const std::size_t blanco = LargoBlanco(texto_, siguiente);
-            if (blanco == 0) {
-                break;
-            }
-            siguiente += blanco;
-        }
-        if (siguiente < texto_.size() && texto_[siguiente] == '\'') {
-            signo_ = Signo::Segundo;
-            largo_ = siguiente + 1 - pos_;
-        }
-    }
-
-    std::string_view texto_;
-    std::size_t pos_ = 0;
-    std::size_t largo_ = 0;
-    Signo signo_ = Signo::Fin;
+// The characters of more than one byte in UTF-8 that the rule knows.
+struct Multibyte {
+    std::string_view texto;
+    Signo signo;
+    bool blanco;
 };
+constexpr Multibyte kMultibytes[] = {
+    {"\u00A0", Signo::Otro, true},    {"\u202F", Signo::Otro, true},
+    {"\uFEFF", Signo::Otro, true},    {"\u2212", Signo::Menos, false},
+    {"\u00B0", Signo::Grado, false},  {"\u00BA", Signo::Grado, false},
+    {"\u2032", Signo::Minuto, false}, {"\u2033", Signo::Segundo, false},
+};
+constexpr std::size_t kMultibyteMayor = 3;
 
 // A decimal exponent beyond any double, kept well inside int64 however many
 // digits the exponent has.
@@ -164,6 +53,28 @@ constexpr std::int64_t kMagnitudTope = 400;
 // A double's correct rounding never depends on more than 767 significant
 // digits; whatever follows only counts as zero or not.
 constexpr std::size_t kCifrasGuardadas = 800;
+
+// The value of 0.cifras x 10^exponente, correctly rounded, with |exponente|
+// at most a little over 400. The only place where decimal digits become a
+// double, so that a platform without a correct from_chars can swap it.
+double ConvertirDecimal(std::string_view cifras, int exponente) {
+    char buffer[kCifrasGuardadas + 32];
+    char* p = buffer;
+    *p++ = '0';
+    *p++ = '.';
+    p = std::copy(cifras.begin(), cifras.end(), p);
+    *p++ = 'e';
+    p = std::to_chars(p, buffer + sizeof buffer, exponente).ptr;
+    double valor = 0;
+    const auto [fin, error] = std::from_chars(buffer, p, valor);
+    (void)fin;
+    if (error == std::errc::result_out_of_range) {
+        // from_chars leaves the value alone on a range error; the exponent
+        // says which way it went.
+        return exponente > 0 ? std::numeric_limits<double>::infinity() : 0;
+    }
+    return valor;
+}
 
 // The digits of one number, kept in bounded space however long the text.
 class Cifras {
@@ -182,13 +93,14 @@ public:
         hay_ = true;
     }
     bool Hay() const { return hay_; }
-    bool HayEnteras() const { return enteras_ > 0; }
 
-    // The magnitude of 0.digits x 10^(enteras + exponente), correctly rounded.
+    // The magnitude of the digits x 10^exponente, correctly rounded.
     double Valor(std::int64_t exponente) const {
         std::size_t cuantas = guardadas_;
-        while (cuantas > 0 && significativas_[cuantas - 1] == '0') {
-            --cuantas;
+        if (!resto_) {
+            while (cuantas > 0 && significativas_[cuantas - 1] == '0') {
+                --cuantas;
+            }
         }
         if (cuantas == 0) {
             return 0;
@@ -201,27 +113,16 @@ public:
         if (magnitud < -kMagnitudTope) {
             return 0;
         }
-        // Only the significant digits go to the conversion, as 0.ddd e q, so
-        // that neither leading zeros nor a long exponent reach its limits.
-        char buffer[kCifrasGuardadas + 32];
-        char* p = buffer;
-        *p++ = '0';
-        *p++ = '.';
-        p = std::copy_n(significativas_.data(), cuantas, p);
+        // A non-zero digit dropped past the kept ones stands as one more digit
+        // right after them (never after the last non-zero kept one): it can
+        // only break a tie, as the whole tail would.
+        char cifras[kCifrasGuardadas + 1];
+        char* fin = std::copy_n(significativas_.data(), cuantas, cifras);
         if (resto_) {
-            *p++ = '1';
+            *fin++ = '1';
         }
-        *p++ = 'e';
-        p = std::to_chars(p, buffer + sizeof buffer, magnitud + 1).ptr;
-        double valor = 0;
-        const auto [fin, error] = std::from_chars(buffer, p, valor);
-        (void)fin;
-        if (error == std::errc::result_out_of_range) {
-            // from_chars leaves the value alone on a range error; the
-            // magnitude says which way it went.
-            return magnitud > 0 ? std::numeric_limits<double>::infinity() : 0;
-        }
-        return valor;
+        return ConvertirDecimal({cifras, static_cast<std::size_t>(fin - cifras)},
+                                static_cast<int>(magnitud + 1));
     }
 
 private:
@@ -233,69 +134,7 @@ private:
     bool hay_ = false;
 };
 
-// Reads one unsigned number: digits, a decimal mark, an optional exponent.
-// Without a digit it reads nothing and leaves the reader where it was.
-std::optional<double> LeerNumero(Lector& lector) {
-    const Lector inicio = lector;
-    Cifras cifras;
-    while (lector.Actual() == Signo::Cifra) {
-        cifras.Agregar(lector.Cifra(), true);
-        lector.Avanzar();
-    }
-    // A comma is the decimal mark only right after digits; before any, it
-    // ends the number as any other stray character does.
-    if (lector.Actual() == Signo::Punto ||
-        (lector.Actual() == Signo::Coma && cifras.HayEnteras())) {
-        lector.Avanzar();
-        while (lector.Actual() == Signo::Cifra) {
-            cifras.Agregar(lector.Cifra(), false);
-            lector.Avanzar();
-        }
-    }
-    if (!cifras.Hay()) {
-        lector = inicio;
-        return std::nullopt;
-    }
-
-    std::int64_t exponente = 0;
-    if (lector.Actual() == Signo::Exponente) {
-        const Lector antes = lector;
-        lector.Avanzar();
-        bool negativo = false;
-        if (lector.Actual() == Signo::Mas || lector.Actual() == Signo::Menos) {
-            negativo = lector.Actual() == Signo::Menos;
-            lector.Avanzar();
-        }
-        bool conCifras = false;
-        while (lector.Actual() == Signo::Cifra) {
-            if (exponente < kExponenteTope) {
-                exponente = exponente * 10 + (lector.Cifra() - '0');
-            }
-            conCifras = true;
-            lector.Avanzar();
-        }
-        if (!conCifras) {
-            // An exponent without digits is not part of the number: "12e" is 12.
-            lector = antes;
-        }
-        if (negativo) {
-            exponente = -exponente;
-        }
-    }
-    return cifras.Valor(exponente);
-}
-
-// The sign at the front, if any: true for a minus.
-bool LeerSigno(Lector& lector) {
-    const Signo signo = lector.Actual();
-    if (signo == Signo::Mas || signo == Signo::Menos) {
-        lector.Avanzar();
-    }
-    return signo == Signo::Menos;
-}
-
-// Which of degrees (0), minutes (1) and seconds (2) the mark at the reader
-// stands for, or -1.
+// Which of degrees (0), minutes (1) and seconds (2) a mark stands for, or -1.
 int Unidad(Signo signo) {
     switch (signo) {
         case Signo::Grado:
@@ -309,47 +148,323 @@ int Unidad(Signo signo) {
     }
 }
 
-// The magnitude of an angle written in degrees, minutes and seconds, starting
-// with its first number already read.
-double LeerSexagesimal(Lector& lector, double primero) {
-    double partes[3] = {0, 0, 0};
-    int ultima = -1;
-    double numero = primero;
-    for (;;) {
-        const int unidad = Unidad(lector.Actual());
-        if (unidad < 0) {
-            // A plain number is degrees; a bare one after a mark is not read.
-            if (ultima < 0) {
-                partes[0] = numero;
+// The field rule as a machine fed one byte at a time, so that a text can
+// come in pieces of any size and cost no more memory than a short one. Bytes
+// become symbols (blanks skipped, characters of several bytes put together),
+// and symbols move the reading from step to step.
+class Lectura {
+public:
+    explicit Lectura(TipoCampo tipo) : tipo_(tipo) {}
+
+    void Leer(std::string_view trozo) {
+        for (const char c : trozo) {
+            if (paso_ == Paso::Hecho) {
+                return;
             }
-            break;
+            Byte(static_cast<unsigned char>(c));
         }
-        if (unidad <= ultima) {
-            break;
-        }
-        partes[unidad] = numero;
-        ultima = unidad;
-        lector.Avanzar();
-        const std::optional<double> siguiente = LeerNumero(lector);
-        if (!siguiente) {
-            break;
-        }
-        numero = *siguiente;
     }
-    return partes[0] + partes[1] / 60 + partes[2] / 3600;
-}
+
+    LecturaCampo Terminar() {
+        if (paso_ != Paso::Hecho && largoPendiente_ > 0) {
+            // A character cut short.
+            Emitir(Signo::Otro);
+        }
+        if (paso_ != Paso::Hecho) {
+            Emitir(Signo::Fin);
+        }
+        return resultado_;
+    }
+
+    bool Vacio() const { return vacio_; }
+
+private:
+    enum class Paso : std::uint8_t {
+        Inicio,
+        TrasSigno,
+        Entera,
+        Fraccion,
+        ExponenteInicio,
+        ExponenteSigno,
+        ExponenteCifras,
+        TrasMarca,
+        Hecho,
+    };
+
+    void Byte(unsigned char c) {
+        if (largoPendiente_ > 0 || c >= 0x80) {
+            Juntar(c);
+            return;
+        }
+        if (c >= '0' && c <= '9') {
+            Emitir(Signo::Cifra, static_cast<char>(c));
+            return;
+        }
+        switch (c) {
+            case ' ':
+            case '\t':
+            case '\n':
+                return;
+            case '.':
+                Emitir(Signo::Punto);
+                return;
+            case ',':
+                Emitir(Signo::Coma);
+                return;
+            case '+':
+                Emitir(Signo::Mas);
+                return;
+            case '-':
+                Emitir(Signo::Menos);
+                return;
+            case 'e':
+            case 'E':
+                Emitir(Signo::Exponente);
+                return;
+            case '"':
+                Emitir(Signo::Segundo);
+                return;
+            case '\'':
+                Emitir(Signo::Apostrofo);
+                return;
+            default:
+                Emitir(Signo::Otro);
+                return;
+        }
+    }
+
+    // Gathers the bytes of one character until they match a known one or no
+    // longer can; an unknown character is just another stop.
+    void Juntar(unsigned char c) {
+        pendiente_[largoPendiente_++] = static_cast<char>(c);
+        const std::string_view leido(pendiente_.data(), largoPendiente_);
+        bool prefijo = false;
+        for (const Multibyte& conocido : kMultibytes) {
+            if (conocido.texto == leido) {
+                largoPendiente_ = 0;
+                if (!conocido.blanco) {
+                    Emitir(conocido.signo);
+                }
+                return;
+            }
+            prefijo = prefijo || conocido.texto.starts_with(leido);
+        }
+        if (!prefijo) {
+            largoPendiente_ = 0;
+            Emitir(Signo::Otro);
+        }
+    }
+
+    // One apostrophe marks minutes; two in a row, blanks between them
+    // skipped, mark seconds. Which one it is shows at the next symbol.
+    void Emitir(Signo signo, char cifra = 0) {
+        if (apostrofo_) {
+            apostrofo_ = false;
+            if (signo == Signo::Apostrofo) {
+                Avanzar(Signo::Segundo, 0);
+                return;
+            }
+            Avanzar(Signo::Minuto, 0);
+            if (paso_ == Paso::Hecho) {
+                return;
+            }
+        }
+        if (signo == Signo::Apostrofo) {
+            apostrofo_ = true;
+            return;
+        }
+        Avanzar(signo, cifra);
+    }
+
+    void Avanzar(Signo signo, char cifra) {
+        switch (paso_) {
+            case Paso::Inicio:
+                if (signo == Signo::Fin) {
+                    vacio_ = true;
+                    Cerrar();
+                    return;
+                }
+                if (signo == Signo::Mas || signo == Signo::Menos) {
+                    negativo_ = signo == Signo::Menos;
+                    paso_ = Paso::TrasSigno;
+                    return;
+                }
+                [[fallthrough]];
+            case Paso::TrasSigno:
+                if (!EmpezarNumero(signo, cifra)) {
+                    NoEsNumero();
+                }
+                return;
+            case Paso::TrasMarca:
+                if (signo == Signo::Fin) {
+                    Cerrar();
+                } else if (!EmpezarNumero(signo, cifra)) {
+                    NoEsNumero();
+                }
+                return;
+            case Paso::Entera:
+                if (signo == Signo::Cifra) {
+                    cifras_.Agregar(cifra, true);
+                    return;
+                }
+                if (signo == Signo::Punto || signo == Signo::Coma) {
+                    paso_ = Paso::Fraccion;
+                    return;
+                }
+                break;
+            case Paso::Fraccion:
+                if (signo == Signo::Cifra) {
+                    cifras_.Agregar(cifra, false);
+                    return;
+                }
+                break;
+            case Paso::ExponenteInicio:
+                if (signo == Signo::Mas || signo == Signo::Menos) {
+                    exponenteNegativo_ = signo == Signo::Menos;
+                    paso_ = Paso::ExponenteSigno;
+                    return;
+                }
+                [[fallthrough]];
+            case Paso::ExponenteSigno:
+                if (signo == Signo::Cifra) {
+                    paso_ = Paso::ExponenteCifras;
+                    SumarExponente(cifra);
+                } else {
+                    // An exponent without digits is not part of the number:
+                    // "12e" is 12 followed by the letter.
+                    exponente_ = 0;
+                    TerminarNumero(Signo::Exponente);
+                }
+                return;
+            case Paso::ExponenteCifras:
+                if (signo == Signo::Cifra) {
+                    SumarExponente(cifra);
+                } else {
+                    TerminarNumero(signo);
+                }
+                return;
+            case Paso::Hecho:
+                return;
+        }
+        // After the digits of the mantissa.
+        if (signo == Signo::Exponente && cifras_.Hay()) {
+            paso_ = Paso::ExponenteInicio;
+            return;
+        }
+        TerminarNumero(signo);
+    }
+
+    bool EmpezarNumero(Signo signo, char cifra) {
+        if (signo != Signo::Cifra && signo != Signo::Punto && signo != Signo::Coma) {
+            return false;
+        }
+        cifras_ = Cifras();
+        exponente_ = 0;
+        exponenteNegativo_ = false;
+        if (signo == Signo::Cifra) {
+            cifras_.Agregar(cifra, true);
+            paso_ = Paso::Entera;
+        } else {
+            paso_ = Paso::Fraccion;
+        }
+        return true;
+    }
+
+    void SumarExponente(char cifra) {
+        if (exponente_ < kExponenteTope) {
+            exponente_ = exponente_ * 10 + (cifra - '0');
+        }
+    }
+
+    // A number has ended at `siguiente`, the symbol after it.
+    void TerminarNumero(Signo siguiente) {
+        if (!cifras_.Hay()) {
+            NoEsNumero();
+            return;
+        }
+        const double numero = cifras_.Valor(exponenteNegativo_ ? -exponente_ : exponente_);
+        if (tipo_ == TipoCampo::Lado) {
+            partes_[0] = numero;
+            Cerrar();
+            return;
+        }
+        const int unidad = Unidad(siguiente);
+        if (ultima_ < 0) {
+            if (unidad < 0) {
+                // A plain number of degrees; what follows it is ignored.
+                partes_[0] = numero;
+                Cerrar();
+                return;
+            }
+        } else if (unidad < 0) {
+            // Unmarked after a mark: the next unit, if the text ends here.
+            if (siguiente == Signo::Fin && ultima_ < 2) {
+                partes_[ultima_ + 1] = numero;
+                Cerrar();
+            } else {
+                NoEsNumero();
+            }
+            return;
+        } else if (unidad <= ultima_) {
+            NoEsNumero();
+            return;
+        }
+        partes_[unidad] = numero;
+        ultima_ = unidad;
+        paso_ = Paso::TrasMarca;
+    }
+
+    void Cerrar() {
+        const double magnitud = partes_[0] + partes_[1] / 60 + partes_[2] / 3600;
+        resultado_ = {negativo_ ? -magnitud : magnitud, !std::isfinite(magnitud), false};
+        paso_ = Paso::Hecho;
+    }
+
+    void NoEsNumero() {
+        resultado_ = {0, false, true};
+        paso_ = Paso::Hecho;
+    }
+
+    TipoCampo tipo_;
+    Paso paso_ = Paso::Inicio;
+    std::array<char, kMultibyteMayor> pendiente_{};
+    std::size_t largoPendiente_ = 0;
+    bool apostrofo_ = false;
+
+    bool negativo_ = false;
+    Cifras cifras_;
+    std::int64_t exponente_ = 0;
+    bool exponenteNegativo_ = false;
+    double partes_[3] = {0, 0, 0};
+    int ultima_ = -1;  // the unit of the last mark read
+
+    LecturaCampo resultado_;
+    bool vacio_ = false;
+};
 
 }  // namespace
 
 LecturaCampo LeerCampo(std::string_view texto, TipoCampo tipo) {
-    Lector lector(texto);
-    const bool negativo = LeerSigno(lector);
-    const std::optional<double> numero = LeerNumero(lector);
-    if (!numero) {
-        return {};
-    }
-    const double magnitud = tipo == TipoCampo::Angulo ? LeerSexagesimal(lector, *numero) : *numero;
-    return {negativo ? -magnitud : magnitud, !std::isfinite(magnitud)};
+    Lectura lectura(tipo);
+    lectura.Leer(texto);
+    return lectura.Terminar();
+}
+
+struct LectorCampo::Estado : Lectura {
+    using Lectura::Lectura;
+};
+
+LectorCampo::LectorCampo(TipoCampo tipo) : estado_(std::make_unique<Estado>(tipo)) {}
+LectorCampo::~LectorCampo() = default;
+LectorCampo::LectorCampo(LectorCampo&&) noexcept = default;
+LectorCampo& LectorCampo::operator=(LectorCampo&&) noexcept = default;
+
+void LectorCampo::Leer(std::string_view trozo) {
+    estado_->Leer(trozo);
+}
+
+LecturaCampo LectorCampo::Terminar() {
+    return estado_->Terminar();
 }
 
 LecturaCampo EnRadianes(LecturaCampo grados) {
@@ -362,9 +477,9 @@ LecturaCampo EnRadianes(LecturaCampo grados) {
 }
 
 bool TieneNumero(std::string_view texto) {
-    Lector lector(texto);
-    LeerSigno(lector);
-    return LeerNumero(lector).has_value();
+    Lectura lectura(TipoCampo::Lado);
+    lectura.Leer(texto);
+    return !lectura.Terminar().noEsNumero && !lectura.Vacio();
 }
 
 }  // namespace pendra

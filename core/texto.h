@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+#include <memory>
 #include <string_view>
 
 #include "campo.h"
@@ -7,33 +9,60 @@
 namespace pendra {
 
 // What a field's text reads as. Out of range means beyond the largest double;
-// the value is then an infinity of the text's sign and must not be stored.
+// the value is then an infinity of the text's sign and must not be stored. A
+// text that holds something besides blanks but no number where the rule
+// expects one is not a number; its value is then 0 and means nothing.
 struct LecturaCampo {
     double valor = 0;
     bool fueraDeRango = false;
+    bool noEsNumero = false;
 };
 
 // The field rule. Blanks (space, tab, line feed, no-break spaces and the byte
-// order mark) are skipped wherever they stand. What is read: an optional sign
-// (+, - or the minus sign U+2212), digits with at most one decimal mark, an
-// optional exponent (E or e, optional sign, digits). The decimal mark is the
-// point, or a comma right after the integer digits: "2,5" reads 2.5 whatever
-// the locale. Reading stops at the first character that does not continue the
-// pattern, and text without a digit reads as 0.
+// order mark) are skipped wherever they stand; a text of blanks alone reads
+// as 0. What is read: an optional sign (+, - or the minus sign U+2212), digits
+// with at most one decimal mark, an optional exponent (E or e, optional sign,
+// digits). The decimal mark is the point or the comma, whatever the locale:
+// "2,5" and ",5" read 2.5 and 0.5. Reading stops at the first character that
+// does not continue the pattern, and the rest is ignored ("3cm" reads 3). A
+// text with no digit before that stop is not a number ("abc", "-", "e5").
+// The value is the correctly rounded value of the whole decimal text, however
+// many digits it has.
 //
 // An angle may also be written in degrees, minutes and seconds: each number
 // followed by its mark (° or º; ' or ′; " or ″ or ''), in that order, any of
 // them left out, the sign only at the front. It reads as
-// grados + minutos / 60 + segundos / 3600. A number after the last mark that
-// does not carry a later mark of its own is not read: "45°30" reads 45.
+// grados + minutos / 60 + segundos / 3600. The last number may go without its
+// mark and is then the unit after the previous mark ("45°30" reads 45.5).
+// Anything else after a mark (a mark out of order or repeated, a sign, other
+// text) makes the field not a number, since a part of the angle would be lost.
 LecturaCampo LeerCampo(std::string_view texto, TipoCampo tipo);
+
+// The same rule for a text that comes in pieces, in bounded memory however
+// long the text: what reading the pieces one after another, then Terminar(),
+// gives is what LeerCampo gives for the whole text.
+class LectorCampo {
+public:
+    explicit LectorCampo(TipoCampo tipo);
+    ~LectorCampo();
+    LectorCampo(LectorCampo&&) noexcept;
+    LectorCampo& operator=(LectorCampo&&) noexcept;
+
+    void Leer(std::string_view trozo);
+    // The text has ended; the reader must not be given more.
+    LecturaCampo Terminar();
+
+private:
+    struct Estado;
+    std::unique_ptr<Estado> estado_;
+};
 
 // An angle field's reading in radians, as the solve request stores it. A
 // positive angle too small to be told from 0 in radians is out of range.
 LecturaCampo EnRadianes(LecturaCampo grados);
 
-// True when the rule finds a number in the text (a digit before it stops), so
-// that "-30" is a field value and "-x" is not.
+// True when the rule finds a number at the front of the text, read as a side,
+// so that "-30" is a field value and "-x" is not.
 bool TieneNumero(std::string_view texto);
 
 }  // namespace pendra

@@ -1,17 +1,19 @@
 #include "prueba_entrada.h"
 
 #include <array>
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <string>
-#include <algorithm>
 #include <string_view>
 
 #include "formato.h"
 #include "funciones.h"
 #include "globales.h"
 #include "solicitud.h"
+#include "texto.h"
 
 namespace pendra::fuzz {
 
@@ -46,6 +48,23 @@ void ComprobarVentana(const Medidas& m) {
     }
 }
 
+// Reading a text in pieces must give what reading it whole gives, bit for bit:
+// pendra-cli relies on it for fields too long to keep.
+void ComprobarLecturaPorTrozos(std::string_view texto) {
+    for (const TipoCampo tipo : {TipoCampo::Angulo, TipoCampo::Lado}) {
+        const LecturaCampo entera = LeerCampo(texto, tipo);
+        LectorCampo lector(tipo);
+        for (std::size_t i = 0; i < texto.size(); ++i) {
+            lector.Leer(texto.substr(i, 1));
+        }
+        const LecturaCampo trozos = lector.Terminar();
+        if (std::memcmp(&entera.valor, &trozos.valor, sizeof(double)) != 0 ||
+            entera.fueraDeRango != trozos.fueraDeRango || entera.noEsNumero != trozos.noEsNumero) {
+            Fallar("a field read in pieces reads otherwise");
+        }
+    }
+}
+
 }  // namespace
 
 void ProbarEntrada(const std::uint8_t* datos, std::size_t tamano) {
@@ -59,6 +78,9 @@ void ProbarEntrada(const std::uint8_t* datos, std::size_t tamano) {
         const std::size_t fin = std::min(texto.find('|', inicio), texto.size());
         campo = texto.substr(inicio, fin - inicio);
         inicio = fin + 1;
+    }
+    for (const std::string_view campo : textos) {
+        ComprobarLecturaPorTrozos(campo);
     }
     const Respuesta respuesta = Responder(textos);
     if (respuesta.mensaje) {

@@ -50,7 +50,8 @@ Ejecucion Ejecutar(const std::string& argumentos, const std::string& entrada = "
 std::string Guion(const std::string& guion) {
     const testing::TestInfo* prueba = testing::UnitTest::GetInstance()->current_test_info();
     const std::string archivo = testing::TempDir() + "pendra_cli_" + prueba->name() + ".sh";
-    std::ofstream(archivo) << "CLI=" << PENDRA_CLI << "\n" << guion << "\n";
+    std::ofstream(archivo) << "CLI=" << PENDRA_CLI << "\nTMP_LOTE=" << archivo << ".lote\n"
+                           << guion << "\n";
     std::string salida;
     FILE* tubo = popen(("bash " + archivo).c_str(), "r");
     if (tubo == nullptr) {
@@ -164,9 +165,10 @@ struct CasoEstado {
 
 TEST(PendraCli, ExitsWithTheStatusScriptsExpect) {
     const CasoEstado casos[] = {
-        {"'' 3 '' 4 '' 5", 0}, {"--json 60 '' 60 '' 60 ''", 1}, {"'' -3 '' 4 '' 5", 1},
-        {"1 2 3", 2},          {"--json 1 2 3 4 5 6 7", 2},     {"--help", 0},
-        {"-x 3 '' 4 '' 5", 2}, {"--json -30 3 '' 4 '' 5", 1},   {"−30 3 '' 4 '' 5", 1},
+        {"'' 3 '' 4 '' 5", 0},  {"--json 60 '' 60 '' 60 ''", 1}, {"'' -3 '' 4 '' 5", 1},
+        {"1 2 3", 2},           {"--json 1 2 3 4 5 6 7", 2},     {"--help", 0},
+        {"-x 3 '' 4 '' 5", 2},  {"--json -30 3 '' 4 '' 5", 1},   {"−30 3 '' 4 '' 5", 1},
+        {"abc 3 '' 4 '' 5", 1}, {"-abc 3 '' 4 '' 5", 2},         {"'45°-30' 3 '' 4 '' ''", 1},
     };
     for (const CasoEstado& caso : casos) {
         EXPECT_EQ(Ejecutar(caso.argumentos).estado, caso.estado) << caso.argumentos;
@@ -190,6 +192,13 @@ TEST(PendraCli, ReadsFieldsAsPeopleTypeThemAndNamesUnknownOptions) {
         {"--json \"45°30'\" 3 '' 4 '' ''", "", "\"angulos\": [\"45.5º\""},
         {"--json −30 3 '' 4 '' 5", "", "El ángulo 1 no puede ser negativo."},
         {"--json 4.9e-324 3 '' 4 '' 5", "", "El ángulo 1 está fuera de rango."},
+        {"abc 3 '' 4 '' 5", "", "Error en los datos: El ángulo 1 no es un número.\n"},
+        {"--json '' 3 \"45°-30'\" 4 '' ''", "",
+         "\"texto\": \"El ángulo 2 no es un número.\", \"campo\": \"angulo2\""},
+        {"--json \"45°30\" 3 '' 4 '' ''", "", "\"angulos\": [\"45.5º\""},
+        {"--json '' ,5 '' ,5 '' ,7", "", "\"lados\": [0.5, 0.5, 0.7]"},
+        {"--json '' \"$(printf '2.5%0800d7' 0)\" '' 3 '' 4", "", "\"lados\": [2.5, 3, 4]"},
+        {"--json", "\t1.\t\t1\t\t1\n", "\"lados\": [1, 1, 1]"},
         {"--json",
          "\xEF\xBB\xBF"
          "30\t3\t\t4\t\t\n",
@@ -204,7 +213,7 @@ TEST(PendraCli, ReadsFieldsAsPeopleTypeThemAndNamesUnknownOptions) {
     }
 }
 
-TEST(PendraCli, ReportsAnOutputItCannotWriteAndEnds) {
+TEST(PendraCli, ReportsAnOutputItCannotWriteAndWaitsForOneThatIsBusy) {
     const std::string cerrada =
         "pendra-cli: no se pudo escribir la salida: quien leía la salida la ha cerrado.\n";
     const std::string llena =
@@ -223,6 +232,16 @@ TEST(PendraCli, ReportsAnOutputItCannotWriteAndEnds) {
         {"exec 3>&1; yes 2>/dev/null | { $CLI 2>&3; echo \"estado $?\" >&3; } | head -n 1 "
          ">/dev/null",
          "estado 141\n"},
+        // A pipe set not to block, read late: the answers wait for room.
+        {"yes $'\\t3\\t\\t4\\t\\t5' | head -n 2000 >\"$TMP_LOTE\"\n"
+         "{ perl -MFcntl -e 'fcntl(STDOUT, F_SETFL, fcntl(STDOUT, F_GETFL, 0) | O_NONBLOCK) or "
+         "die'; $CLI --json <\"$TMP_LOTE\" 2>&1; echo \"estado $?\" >\"$TMP_LOTE.estado\"; } |"
+         " { sleep 1; wc -l; }; cat \"$TMP_LOTE.estado\"",
+         "2000\nestado 0\n"},
+        {"{ perl -MFcntl -e 'fcntl(STDIN, F_SETFL, fcntl(STDIN, F_GETFL, 0) | O_NONBLOCK) or "
+         "die'; $CLI --json 2>&1 | cut -c 1-16; echo \"estado ${PIPESTATUS[0]}\"; } "
+         "< <(sleep 0.5; printf '\\t3\\t\\t4\\t\\t5\\n')",
+         "{\"mensaje\": null\nestado 0\n"},
     };
     for (const auto& [guion, esperado] : casos) {
         EXPECT_EQ(Guion(guion), esperado) << guion;
@@ -249,18 +268,49 @@ TEST(PendraCli, AnswersInteractiveInputAtOnceAndHintsAtATerminal) {
 #endif
 #endif
 
-TEST(PendraCli, AnswersAHugeLineOfTabsAndTheNextUnderAMemoryLimit) {
+struct CasoMemoria {
+    const char* nombre;
+    const char* entrada;                // bash that writes the input
+    std::vector<std::string> esperado;  // part of each output line
+};
+
+TEST(PendraCli, AnswersHugeLinesAndFieldsUnderAMemoryLimit) {
 #if defined(PENDRA_SIN_LIMITE_DE_MEMORIA)
     GTEST_SKIP() << "no memory limit under AddressSanitizer";
 #else
-    const std::vector<std::string> l = Lineas(Guion(
-        "ulimit -v 100000\n"
-        "{ head -c 20971520 /dev/zero | tr '\\0' '\\t'; printf '\\n\\t3\\t\\t4\\t\\t5\\n'; } |"
-        " $CLI --json 2>&1; echo \"estado $?\""));
-    ASSERT_EQ(l.size(), 3U);
-    EXPECT_NE(l[0].find("La línea 1 debe tener seis campos"), std::string::npos) << l[0];
-    EXPECT_NE(l[1].find("\"lados\": [3, 4, 5]"), std::string::npos) << l[1];
-    EXPECT_EQ(l[2], "estado 0");
+    const std::string seis = "debe tener seis campos";
+    const CasoMemoria casos[] = {
+        {"20 MB of tabs, then a line",
+         "head -c 20971520 /dev/zero | tr '\\0' '\\t'; printf '\\n\\t3\\t\\t4\\t\\t5\\n'",
+         {seis, "\"lados\": [3, 4, 5]"}},
+        {"100 MB of digits without a tab, then a line",
+         "head -c 104857600 /dev/zero | tr '\\0' '7'; printf '\\n\\t3\\t\\t4\\t\\t5\\n'",
+         {seis, "\"lados\": [3, 4, 5]"}},
+        {"a side of 50 million digits",
+         "printf '\\t2.5'; head -c 50000000 /dev/zero | tr '\\0' '0'; printf "
+         "'7\\t\\t3\\t\\t4\\r\\n'",
+         {"\"lados\": [2.5, 3, 4]"}},
+        {"an angle with 50 million blanks before its minutes",
+         "printf '45°'; head -c 50000000 /dev/zero | tr '\\0' ' '; printf '30\\t3\\t\\t4\\t\\t\\n'",
+         {"\"angulos\": [0.79412480965742, "}},
+        {"a long field that holds no number, as the last one",
+         "printf '\\t3\\t\\t4\\t\\t'; head -c 30000000 /dev/zero | tr '\\0' ' '; printf 'x\\r\\n'",
+         {"El lado 3 no es un número."}},
+        {"a long field of blanks ended by a carriage return",
+         "printf '\\t3\\t\\t4\\t30\\t'; head -c 30000000 /dev/zero | tr '\\0' ' '; printf '\\r'",
+         {"\"lados\": [3, 4, "}},
+    };
+    for (const CasoMemoria& caso : casos) {
+        const std::vector<std::string> l =
+            Lineas(Guion("ulimit -v 100000\n{ " + std::string(caso.entrada) +
+                         "; } | $CLI --json 2>&1; echo \"estado $?\""));
+        ASSERT_EQ(l.size(), caso.esperado.size() + 1) << caso.nombre;
+        for (std::size_t i = 0; i < caso.esperado.size(); ++i) {
+            EXPECT_NE(l[i].find(caso.esperado[i]), std::string::npos) << caso.nombre << "\n"
+                                                                      << l[i];
+        }
+        EXPECT_EQ(l.back(), "estado 0") << caso.nombre;
+    }
 #endif
 }
 

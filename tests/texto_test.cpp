@@ -15,10 +15,30 @@ namespace {
 struct Caso {
     const char* nombre;
     std::string texto;
-    double valor;  // an infinity when out of range
+    double valor;  // an infinity when out of range, kNoEsNumero for no number
 };
 
 const double kInf = std::numeric_limits<double>::infinity();
+const double kNoEsNumero = std::numeric_limits<double>::quiet_NaN();
+
+// The tie 1 + 2^-53, exactly, between 1 and the next double.
+const std::string kMitad = "1.00000000000000011102230246251565404236316680908203125";
+
+// The same text given to the piecewise reader one byte at a time, so that
+// every character of several bytes and every pair of apostrophes is split.
+LecturaCampo PorBytes(const std::string& texto, TipoCampo tipo) {
+    LectorCampo lector(tipo);
+    for (const char c : texto) {
+        lector.Leer(std::string_view(&c, 1));
+    }
+    return lector.Terminar();
+}
+
+void EsperarLectura(const LecturaCampo& lectura, double valor, const std::string& caso) {
+    EXPECT_EQ(lectura.noEsNumero, std::isnan(valor)) << caso;
+    EXPECT_EQ(lectura.valor, std::isnan(valor) ? 0 : valor) << caso;
+    EXPECT_EQ(lectura.fueraDeRango, std::isinf(valor)) << caso;
+}
 
 // Read the same in an angle field and in a side field.
 TEST(LeerCampo, FollowsTheFieldRule) {
@@ -35,32 +55,44 @@ TEST(LeerCampo, FollowsTheFieldRule) {
         {"plus sign", "+3", 3},
         {"minus sign", "-4", -4},
         {"minus sign then blank", "- 4", -4},
-        {"two signs stop at once", "+-4", 0},
+        {"two signs are not a number", "+-4", kNoEsNumero},
         {"exponent", "1e3", 1000},
         {"capital exponent with sign", "2.5E+2", 250},
         {"negative exponent", "25e-1", 2.5},
         {"exponent without digits is ignored", "12e", 12},
         {"exponent sign without digits is ignored", "12e+", 12},
-        {"exponent alone has no digits", "e5", 0},
+        {"exponent alone is not a number", "e5", kNoEsNumero},
         {"stop characters end the number", "12abc", 12},
         {"units after the number", "3cm", 3},
         {"decimal comma", "2,5", 2.5},
         {"decimal comma with an exponent", "1,5e3", 1500},
         {"comma after a point ends the number", "1.5,3", 1.5},
-        {"comma without digits before it", ",5", 0},
+        {"leading comma is a decimal mark", ",5", 0.5},
+        {"leading comma after a sign", "-,5e1", -5},
         {"second comma ends the number", "2,5,3", 2.5},
         {"point after a decimal comma ends the number", "2,5.3", 2.5},
         {"trailing comma", "2,", 2},
         {"a point is never a thousands mark", "1.000", 1},
         {"second point ends the number", "1.2.3", 1.2},
-        {"no digits", "abc", 0},
-        {"lone minus sign", "-", 0},
-        {"lone point", ".", 0},
-        {"carriage return is not a blank", "\r5", 0},
+        {"letters are not a number", "abc", kNoEsNumero},
+        {"lone minus sign", "-", kNoEsNumero},
+        {"lone point", ".", kNoEsNumero},
+        {"lone comma", ",", kNoEsNumero},
+        {"point and exponent without digits", ".e5", kNoEsNumero},
+        {"lone degree mark", "°", kNoEsNumero},
+        {"mark before the number", "°37'", kNoEsNumero},
+        {"tilde before the number", "~37", kNoEsNumero},
+        {"letter before the number", "x37", kNoEsNumero},
+        {"parentheses", "(37)", kNoEsNumero},
+        {"exponent letter before the number", "e37", kNoEsNumero},
+        {"two signs before the number", "+-37", kNoEsNumero},
+        {"full-width digits", "\uFF13\uFF17", kNoEsNumero},
+        {"blanks alone are an empty field", " \t\n\u00A0", 0},
+        {"carriage return is not a blank", "\r5", kNoEsNumero},
         {"no-break spaces and byte order mark are blanks", "\uFEFF1\u00A0000\u202F5", 10005},
         {"minus sign U+2212", "\u22123", -3},
         {"minus sign U+2212 in the exponent", "1e\u22122", 0.01},
-        {"lone minus sign U+2212", "\u2212", 0},
+        {"lone minus sign U+2212", "\u2212", kNoEsNumero},
         {"cut UTF-8 sequence ends the number", "7\xE2\x88", 7},
         {"smallest subnormal", "4.9e-324", std::numeric_limits<double>::denorm_min()},
         {"hexadecimal prefix is not read", "0x1A", 0},
@@ -73,6 +105,18 @@ TEST(LeerCampo, FollowsTheFieldRule) {
         {"negative underflow reads as 0", "-1e-400", 0},
         {"zero with a huge exponent", "0e999999999999999999999", 0},
         {"400 digits after the point", "0." + std::string(400, '3'), 1.0 / 3},
+        {"zeros past the kept digits, then a digit", "2.5" + std::string(800, '0') + "7", 2.5},
+        {"801 digits ending in one", "1." + std::string(799, '0') + "1", 1},
+        {"802 digits ending in nine", "30." + std::string(800, '0') + "9", 30},
+        {"a tie stays even", kMitad, 1},
+        {"a far digit breaks a tie upwards", kMitad + std::string(2000, '0') + "1",
+         1 + std::numeric_limits<double>::epsilon()},
+        {"a far digit breaks a tie right after the kept digits",
+         kMitad + std::string(744, '0') + "1", 1 + std::numeric_limits<double>::epsilon()},
+        {"just below a tie with many nines",
+         "1.00000000000000011102230246251565404236316680908203124" + std::string(3000, '9'), 1},
+        {"a thousand integer digits", std::string(1000, '1') + "e-999", 10.0 / 9},
+        {"an exponent of a thousand digits", "1e" + std::string(1000, '0') + "5", 100000},
         {"overflow", "1e400", kInf},
         {"just past the largest double", "1.7976931348623159e308", kInf},
         {"400 digits", std::string(400, '9'), kInf},
@@ -81,9 +125,8 @@ TEST(LeerCampo, FollowsTheFieldRule) {
     };
     for (const Caso& caso : casos) {
         for (const TipoCampo tipo : {TipoCampo::Angulo, TipoCampo::Lado}) {
-            const LecturaCampo lectura = LeerCampo(caso.texto, tipo);
-            EXPECT_EQ(lectura.valor, caso.valor) << caso.nombre;
-            EXPECT_EQ(lectura.fueraDeRango, std::isinf(caso.valor)) << caso.nombre;
+            EsperarLectura(LeerCampo(caso.texto, tipo), caso.valor, caso.nombre);
+            EsperarLectura(PorBytes(caso.texto, tipo), caso.valor, caso.nombre);
         }
     }
 }
@@ -102,24 +145,36 @@ TEST(LeerCampo, ReadsDegreesMinutesAndSecondsInAngleFieldsOnly) {
         {"two apostrophes for seconds", "45°30'15''", 45 + 0.5 + 15.0 / 3600, 45},
         {"minutes beyond 60 add on", "45°90'", 46.5, 45},
         {"degrees alone", "45°", 45, 45},
-        {"a number without its mark is not read", "45°30", 45, 45},
+        {"an unmarked last number is minutes after degrees", "45°30", 45.5, 45},
+        {"an unmarked last number is seconds after minutes", "45°30'15", 45 + 0.5 + 15.0 / 3600,
+         45},
+        {"seconds after minutes alone", "30'15", 0.5 + 15.0 / 3600, 30},
+        {"blanks after the last mark", "45° ", 45, 45},
+        {"a number after the seconds", "45°15\"3", kNoEsNumero, 45},
+        {"marks out of order", "45'30°", kNoEsNumero, 45},
+        {"text after a mark", "45º aprox", kNoEsNumero, 45},
+        {"text after an unmarked last number", "45°30 aprox", kNoEsNumero, 45},
+        {"a mark after a mark", "45°'", kNoEsNumero, 45},
+        {"a point after a mark", "45°.", kNoEsNumero, 45},
+        {"an exponent letter after a last number", "45°30e", kNoEsNumero, 45},
+        {"a comma decimal after a mark", "45°,5'", 45 + 0.5 / 60, 45},
         {"minutes alone", "30'", 0.5, 30},
         {"degrees and seconds", "45°15\"", 45 + 15.0 / 3600, 45},
         {"minutes and seconds with decimals", "10°7,5'30.25\"", 10 + 7.5 / 60 + 30.25 / 3600, 10},
         {"blanks between the parts", " 45 ° 30 ' ", 45.5, 45},
         {"sign for the whole angle", "\u221245°30'", -45.5, -45},
         {"negative with zero degrees", "-0°30'", -0.5, -0.0},
-        {"no sign after the degrees", "45°-30'", 45, 45},
-        {"minutes twice", "45°30'15'", 45.5, 45},
+        {"a sign after the degrees", "45°-30'", kNoEsNumero, 45},
+        {"minutes twice", "30'15'", kNoEsNumero, 30},
+        {"three apostrophes", "30'''", kNoEsNumero, 30},
         {"exponent without digits before a mark", "12e°30'", 12, 12},
         {"minutes out of range", "1°1e400'", kInf, 1},
         {"sum beyond the largest double", "1.79e308°1e308'", kInf, 1.79e308},
     };
     for (const CasoAngulo& caso : casos) {
-        const LecturaCampo angulo = LeerCampo(caso.texto, TipoCampo::Angulo);
-        EXPECT_EQ(angulo.valor, caso.angulo) << caso.nombre;
-        EXPECT_EQ(angulo.fueraDeRango, std::isinf(caso.angulo)) << caso.nombre;
-        EXPECT_EQ(LeerCampo(caso.texto, TipoCampo::Lado).valor, caso.lado) << caso.nombre;
+        EsperarLectura(LeerCampo(caso.texto, TipoCampo::Angulo), caso.angulo, caso.nombre);
+        EsperarLectura(PorBytes(caso.texto, TipoCampo::Angulo), caso.angulo, caso.nombre);
+        EsperarLectura(LeerCampo(caso.texto, TipoCampo::Lado), caso.lado, caso.nombre);
     }
 }
 
@@ -146,7 +201,7 @@ TEST(EnRadianes, RefusesPositiveAnglesThatVanish) {
 }
 
 TEST(TieneNumero, TellsNegativeNumbersFromOptions) {
-    for (const char* numero : {"-30", "\u221230", "-.5", "- 4cm", "-0"}) {
+    for (const char* numero : {"-30", "\u221230", "-.5", "- 4cm", "-0", "-,5", "-45°-30'"}) {
         EXPECT_TRUE(TieneNumero(numero)) << numero;
     }
     for (const char* opcion : {"-x", "--json", "-", "--5", "-e5"}) {
@@ -158,15 +213,6 @@ TEST(LeerCampo, KeepsTheSignOfNegativeZero) {
     EXPECT_TRUE(std::signbit(LeerCampo("-0", TipoCampo::Lado).valor));
     EXPECT_FALSE(LeerCampo("-0", TipoCampo::Lado).valor < 0);
     EXPECT_FALSE(std::signbit(LeerCampo("0", TipoCampo::Lado).valor));
-}
-
-TEST(LeerCampo, RoundsTiesBrokenByFarDigitsCorrectly) {
-    // 1 + 2^-53 is halfway between two doubles; any later non-zero digit must
-    // round it up, however far out it stands.
-    const std::string mitad = "1.00000000000000011102230246251565404236316680908203125";
-    EXPECT_EQ(LeerCampo(mitad, TipoCampo::Lado).valor, 1.0);
-    EXPECT_EQ(LeerCampo(mitad + std::string(2000, '0') + "1", TipoCampo::Lado).valor,
-              std::nextafter(1.0, 2.0));
 }
 
 }  // namespace

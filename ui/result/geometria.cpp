@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "escala.h"
+
 namespace pendra {
 
 namespace {
@@ -13,15 +15,9 @@ namespace {
 constexpr int kExponenteLibre = 64;
 
 int ExponenteEscala(double mayor) {
-    if (!(mayor > 0) || !std::isfinite(mayor)) {
-        return 0;
-    }
-    int exponente = 0;
-    std::frexp(mayor, &exponente);  // mayor = m * 2^exponente, 0.5 <= m < 1
-    if (exponente > kExponenteLibre || exponente < -kExponenteLibre) {
-        return -exponente;
-    }
-    return 0;
+    // Brought to [0.5, 1) only when it lies outside the free range.
+    const int exponente = Escala(mayor, 0).Desescala();
+    return exponente > kExponenteLibre || exponente < -kExponenteLibre ? -exponente : 0;
 }
 
 }  // namespace
