@@ -80,7 +80,8 @@ Etiquetas EtiquetasDe(const MedidasEnGrados& precisa) {
 
 std::string TextoCompleto(double x) {
     char texto[32];
-    const auto [fin, error] = std::to_chars(texto, texto + sizeof texto, x);
+    const auto [fin, error] =
+        std::to_chars(texto, texto + sizeof texto, x, std::chars_format::general, 15);
     return error == std::errc() ? std::string(texto, fin) : std::string();
 }
 

@@ -42,8 +42,9 @@ struct Etiquetas {
 };
 Etiquetas EtiquetasDe(const MedidasEnGrados& precisa);
 
-// The shortest text that reads back as the same double, as std::to_chars
-// writes it ("0.1", "1e+300").
+// A value for people in full: the exact solution's 15 significant digits,
+// as many as a double holds for every decimal ("36.869897645844", "90",
+// "1e-05"); the copied, printed and exported tables write these.
 std::string TextoCompleto(double x);
 
 // The shortest text that reads back as the same double, laid out for JSON

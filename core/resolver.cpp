@@ -154,8 +154,11 @@ Clasicas ResolverClasico(const Datos& d, const Reparto& x, const Escala& escala)
 // decimal half turn would be off by 3.2e-15 rad; sines of angles past 90
 // degrees come from the supplement, which is exact in degrees.
 
-// Every angle shown stays below the decimal half turn, as the classic ones do.
-const double kAnguloMaximo = std::nextafter(Pi, 0.0);
+// Every angle shown stays below the decimal half turn, as the classic ones do:
+// the double just below Pi, written out so that it is a constant even while
+// other files' constants are still being made.
+constexpr double kAnguloMaximo = 0x1.921fb54442d10p+1;
+static_assert(kAnguloMaximo < Pi && Pi - kAnguloMaximo < 1e-15);
 
 double Acotar(double angulo) {
     return std::min(angulo, kAnguloMaximo);

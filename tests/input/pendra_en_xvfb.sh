@@ -64,6 +64,22 @@ xdotool key Return
 esperar "the two result windows of the ambiguous case" cuenta_es '^Resultado$' 2
 cuenta_es '^(Error en los datos|Datos inválidos)$' 0 ||
     fallar "a message box appeared for the ambiguous case"
+# Side by side: neither window covers the other or the input window.
+rectangulo() {
+    local X Y WIDTH HEIGHT
+    eval "$(xdotool getwindowgeometry --shell "$1" | grep -E '^(X|Y|WIDTH|HEIGHT)=')"
+    echo "$X $Y $((X + WIDTH)) $((Y + HEIGHT))"
+}
+mapfile -t ventanas < <(echo "$ventana"; xdotool search --onlyvisible --name '^Resultado$')
+for ((i = 0; i < ${#ventanas[@]}; i++)); do
+    for ((j = i + 1; j < ${#ventanas[@]}; j++)); do
+        read -r ax ay bx by < <(rectangulo "${ventanas[i]}")
+        read -r cx cy dx dy < <(rectangulo "${ventanas[j]}")
+        if ((ax < dx && cx < bx && ay < dy && cy < by)); then
+            fallar "windows $i and $j of the ambiguous case overlap"
+        fi
+    done
+done
 
 # Escape in the second closes it alone; the first stays for what follows.
 segundo="$(xdotool search --onlyvisible --name '^Resultado$' | tail -n1)"

@@ -125,9 +125,8 @@ private Q_SLOTS:
     void init() {
         soluciones_.clear();
         numeros_.clear();
-        ventana_ =
-            std::make_unique<frmPrincipal>([this](const pendra::Solucion& solucion, const QWidget& entrada,
-                                                  int numero, int total) {
+        ventana_ = std::make_unique<frmPrincipal>(
+            [this](const pendra::Solucion& solucion, const QWidget& entrada, int numero, int total) {
                 // The new window is placed beside the input window that asked for it.
                 QCOMPARE(&entrada, ventana_.get());
                 soluciones_.push_back(solucion.medidas);
@@ -160,17 +159,32 @@ private Q_SLOTS:
         QTest::addColumn<QString>("texto");
         QTest::addColumn<QString>("ayuda");
         QTest::addColumn<QString>("nombreAccesible");
-        QTest::newRow("txtAngulo1") << kPartes[0] << "" << "" << "Ángulo 1";
-        QTest::newRow("txtAngulo2") << kPartes[1] << "" << "" << "Ángulo 2";
-        QTest::newRow("txtAngulo3") << kPartes[2] << "" << "" << "Ángulo 3";
-        QTest::newRow("txtLado1") << kPartes[3] << "" << "" << "Lado 1";
-        QTest::newRow("txtLado2") << kPartes[4] << "" << "" << "Lado 2";
-        QTest::newRow("txtLado3") << kPartes[5] << "" << "" << "Lado 3";
-        QTest::newRow("cmdBorrar") << QPointF() << "&Borrar" << "Borrar todas las medidas"
+        QTest::newRow("txtAngulo1") << kPartes[0] << ""
+                                    << "Ángulo 1, opuesto al lado 1"
+                                    << "Ángulo 1";
+        QTest::newRow("txtAngulo2") << kPartes[1] << ""
+                                    << "Ángulo 2, opuesto al lado 2"
+                                    << "Ángulo 2";
+        QTest::newRow("txtAngulo3") << kPartes[2] << ""
+                                    << "Ángulo 3, opuesto al lado 3"
+                                    << "Ángulo 3";
+        QTest::newRow("txtLado1") << kPartes[3] << ""
+                                  << "Lado 1, opuesto al ángulo 1"
+                                  << "Lado 1";
+        QTest::newRow("txtLado2") << kPartes[4] << ""
+                                  << "Lado 2, opuesto al ángulo 2"
+                                  << "Lado 2";
+        QTest::newRow("txtLado3") << kPartes[5] << ""
+                                  << "Lado 3, opuesto al ángulo 3"
+                                  << "Lado 3";
+        QTest::newRow("cmdBorrar") << QPointF() << "&Borrar"
+                                   << "Borrar todas las medidas"
                                    << "Borrar";
         QTest::newRow("cmdResolver") << QPointF() << "&Resolver"
-                                     << "Calcular las tres medidas faltantes" << "Resolver";
-        QTest::newRow("cmdTerminar") << QPointF() << "&Terminar" << "Salir del programa"
+                                     << "Calcular las tres medidas faltantes"
+                                     << "Resolver";
+        QTest::newRow("cmdTerminar") << QPointF() << "&Terminar"
+                                     << "Salir del programa"
                                      << "Terminar";
     }
 
@@ -204,8 +218,9 @@ private Q_SLOTS:
         const auto distancia = [&centro](QPointF p) { return QLineF(centro, p).length(); };
         for (const QPointF& parte : kPartes) {
             if (parte != junto) {
-                QVERIFY2(distancia(junto) < distancia(parte),
-                         qPrintable(QStringLiteral("nearer to %1, %2").arg(parte.x()).arg(parte.y())));
+                QVERIFY2(
+                    distancia(junto) < distancia(parte),
+                    qPrintable(QStringLiteral("nearer to %1, %2").arg(parte.x()).arg(parte.y())));
             }
         }
     }

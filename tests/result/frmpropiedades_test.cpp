@@ -59,36 +59,37 @@ TEST_F(PropiedadesEnVentana, TheStripBesideCerrarGivesAreaAndPerimeter) {
 }
 
 TEST_F(PropiedadesEnVentana, TheStripNeverOverlapsCerrarAndShortensBeforeItGoes) {
-  // One solution alone, and the second of two, whose number goes last.
-  for (const QString cabeza : {QString(), QStringLiteral("Solución 2 de 2")}) {
-    SCOPED_TRACE(cabeza.toStdString());
-    const QString inicio = cabeza.isEmpty() ? QString() : cabeza + QStringLiteral("   ");
-    frmGrafico* v = frmGrafico::Abrir(prueba::Resuelta(prueba::TresLados(3.3, 4.4, 5.5)), nullptr,
-                                      cabeza.isEmpty() ? 1 : 2, cabeza.isEmpty() ? 1 : 2);
-    v->resize(420, 213);
-    EXPECT_EQ(v->lblPropiedades()->text(), inicio + "Área 7.26   Perímetro 13.2");
-    bool corto = false;
-    bool cabezaSola = cabeza.isEmpty();
-    for (int ancho = 420; ancho >= 0; ancho -= 7) {
-        v->resize(ancho, 150);
-        const QToolButton* franja = v->lblPropiedades();
-        const QString texto = franja->text();
-        if (franja->isVisible()) {
-            EXPECT_LE(franja->geometry().right(), v->cmdCerrar()->geometry().left()) << ancho;
-            EXPECT_GE(franja->x(), 0);
-            EXPECT_GE(franja->width(), franja->sizeHint().width())
-                << ancho << " " << texto.toStdString();
-            EXPECT_TRUE(texto == cabeza || texto.startsWith(inicio + QStringLiteral("Área 7.26")))
-                << texto.toStdString();
-            corto = corto || texto == inicio + QStringLiteral("Área 7.26");
-            cabezaSola = cabezaSola || texto == cabeza;
-        } else {
-            EXPECT_LT(ancho, 250);
+    // One solution alone, and the second of two, whose number goes last.
+    for (const QString& cabeza : {QString(), QStringLiteral("Solución 2 de 2")}) {
+        SCOPED_TRACE(cabeza.toStdString());
+        const QString inicio = cabeza.isEmpty() ? QString() : cabeza + QStringLiteral("   ");
+        frmGrafico* v = frmGrafico::Abrir(prueba::Resuelta(prueba::TresLados(3.3, 4.4, 5.5)), nullptr,
+                                          cabeza.isEmpty() ? 1 : 2, cabeza.isEmpty() ? 1 : 2);
+        v->resize(420, 213);
+        EXPECT_EQ(v->lblPropiedades()->text(), inicio + "Área 7.26   Perímetro 13.2");
+        bool corto = false;
+        bool cabezaSola = cabeza.isEmpty();
+        for (int ancho = 420; ancho >= 0; ancho -= 7) {
+            v->resize(ancho, 150);
+            const QToolButton* franja = v->lblPropiedades();
+            const QString texto = franja->text();
+            if (franja->isVisible()) {
+                EXPECT_LE(franja->geometry().right(), v->cmdCerrar()->geometry().left()) << ancho;
+                EXPECT_GE(franja->x(), 0);
+                EXPECT_GE(franja->width(), franja->sizeHint().width())
+                    << ancho << " " << texto.toStdString();
+                EXPECT_TRUE(texto == cabeza ||
+                            texto.startsWith(inicio + QStringLiteral("Área 7.26")))
+                    << texto.toStdString();
+                corto = corto || texto == inicio + QStringLiteral("Área 7.26");
+                cabezaSola = cabezaSola || texto == cabeza;
+            } else {
+                EXPECT_LT(ancho, 250);
+            }
         }
+        EXPECT_TRUE(corto) << "the area alone before nothing";
+        EXPECT_TRUE(cabezaSola) << "the solution's number is the last thing left";
     }
-    EXPECT_TRUE(corto) << "the area alone before nothing";
-    EXPECT_TRUE(cabezaSola) << "the solution's number is the last thing left";
-  }
 }
 
 TEST_F(PropiedadesEnVentana, CtrlIAndTheStripOpenOneViewWithEveryProperty) {

@@ -73,13 +73,25 @@ TEST(VentanaJuntoALaEntrada, OpensBesideTheInputWindowTheSecondSolutionBesideThe
         QPoint entrada, primera, segunda, tercera;
     } casos[] = {
         {"centred: to its right, the second below the first, the later one below the input",
-         {438, 266}, {849, 266}, {849, 491}, {438, 542}},
+         {438, 266},
+         {849, 266},
+         {849, 491},
+         {438, 542}},
         {"at the right edge: below it; no room beside the first, so the first free places",
-         {877, 100}, {877, 376}, {0, 0}, {324, 0}},
+         {877, 100},
+         {877, 376},
+         {0, 0},
+         {324, 0}},
         {"half off the bottom: right, slid up; the second to the right of the first",
-         {0, 650}, {411, 583}, {735, 583}, {0, 0}},
+         {0, 650},
+         {411, 583},
+         {735, 583},
+         {0, 0}},
         {"in the lower right corner: centred, as a dialog; the second to its right",
-         {877, 532}, {482, 292}, {806, 292}, {0, 0}},
+         {877, 532},
+         {482, 292},
+         {806, 292},
+         {0, 0}},
     };
     for (const auto& caso : casos) {
         SCOPED_TRACE(caso.nombre);

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Takes the triangle out of a result window of the real pendra on a virtual X
-# screen, as a person would: Ctrl+C to the clipboard, Ctrl+S through the save
+# screen, as a person would, under a Spanish locale: Ctrl+C to the clipboard
+# (numbers with a decimal comma, as text and as an HTML table), Ctrl+S through the save
 # dialog to an SVG and a PDF file, and the context menu from the Menu key.
 #
 #   resultado_en_xvfb.sh PATH_TO_PENDRA
@@ -20,6 +21,8 @@ iniciar_pantalla 1024x768x24
 export HOME="$temporal/casa"
 mkdir -p "$HOME"
 
+# A Spanish user: the copied numbers must carry a decimal comma.
+export LANG=es_ES.UTF-8 LC_ALL=es_ES.UTF-8
 iniciar_pendra "$pendra"
 
 titulo='equipo de Pendra$'
@@ -33,13 +36,14 @@ resultado="$(xdotool search --onlyvisible --name '^Resultado$')"
 
 portapapeles() { xclip -o -selection clipboard "$@" 2>/dev/null; }
 # Read whole before searching, so no early exit of grep breaks the pipe.
-tiene_medidas() { portapapeles | grep $'^Ángulo 1 (grados)\t36.869' >/dev/null; }
+tiene_medidas() { portapapeles | grep $'^Ángulo 1 (grados)\t36,869' >/dev/null; }
 tiene_tipo() { portapapeles -t TARGETS | grep -x "$1" >/dev/null; }
 
 xdotool windowfocus --sync "$resultado"
 xdotool key ctrl+c
 esperar "the measures on the clipboard" tiene_medidas
 tiene_tipo image/png || fallar "no image on the clipboard"
+portapapeles -t text/html | grep '<td>36,869' >/dev/null || fallar "no HTML table on the clipboard"
 tiene_tipo image/svg+xml || fallar "no SVG on the clipboard"
 portapapeles -t image/png >"$temporal/imagen.png" || fallar "the clipboard's image cannot be read"
 [ "$(head -c 4 "$temporal/imagen.png" | tail -c 3)" = PNG ] || fallar "the clipboard's image is no PNG"

@@ -45,7 +45,7 @@ void PrintTo(const Triangulo& t, std::ostream* salida) {
 
 // Base, angle 2 in degrees and side 3; the rest solved.
 Triangulo LadoAnguloLado(const char* nombre, double lado1, double grados2, double lado3) {
-    return {nombre, prueba::Resuelta(prueba::LadoAnguloLado(lado1, grados2 * RadPorGrado, lado3))};
+    return {nombre, prueba::ResueltaLAL(lado1, grados2, lado3)};
 }
 
 const Triangulo kTriangulos[] = {
@@ -210,7 +210,8 @@ TEST_P(TamanoExtremo, IsLaidOutAndFittedOrLeftUndrawnWithoutAFault) {
 
 INSTANTIATE_TEST_SUITE_P(
     VentanaResultado, TamanoExtremo,
-    testing::Values(QSize(312, 213), QSize(600, 400), QSize(100, 80), QSize(0, 0), QSize(1, 1), QSize(4000, 50), QSize(50, 4000), QSize(8000, 8000),
+    testing::Values(QSize(312, 213), QSize(600, 400), QSize(100, 80), QSize(0, 0), QSize(1, 1),
+                    QSize(4000, 50), QSize(50, 4000), QSize(8000, 8000),
                     // The last height without a picture, the first with
                     // one, and a picture of a few pixels.
                     QSize(200, 38), QSize(200, 39), QSize(1, 44), QSize(1, 8000), QSize(8000, 1)),

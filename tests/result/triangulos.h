@@ -36,4 +36,14 @@ inline Solucion Resuelta(const Medidas& m) {
     return Resolver(datos)[0];
 }
 
+// Base, angle 2 in degrees and side 3, as a request with those three solves
+// them.
+inline Solucion ResueltaLAL(double lado1, double grados2, double lado3) {
+    Datos datos;
+    datos.Lado(1) = lado1;
+    datos.Angulo(2) = grados2;
+    datos.Lado(3) = lado3;
+    return Resolver(datos)[0];
+}
+
 }  // namespace pendra::prueba

@@ -103,18 +103,23 @@ frmPrincipal::frmPrincipal(AbrirResultadoFn abrirResultado, QWidget* parent)
 
     // Created in tab order: the six fields, then the buttons.
     const auto crearCampo = [this](const Rectangulo& lugar, const QString& nombre,
-                                   const QString& nombreAccesible) {
+                                   const QString& nombreAccesible, const QString& ayuda) {
         auto* campo = new CampoMedida(this);
         campo->setObjectName(nombre);
         campo->setAccessibleName(nombreAccesible);
+        campo->setToolTip(ayuda);
         campo->setGeometry(lugar.Pixeles());
         return campo;
     };
     for (std::uint8_t i = 1; i <= 3; ++i) {
+        // Each field says which measure it holds and which it faces across
+        // the triangle.
         txtAngulo_[i] = crearCampo(kTxtAngulo[i], QStringLiteral("txtAngulo%1").arg(int{i}),
-                                   QStringLiteral("Ángulo %1").arg(int{i}));
+                                   QStringLiteral("Ángulo %1").arg(int{i}),
+                                   QStringLiteral("Ángulo %1, opuesto al lado %1").arg(int{i}));
         txtLado_[i] = crearCampo(kTxtLado[i], QStringLiteral("txtLado%1").arg(int{i}),
-                                 QStringLiteral("Lado %1").arg(int{i}));
+                                 QStringLiteral("Lado %1").arg(int{i}),
+                                 QStringLiteral("Lado %1, opuesto al ángulo %1").arg(int{i}));
     }
 
     const auto crearBoton = [this](const Boton& datos) {

@@ -29,6 +29,16 @@ const QString kFiltroSvg = QStringLiteral("Dibujo SVG (*.svg)");
 const QString kFiltroPng = QStringLiteral("Imagen PNG (*.png)");
 const QString kFiltroPdf = QStringLiteral("Documento PDF (*.pdf)");
 
+// `ruta`, with the extension of the dialog's type `filtro` when it has none.
+QString RutaConExtension(const QString& ruta, const QString& filtro) {
+    if (!QFileInfo(ruta).suffix().isEmpty()) {
+        return ruta;
+    }
+    return ruta + (filtro == kFiltroPng   ? QStringLiteral(".png")
+                   : filtro == kFiltroPdf ? QStringLiteral(".pdf")
+                                          : QStringLiteral(".svg"));
+}
+
 // One page on `dispositivo`, a printer or a PDF writer: the drawing and the
 // rows below it. The empty text when the page was painted and ended cleanly.
 QString PintarPagina(QPagedPaintDevice& dispositivo, const ContenidoResultado& contenido) {
@@ -37,10 +47,9 @@ QString PintarPagina(QPagedPaintDevice& dispositivo, const ContenidoResultado& c
         return QStringLiteral("no se pudo empezar la página");
     }
     // The painter's origin is the corner of the printable area.
-    const QSize pagina =
-        dispositivo.pageLayout().paintRectPixels(dispositivo.logicalDpiX()).size();
-    ImprimirPagina(pintor, QRectF(QPointF(0, 0), pagina), contenido.geometria,
-                   contenido.etiquetas, contenido.filas);
+    const QSize pagina = dispositivo.pageLayout().paintRectPixels(dispositivo.logicalDpiX()).size();
+    ImprimirPagina(pintor, QRectF(QPointF(0, 0), pagina), contenido.geometria, contenido.etiquetas,
+                   contenido.filas);
     if (!pintor.end()) {
         return QStringLiteral("no se pudo terminar la página");
     }
@@ -52,6 +61,7 @@ QString PintarPagina(QPagedPaintDevice& dispositivo, const ContenidoResultado& c
 void Copiar(const ContenidoResultado& contenido) {
     auto* datos = new QMimeData;
     datos->setText(TablaDeFilas(contenido.filas));
+    datos->setHtml(TablaHtml(contenido.filas));
     datos->setImageData(
         ImagenDibujo(contenido.geometria, contenido.etiquetas, contenido.tamano, 2));
     datos->setData(QStringLiteral("image/svg+xml"),
@@ -77,11 +87,11 @@ void GuardarComo(QWidget& ventana, const ContenidoResultado& contenido) {
         const QString destino =
             RutaConExtension(dialogo.selectedFiles().constFirst(), dialogo.selectedNameFilter());
         if (QFileInfo::exists(destino) &&
-            QMessageBox::question(
-                &ventana, QStringLiteral("Guardar el triángulo"),
-                QStringLiteral("«%1» ya existe. ¿Desea reemplazarlo?")
-                    .arg(QDir::toNativeSeparators(destino)),
-                QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes) {
+            QMessageBox::question(&ventana, QStringLiteral("Guardar el triángulo"),
+                                  QStringLiteral("«%1» ya existe. ¿Desea reemplazarlo?")
+                                      .arg(QDir::toNativeSeparators(destino)),
+                                  QMessageBox::Yes | QMessageBox::No,
+                                  QMessageBox::No) != QMessageBox::Yes) {
             // Back to the dialog, for another name.
             dialogo.selectFile(QFileInfo(destino).fileName());
             continue;
@@ -91,15 +101,6 @@ void GuardarComo(QWidget& ventana, const ContenidoResultado& contenido) {
         }
         return;
     }
-}
-
-QString RutaConExtension(const QString& ruta, const QString& filtro) {
-    if (!QFileInfo(ruta).suffix().isEmpty()) {
-        return ruta;
-    }
-    return ruta + (filtro == kFiltroPng   ? QStringLiteral(".png")
-                   : filtro == kFiltroPdf ? QStringLiteral(".pdf")
-                                          : QStringLiteral(".svg"));
 }
 
 bool GuardarEn(QWidget& ventana, const ContenidoResultado& contenido, const QString& ruta) {
@@ -147,8 +148,8 @@ void Imprimir(QWidget& ventana, const ContenidoResultado& contenido) {
 }
 
 bool ImprimirEn(QWidget& ventana, QPrinter& impresora, const ContenidoResultado& contenido) {
-    const bool aArchivo = impresora.outputFormat() == QPrinter::PdfFormat &&
-                          !impresora.outputFileName().isEmpty();
+    const bool aArchivo =
+        impresora.outputFormat() == QPrinter::PdfFormat && !impresora.outputFileName().isEmpty();
     const QString destino = aArchivo ? impresora.outputFileName() : impresora.printerName();
     QString error;
     if (aArchivo) {

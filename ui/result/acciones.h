@@ -22,16 +22,14 @@ struct ContenidoResultado {
     QSizeF tamano;
 };
 
-// The measures as text and the drawing as an image and as SVG, to the clipboard.
+// The measures as a table, in text and HTML with the user's decimal mark, and
+// the drawing as an image and as SVG, to the clipboard.
 void Copiar(const ContenidoResultado& contenido);
 
 // Asks for a file, then saves the drawing in the format its name asks for.
 // Before replacing a file it asks, of the name the file will have once the
 // chosen type's extension is added to a name typed without one.
 void GuardarComo(QWidget& ventana, const ContenidoResultado& contenido);
-
-// `ruta`, with the extension of the dialog's type `filtro` when it has none.
-QString RutaConExtension(const QString& ruta, const QString& filtro);
 
 // Saves the drawing to `ruta` as PNG, SVG or PDF by its extension. On
 // failure a message box over `ventana` says why, and nothing is left at `ruta`.

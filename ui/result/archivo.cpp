@@ -79,7 +79,8 @@ QString EscribirDatos(QIODevice& destino, const QByteArray& contenido) {
     // until it takes none.
     qint64 escritos = 0;
     while (escritos < contenido.size()) {
-        const qint64 n = destino.write(contenido.constData() + escritos, contenido.size() - escritos);
+        const qint64 n =
+            destino.write(contenido.constData() + escritos, contenido.size() - escritos);
         if (n <= 0) {
             return RazonDeError(destino);
         }

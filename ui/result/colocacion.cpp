@@ -52,10 +52,12 @@ struct Escritorio {
         for (const QPoint esquina : {QPoint(vecino.right() + 1 + kSeparacion, vecino.top()),
                                      QPoint(vecino.left(), vecino.bottom() + 1 + kSeparacion)}) {
             const QRect lugar(
-                QPoint(std::clamp(esquina.x(), disponible.left(),
-                                  std::max(disponible.left(), disponible.right() + 1 - marco.width())),
-                       std::clamp(esquina.y(), disponible.top(),
-                                  std::max(disponible.top(), disponible.bottom() + 1 - marco.height()))),
+                QPoint(
+                    std::clamp(esquina.x(), disponible.left(),
+                               std::max(disponible.left(), disponible.right() + 1 - marco.width())),
+                    std::clamp(
+                        esquina.y(), disponible.top(),
+                        std::max(disponible.top(), disponible.bottom() + 1 - marco.height()))),
                 marco);
             if (Libre(lugar)) {
                 return lugar.topLeft();
@@ -115,8 +117,9 @@ void ColocarVentanaNueva(QWidget& ventana, const QWidget* entrada, int numero) {
     if (entrada != nullptr && !entrada->isVisible()) {
         entrada = nullptr;
     }
-    const Escritorio escritorio =
-        EscritorioPara(ventana, entrada != nullptr ? entrada : hayUltima ? ultima.data() : nullptr);
+    const Escritorio escritorio = EscritorioPara(ventana, entrada != nullptr ? entrada
+                                                          : hayUltima        ? ultima.data()
+                                                                             : nullptr);
     std::optional<QPoint> lugar;
     if (numero == 2 && hayUltima) {
         lugar = escritorio.Junto(ultima->frameGeometry());

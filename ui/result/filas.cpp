@@ -34,8 +34,7 @@ QList<Fila> FilasAreaYPerimetro(const Propiedades& propiedades) {
     QList<Fila> filas;
     const auto agregar = [&filas](const QString& nombre, const Valor& valor) {
         if (valor) {
-            filas.append(
-                {nombre, Completo(*valor), QString::fromStdString(TextoValor(valor))});
+            filas.append({nombre, Completo(*valor), QString::fromStdString(TextoValor(valor))});
         }
     };
     agregar(QStringLiteral("Área"), propiedades.area);
@@ -43,12 +42,34 @@ QList<Fila> FilasAreaYPerimetro(const Propiedades& propiedades) {
     return filas;
 }
 
-QString TablaDeFilas(const QList<Fila>& filas) {
+namespace {
+
+// A full-precision value with the locale's decimal mark; its digits and its
+// exponent stay as they are.
+QString ValorLocal(const QString& valor, const QLocale& locale) {
+    QString local = valor;
+    return local.replace(u'.', locale.decimalPoint());
+}
+
+}  // namespace
+
+QString TablaDeFilas(const QList<Fila>& filas, const QLocale& locale) {
     QString tabla = QStringLiteral("Medida\tValor\n");
     for (const Fila& fila : filas) {
-        tabla += fila.nombre + u'\t' + fila.valor + u'\n';
+        tabla += fila.nombre + u'\t' + ValorLocal(fila.valor, locale) + u'\n';
     }
     return tabla;
+}
+
+QString TablaHtml(const QList<Fila>& filas, const QLocale& locale) {
+    QString tabla =
+        QStringLiteral("<meta charset=\"utf-8\"><table>\n<tr><th>Medida</th><th>Valor</th></tr>\n");
+    for (const Fila& fila : filas) {
+        tabla +=
+            QStringLiteral("<tr><td>%1</td><td>%2</td></tr>\n")
+                .arg(fila.nombre.toHtmlEscaped(), ValorLocal(fila.valor, locale).toHtmlEscaped());
+    }
+    return tabla + QStringLiteral("</table>\n");
 }
 
 QString NombreAccesible(const EtiquetasTriangulo& etiquetas) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QList>
+#include <QLocale>
 #include <QString>
 
 #include "etiquetas.h"
@@ -27,8 +28,13 @@ QList<Fila> FilasMedidas(const EtiquetasTriangulo& etiquetas);
 QList<Fila> FilasAreaYPerimetro(const Propiedades& propiedades);
 
 // A tab-separated table with a heading line, for spreadsheets and word
-// processors; each line ends with a line feed.
-QString TablaDeFilas(const QList<Fila>& filas);
+// processors; each line ends with a line feed. The full-precision values
+// carry the decimal mark of `locale`, so that a spreadsheet set to it reads
+// them as numbers ("36,869…" in Spanish), with no grouping of thousands.
+QString TablaDeFilas(const QList<Fila>& filas, const QLocale& locale = QLocale());
+
+// The same table as HTML, for programs that paste tables as tables.
+QString TablaHtml(const QList<Fila>& filas, const QLocale& locale = QLocale());
 
 // The triangle in words for a screen reader: a short name and the whole list.
 QString NombreAccesible(const EtiquetasTriangulo& etiquetas);

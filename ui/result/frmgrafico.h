@@ -5,8 +5,8 @@
 #include <QList>
 #include <QPointer>
 
-#include "etiquetas.h"
 #include "acciones.h"
+#include "etiquetas.h"
 #include "filas.h"
 #include "franja.h"
 #include "geometria.h"
