@@ -78,7 +78,7 @@ void AbrirVentanaHastaPintarla(benchmark::State& estado) {
 }
 BENCHMARK(AbrirVentanaHastaPintarla)->UseManualTime()->Unit(benchmark::kMicrosecond);
 
-// One Form_Resize: layout, fit, clearing the picture and drawing the triangle
+// One relayout of the window: layout, fit, clearing the picture and drawing the triangle
 // and its labels again, at a client size of range(0) x range(1) pixels. The
 // resize event is sent as the toolkit sends it when the size changes.
 void Redibujar(benchmark::State& estado) {
