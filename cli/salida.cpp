@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <string_view>
 
+#include "decimal.h"
 #include "formato.h"
 #include "grabadora.h"
 #include "propiedades.h"
@@ -140,9 +141,7 @@ std::string NumeroJson(double x) {
     // 2^53 on, where not every integer is a double, always an exponent: a
     // reader that keeps long integers exact would read another number.
     char cientifico[32];
-    const char* fin = std::to_chars(cientifico, cientifico + sizeof cientifico, std::fabs(x),
-                                    std::chars_format::scientific)
-                          .ptr;
+    const char* fin = decimal::Cientifica(std::fabs(x), cientifico);
     const char* e = std::find(static_cast<const char*>(cientifico), fin, 'e');
     char digitos[24];
     std::size_t k = 0;

@@ -1,10 +1,10 @@
 #include "formato.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <string_view>
 
+#include "decimal.h"
 #include "funciones.h"
 
 namespace pendra {
@@ -20,7 +20,7 @@ char* EscribirStr(double x, char* texto) {
     // %G with 15 digits switches to the exponent form exactly where the
     // runtime does: below 1E-04 and from 1E+15 on. to_chars writes what
     // printf's %.15g writes, correctly rounded, many times faster.
-    char* fin = std::to_chars(texto, texto + 24, std::fabs(x), std::chars_format::general, 15).ptr;
+    char* fin = decimal::General(std::fabs(x), 15, texto);
     std::replace(texto, fin, 'e', 'E');
     if (fin - texto > 1 && texto[0] == '0' && texto[1] == '.') {
         fin = std::copy(texto + 1, fin, texto);

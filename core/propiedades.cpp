@@ -20,7 +20,7 @@ struct Escalado {
 
 Escalado Exacto(double x) {
     // frexp by hand for normal numbers: it runs for every value of every triangle.
-    const auto bits = std::bit_cast<std::uint64_t>(x);
+    const auto bits = __builtin_bit_cast(std::uint64_t, x);
     const auto exponente = static_cast<int>(bits >> 52 & 0x7FF);
     if (exponente == 0 || exponente == 0x7FF) {
         Escalado r;
@@ -28,7 +28,7 @@ Escalado Exacto(double x) {
         return r;
     }
     const std::uint64_t medio = std::uint64_t{1022} << 52;
-    return {std::bit_cast<double>((bits & ~(std::uint64_t{0x7FF} << 52)) | medio),
+    return {__builtin_bit_cast(double, (bits & ~(std::uint64_t{0x7FF} << 52)) | medio),
             exponente - 1022};
 }
 

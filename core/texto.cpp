@@ -8,6 +8,7 @@
 #include <limits>
 #include <optional>
 
+#include "decimal.h"
 #include "funciones.h"
 #include "solicitud.h"
 
@@ -213,15 +214,7 @@ public:
         }
         *p++ = 'e';
         p = std::to_chars(p, buffer + sizeof buffer, magnitud + 1).ptr;
-        double valor = 0;
-        const auto [fin, error] = std::from_chars(buffer, p, valor);
-        (void)fin;
-        if (error == std::errc::result_out_of_range) {
-            // from_chars leaves the value alone on a range error; the
-            // magnitude says which way it went.
-            return magnitud > 0 ? std::numeric_limits<double>::infinity() : 0;
-        }
-        return valor;
+        return decimal::Leer(std::string_view(buffer, static_cast<std::size_t>(p - buffer)));
     }
 
 private:
