@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "formato.h"
+#include "elementales.h"
 #include "funciones.h"
 
 namespace pendra {
@@ -182,12 +183,12 @@ double SenoRelativo(double grados) {
     if (t < 1e-6) {
         return x - x * (t * t) / 6;
     }
-    return std::sin(t) / kRadianesPorGrado;
+    return elemental::sin(t) / kRadianesPorGrado;
 }
 
 double SenoGrados(double grados) {
     const double x = grados <= 90 ? grados : 180 - grados;
-    return std::sin(x * kRadianesPorGrado);
+    return elemental::sin(x * kRadianesPorGrado);
 }
 
 // cos(x degrees) for 0 <= x <= 180, as the sine of the complement.
@@ -228,7 +229,7 @@ double AnguloKahan(double a, double b, double c) {
     }
     // Two square roots instead of one of the product: no underflow on needles.
     const double t = std::sqrt(((a - b) + c) / (a + (b + c))) * std::sqrt(mu / ((a - c) + b));
-    return 2 * std::atan(t);
+    return 2 * elemental::atan(t);
 }
 
 // The angle opposite side b of the triangle with sides b and c and the angle
@@ -242,7 +243,7 @@ double AnguloLAL(double b, double A, double c) {
     } else {
         abajo = c + b * SenoGrados(A - 90);
     }
-    return std::atan2(b * SenoGrados(A), abajo);
+    return elemental::atan2(b * SenoGrados(A), abajo);
 }
 
 class Estable {
@@ -317,7 +318,7 @@ void Estable::LAL() {
     }
     Medidas m = dadas_;
     // a² = (b - c)² + 4bc sin²(A/2), without squaring a side.
-    const double a = std::hypot(b - c, 2 * SenoGrados(A / 2) * std::sqrt(b) * std::sqrt(c));
+    const double a = elemental::hypot(b - c, 2 * SenoGrados(A / 2) * std::sqrt(b) * std::sqrt(c));
     m.Lado(x_.q) = Devolver(a);
     m.Angulo(x_.p) = Acotar(AnguloLAL(b, A, c));
     m.Angulo(x_.r) = Acotar(AnguloLAL(c, A, b));
@@ -390,10 +391,10 @@ void Estable::LLA() {
     using Largo = long double;
     const Largo radianes = std::numbers::pi_v<Largo> / 180;
     const Largo aSenoLargo =
-        a * std::sin((B <= 90 ? B : 180 - B) * radianes);  // 180 - B is exact past 90
+        a * elemental::sin((B <= 90 ? B : 180 - B) * radianes);  // 180 - B is exact past 90
     Largo diferencia = b - aSenoLargo;
     if (B >= 45 && B <= 135) {
-        const Largo h = std::sin(std::fabs(90 - B) / 2 * radianes);
+        const Largo h = elemental::sin(std::fabs(90 - B) / 2 * radianes);
         diferencia = (static_cast<Largo>(b) - a) + 2 * a * (h * h);
     }
     const double r = static_cast<double>(std::sqrt(diferencia) * std::sqrt(b + aSenoLargo));
@@ -410,16 +411,16 @@ void Estable::LLA() {
         // its sine, sin C = c sin B / b, which keeps a tiny one exact.
         const double resto = (180 - B) - anguloA * kGradosPorRadian;
         const double C =
-            resto >= 45 ? resto * RadPorGrado : std::asin(std::min(1.0, c / b * senoB));
+            resto >= 45 ? resto * RadPorGrado : elemental::asin(std::min(1.0, c / b * senoB));
         m.Angulo(x_.r) = Acotar(C);
         Agregar(m);
     };
     if (p > 0) {
         const double c1 = p + r;
-        solucion(c1, std::atan2(aSenoB, r));
-        solucion((a - b) * ((a + b) / c1), std::atan2(aSenoB, -r));
+        solucion(c1, elemental::atan2(aSenoB, r));
+        solucion((a - b) * ((a + b) / c1), elemental::atan2(aSenoB, -r));
     } else {
-        solucion((b - a) * ((b + a) / (r - p)), std::atan2(aSenoB, r));
+        solucion((b - a) * ((b + a) / (r - p)), elemental::atan2(aSenoB, r));
     }
 }
 
