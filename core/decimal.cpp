@@ -74,23 +74,36 @@ double Leer(std::string_view texto) {
 }
 
 char* Cientifica(double x, char* destino) {
-    // The digits printf rounds to are the closest of their length; the first
-    // length that reads back is the shortest. Only next to a power of two,
-    // where the gap below is half the gap above, may the closest miss while
-    // its neighbour on the other side of x reads back.
-    std::string texto;
-    for (int precision = 0; precision < 17; ++precision) {
+    // The digits printf rounds to are the closest of their length. Only next
+    // to a power of two, where the gap below is half the gap above, may the
+    // closest miss while its neighbour on the other side of x reads back.
+    // Whether some text of a length reads back only grows with the length,
+    // so the shortest is found by halving; 17 digits always read back.
+    const auto conCifras = [x](int precision, std::string& texto) {
         char escrito[kLargoMaximo];
         texto.assign(escrito, Imprimir(escrito, "%.*e", precision, x));
         const double leido = Leer(texto);
-        if (leido == x) {
-            return std::copy(texto.begin(), texto.end(), destino);
-        }
-        if (Vecino(texto, std::fabs(leido) < std::fabs(x)) && Leer(texto) == x) {
-            return std::copy(texto.begin(), texto.end(), destino);
+        return leido == x || (Vecino(texto, std::fabs(leido) < std::fabs(x)) && Leer(texto) == x);
+    };
+    // Most computed values need 16 or 17 digits: 16 is tried first.
+    std::string texto;
+    std::string hallado;
+    int desde = 0;
+    int hasta = 15;
+    if (!conCifras(hasta, hallado)) {
+        conCifras(16, hallado);
+        return std::copy(hallado.begin(), hallado.end(), destino);
+    }
+    while (desde < hasta) {
+        const int medio = (desde + hasta) / 2;
+        if (conCifras(medio, texto)) {
+            hasta = medio;
+            hallado = texto;
+        } else {
+            desde = medio + 1;
         }
     }
-    return Imprimir(destino, "%.16e", x);
+    return std::copy(hallado.begin(), hallado.end(), destino);
 }
 
 char* General(double x, int cifras, char* destino) {

@@ -17,6 +17,12 @@
   // The result window's picture, 4695 by 2620 twips.
   const PROPORCION = 2620 / 4695;
 
+  // Text widths from a canvas with the labels' font: no layout of the page
+  // is forced while a drawing is built.
+  const medidor = document.createElement('canvas').getContext('2d');
+  medidor.font = `${TAMANO_FUENTE}px ${FUENTE}`;
+  const medir = (texto) => medidor.measureText(texto).width;
+
   const codificar = new TextEncoder();
   const decodificar = new TextDecoder();
   const nucleo = Pendra();
@@ -112,11 +118,8 @@
     const angulo = (i, vertice, alturaTexto) => {
       const numero = etiquetas.angulos[i].endsWith(MARCA)
         ? etiquetas.angulos[i].slice(0, -MARCA.length) : etiquetas.angulos[i];
-      const t = escribir(numero, 0, alturaTexto, COLOR_ANGULO, 'angulo');
-      const anchoNumero = t.getComputedTextLength();
-      const x = Math.round(vertice[0] - anchoNumero / 2);
-      t.setAttribute('x', x);
-      t.textContent = '';
+      const x = vertice[0] - medir(numero) / 2;
+      const t = escribir('', x, alturaTexto, COLOR_ANGULO, 'angulo');
       const tNumero = document.createElementNS(NS, 'tspan');
       tNumero.textContent = numero;
       const tMarca = document.createElementNS(NS, 'tspan');
@@ -251,20 +254,30 @@
     const aviso = nodo.querySelector('.aviso');
     const propiedades = nodo.querySelector('.propiedades');
     propiedades.id = `${id}-propiedades`;
-    const cuerpo = propiedades.querySelector('tbody');
-    for (const [nombreFila, valor] of detalles.filas) {
-      const fila = document.createElement('tr');
-      const th = document.createElement('th');
-      th.scope = 'row';
-      th.textContent = nombreFila;
-      const td = document.createElement('td');
-      td.textContent = valor;
-      fila.append(th, td);
-      cuerpo.appendChild(fila);
-    }
+    // The table is filled when first opened: a press of Resolver builds
+    // only what is shown.
+    const llenar = () => {
+      const cuerpo = propiedades.querySelector('tbody');
+      if (cuerpo.firstChild) {
+        return;
+      }
+      for (const [nombreFila, valor] of detalles.filas) {
+        const fila = document.createElement('tr');
+        const th = document.createElement('th');
+        th.scope = 'row';
+        th.textContent = nombreFila;
+        const td = document.createElement('td');
+        td.textContent = valor;
+        fila.append(th, td);
+        cuerpo.appendChild(fila);
+      }
+    };
     const verPropiedades = nodo.querySelector('.ver-propiedades');
     verPropiedades.setAttribute('aria-controls', propiedades.id);
-    verPropiedades.addEventListener('click', () => alternar(verPropiedades, propiedades));
+    verPropiedades.addEventListener('click', () => {
+      llenar();
+      alternar(verPropiedades, propiedades);
+    });
 
     const trabajo = nodo.querySelector('.procedimiento');
     const verTrabajo = nodo.querySelector('.ver-procedimiento');

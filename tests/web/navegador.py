@@ -163,22 +163,26 @@ def medir(pagina):
     d = navegador(1100, 900)
     try:
         abrir(d, pagina)
-        campo(d, "Lado 1").send_keys("3")
-        campo(d, "Lado 2").send_keys("4")
-        campo(d, "Lado 3").send_keys("5")
-        boton(d, "Resolver").click()
-        esperar_paneles(d, 1)
-        # Press, solve, build the panel and lay it out, 200 times.
-        tiempos = d.execute_script(
-            "const b = document.getElementById('resolver'); const t = [];"
-            "for (let i = 0; i < 200; ++i) {"
-            "  const t0 = performance.now(); b.click(); document.body.getBoundingClientRect();"
-            "  t.push(performance.now() - t0); }"
-            "return t;")
-        tiempos.sort()
-        print(f"Resolver 3-4-5, drawing included: median {statistics.median(tiempos):.2f} ms, "
-              f"95th percentile {tiempos[int(0.95 * len(tiempos))]:.2f} ms, "
-              f"max {tiempos[-1]:.2f} ms ({len(tiempos)} presses)")
+        for nombre, campos, cuantos in (("3-4-5", {"Lado 1": "3", "Lado 2": "4", "Lado 3": "5"}, 1),
+                                        ("30, 1.5, 2", {"Ángulo 1": "30", "Lado 1": "1.5",
+                                                        "Lado 2": "2"}, 2)):
+            boton(d, "Borrar").click()
+            for etiqueta, texto in campos.items():
+                campo(d, etiqueta).send_keys(texto)
+            boton(d, "Resolver").click()
+            esperar_paneles(d, cuantos)
+            # Press, solve, build the panels and lay them out, 500 times.
+            tiempos = d.execute_script(
+                "const b = document.getElementById('resolver'); const t = [];"
+                "for (let i = 0; i < 500; ++i) {"
+                "  const t0 = performance.now(); b.click(); document.body.getBoundingClientRect();"
+                "  t.push(performance.now() - t0); }"
+                "return t;")
+            tiempos.sort()
+            print(f"Resolver {nombre} ({cuantos} panel(s)), drawing included: "
+                  f"mean {statistics.mean(tiempos):.2f} ms, median {statistics.median(tiempos):.2f} ms, "
+                  f"95th percentile {tiempos[int(0.95 * len(tiempos))]:.2f} ms, "
+                  f"max {tiempos[-1]:.2f} ms ({len(tiempos)} presses)")
     finally:
         d.quit()
     carpeta = pathlib.Path(pagina).parent
