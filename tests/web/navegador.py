@@ -12,8 +12,12 @@ import json
 import os
 import pathlib
 import statistics
+import struct
 import subprocess
 import sys
+import tempfile
+import time
+import xml.etree.ElementTree as ET
 
 from selenium import webdriver
 from selenium.webdriver.chrome.service import Service
@@ -78,6 +82,28 @@ def etiquetas_cli(cli, *campos):
     return json.loads(salida.stdout)["soluciones"][0]["etiquetas"]
 
 
+def descargas(d, panel, etiquetas):
+    """Descargar SVG and Descargar PNG save the drawing, with its labels."""
+    with tempfile.TemporaryDirectory() as carpeta:
+        d.execute_cdp_cmd("Browser.setDownloadBehavior",
+                          {"behavior": "allow", "downloadPath": carpeta})
+        boton(d, "Descargar SVG", panel).click()
+        boton(d, "Descargar PNG", panel).click()
+        svg = pathlib.Path(carpeta, "triangulo-3-4-5.svg")
+        png = pathlib.Path(carpeta, "triangulo-3-4-5.png")
+        for _ in range(100):
+            if svg.exists() and png.exists():
+                break
+            time.sleep(0.1)
+        raiz = ET.parse(svg).getroot()
+        textos = ["".join(t.itertext()) for t in raiz.iter("{http://www.w3.org/2000/svg}text")]
+        assert textos == etiquetas, textos
+        datos = png.read_bytes()
+        assert datos[:8] == b"\x89PNG\r\n\x1a\n"
+        ancho, alto = struct.unpack(">II", datos[16:24])
+        assert (ancho, alto) == (2 * int(raiz.get("width")), 2 * int(raiz.get("height")))
+
+
 def probar(pagina, archivo_axe, cli, captura):
     fuente_axe = pathlib.Path(archivo_axe).read_text(encoding="utf-8")
     d = navegador(1100, 820)
@@ -104,6 +130,7 @@ def probar(pagina, archivo_axe, cli, captura):
         assert angulos == esperadas["angulos"], (angulos, esperadas)
         assert panel.find_element(By.CLASS_NAME, "franja").text.startswith("Área 6"), \
             panel.find_element(By.CLASS_NAME, "franja").text
+        descargas(d, panel, etiquetas)
 
         # A negative angle: the message in a dialog; Aceptar returns to the field.
         boton(d, "Borrar").click()
