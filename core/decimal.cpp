@@ -134,11 +134,15 @@ double Leer(std::string_view texto) {
 
 #else
 
-char* Cientifica(double x, char* destino) { return portatil::Cientifica(x, destino); }
+char* Cientifica(double x, char* destino) {
+    return portatil::Cientifica(x, destino);
+}
 char* General(double x, int cifras, char* destino) {
     return portatil::General(x, cifras, destino);
 }
-double Leer(std::string_view texto) { return portatil::Leer(texto); }
+double Leer(std::string_view texto) {
+    return portatil::Leer(texto);
+}
 
 #endif
 

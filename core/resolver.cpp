@@ -6,8 +6,8 @@
 #include <optional>
 #include <utility>
 
-#include "formato.h"
 #include "elementales.h"
+#include "formato.h"
 #include "funciones.h"
 
 namespace pendra {

@@ -36,7 +36,12 @@ std::vector<double> Delicados() {
     std::vector<double> valores = {std::numeric_limits<double>::max(),
                                    std::numeric_limits<double>::min(),
                                    std::numeric_limits<double>::denorm_min(),
-                                   0.1, 0.3, 2.5, 1e23, 9007199254740993.0, 5e-324};
+                                   0.1,
+                                   0.3,
+                                   2.5,
+                                   1e23,
+                                   9007199254740993.0,
+                                   5e-324};
     for (int e = -1074; e <= 1023; ++e) {
         const double p = std::ldexp(1.0, e);
         valores.insert(valores.end(), {p, std::nextafter(p, 0.0), std::nextafter(p, 1e308)});

@@ -50,9 +50,9 @@ std::string Cadena(std::string_view texto) {
 // measures as the desktop copies them.
 std::string Detalles(const pendra::Medidas& m) {
     const pendra::Propiedades p = pendra::PropiedadesDe(m);
-    std::string salida = "{\"franja\": " + Cadena("Área " + pendra::TextoValor(p.area) +
-                                                  "   Perímetro " +
-                                                  pendra::TextoValor(p.perimetro));
+    std::string salida =
+        "{\"franja\": " + Cadena("Área " + pendra::TextoValor(p.area) + "   Perímetro " +
+                                 pendra::TextoValor(p.perimetro));
     salida += ", \"filas\": [";
     bool primera = true;
     for (const auto& [nombre, valor] : pendra::FilasPropiedades(p)) {
@@ -75,7 +75,9 @@ std::string Detalles(const pendra::Medidas& m) {
     // The copy holds tabs and line ends: escaped as JSON wants them.
     std::string escapada;
     for (const char c : copia) {
-        escapada += c == '\t' ? std::string("\\t") : c == '\n' ? std::string("\\n") : std::string(1, c);
+        escapada += c == '\t'   ? std::string("\\t")
+                    : c == '\n' ? std::string("\\n")
+                                : std::string(1, c);
     }
     return salida + "], \"copia\": \"" + escapada + "\"}";
 }
@@ -101,11 +103,10 @@ EMSCRIPTEN_KEEPALIVE const char* pendra_linea(const char* texto, std::size_t lar
     std::string_view linea(texto, largo);
     if (std::count(linea.begin(), linea.end(), '\t') != 5) {
         pendra::cli::Respuesta r;
-        r.mensaje = pendra::cli::Mensaje{
-            "Error en la entrada",
-            "La línea " + std::to_string(numero) +
-                " debe tener seis campos separados por tabuladores.",
-            std::nullopt};
+        r.mensaje = pendra::cli::Mensaje{"Error en la entrada",
+                                         "La línea " + std::to_string(numero) +
+                                             " debe tener seis campos separados por tabuladores.",
+                                         std::nullopt};
         soluciones.clear();
         return Guardar(pendra::cli::EnJson(r));
     }
@@ -147,6 +148,8 @@ EMSCRIPTEN_KEEPALIVE const char* pendra_vista(std::size_t i, double ancho, doubl
 }
 
 // The length in bytes of the last answer.
-EMSCRIPTEN_KEEPALIVE std::size_t pendra_largo() { return respuesta.size(); }
+EMSCRIPTEN_KEEPALIVE std::size_t pendra_largo() {
+    return respuesta.size();
+}
 
 }  // extern "C"
