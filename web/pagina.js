@@ -233,7 +233,7 @@
     contenedor.appendChild(lista);
   }
 
-  function panel(m, plantilla, solucion, detalles, indice, total) {
+  function panel(plantilla, solucion, detalles, indice) {
     const nodo = plantilla.content.firstElementChild.cloneNode(true);
     const id = `solucion-${indice + 1}`;
     const titulo = nodo.querySelector('.titulo');
@@ -299,7 +299,7 @@
     nodo.querySelector('.descargar-png').addEventListener('click', () => {
       descargarPng(svg, `${nombre}.png`, aviso);
     });
-    return { nodo, svg, etiquetas, indice, total };
+    return { nodo, svg, etiquetas, indice };
   }
 
   function iniciar() {
@@ -368,7 +368,7 @@
         return;
       }
       paneles = respuesta.soluciones.map((s, i) =>
-        panel(modulo, plantilla, s, respuesta.detalles[i], i, respuesta.soluciones.length));
+        panel(plantilla, s, respuesta.detalles[i], i));
       soluciones.replaceChildren(...paneles.map((p) => p.nodo));
       redibujar();
       const n = paneles.length;
