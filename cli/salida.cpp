@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <string_view>
 
+#include "decimal.h"
 #include "formato.h"
 #include "propiedades.h"
 

@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <string_view>
 
+#include "decimal.h"
 
 namespace pendra {
 
@@ -21,7 +22,7 @@ char* EscribirStr(double x, char* texto) {
     // Fifteen digits switch to the exponent form below 1E-04 and from 1E+15
     // on; to_chars writes what printf's %.15G writes, correctly rounded, many
     // times faster.
-    char* fin = std::to_chars(texto, texto + 24, std::fabs(x), std::chars_format::general, 15).ptr;
+    char* fin = decimal::General(std::fabs(x), 15, texto);
     std::replace(texto, fin, 'e', 'E');
     if (fin - texto > 1 && texto[0] == '0' && texto[1] == '.') {
         fin = std::copy(texto + 1, fin, texto);
@@ -80,9 +81,7 @@ Etiquetas EtiquetasDe(const MedidasEnGrados& precisa) {
 
 std::string TextoCompleto(double x) {
     char texto[32];
-    const auto [fin, error] =
-        std::to_chars(texto, texto + sizeof texto, x, std::chars_format::general, 15);
-    return error == std::errc() ? std::string(texto, fin) : std::string();
+    return std::string(texto, decimal::General(x, 15, texto));
 }
 
 void AgregarNumeroJson(std::string& salida, double x) {
@@ -93,22 +92,22 @@ void AgregarNumeroJson(std::string& salida, double x) {
     // Where the digits' exponent lies well inside the plain range, the fixed
     // shortest text is the same text, written in one step.
     if (const double a = std::fabs(x); a >= 1e-5 && a < 0x1p53) {
-        char texto[32];
+        char texto[decimal::kLargoMaximo + 1];
         char* p = texto;
         if (x < 0) {
             *p++ = '-';
         }
-        salida.append(texto, std::to_chars(p, texto + sizeof texto, a, std::chars_format::fixed).ptr);
-        return;
+        if (char* fin = decimal::Fija(a, p)) {
+            salida.append(texto, fin);
+            return;
+        }
     }
     // Shortest round-trip digits, then laid out as a reader expects them:
     // plain decimals for ordinary magnitudes, an exponent only far out. From
     // 2^53 on, where not every integer is a double, always an exponent: a
     // reader that keeps long integers exact would read another number.
     char cientifico[32];
-    const char* fin = std::to_chars(cientifico, cientifico + sizeof cientifico, std::fabs(x),
-                                    std::chars_format::scientific)
-                          .ptr;
+    const char* fin = decimal::Cientifica(std::fabs(x), cientifico);
     const char* e = std::find(static_cast<const char*>(cientifico), fin, 'e');
     char digitos[24];
     std::size_t k = 0;

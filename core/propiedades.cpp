@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <functional>
 
+#include "elementales.h"
 #include "escala.h"
 #include "funciones.h"
 
@@ -23,7 +24,7 @@ struct Escalado {
 
 Escalado Exacto(double x) {
     // frexp by hand for normal numbers: it runs for every value of every triangle.
-    const auto bits = std::bit_cast<std::uint64_t>(x);
+    const auto bits = __builtin_bit_cast(std::uint64_t, x);
     const auto exponente = static_cast<int>(bits >> 52 & 0x7FF);
     if (exponente == 0 || exponente == 0x7FF) {
         Escalado r;
@@ -31,7 +32,7 @@ Escalado Exacto(double x) {
         return r;
     }
     const std::uint64_t medio = std::uint64_t{1022} << 52;
-    return {std::bit_cast<double>((bits & ~(std::uint64_t{0x7FF} << 52)) | medio),
+    return {__builtin_bit_cast(double, (bits & ~(std::uint64_t{0x7FF} << 52)) | medio),
             exponente - 1022};
 }
 
@@ -185,15 +186,11 @@ double DeLados(const std::array<double, 3>& l, int k, Propiedades& p) {
 // for needles and flat triangles, whose sides alone no longer fix them to
 // twelve digits, while their angles, each known relative to itself, do.
 double DeAngulos(const std::array<double, 3>& l, const std::array<double, 3>& A,
-                 const std::array<bool, 3>& dado, int k, Propiedades& p) {
-    // cos(A_i): from A_i where it was given; otherwise from the other two, as
-    // sin(A_j + A_h - 90), of which a given angle next to 90 keeps every
-    // digit where A_i itself, found in degrees, keeps only its place.
+                 const std::array<double, 3>& complemento, int k, Propiedades& p) {
+    // cos(A_i) as the sine of 90 - A_i, which the solution keeps apart.
     std::array<double, 3> coseno{};
     for (int i = 0; i < 3; ++i) {
-        const double x = std::max(A[(i + 1) % 3], A[(i + 2) % 3]);
-        const double y = std::min(A[(i + 1) % 3], A[(i + 2) % 3]);
-        coseno[i] = dado[i] ? CosenoGrados(A[i]) : std::sin(((x - 90) + y) * kRadianesPorGrado);
+        coseno[i] = elemental::sin(complemento[i] * kRadianesPorGrado);
     }
     // The smallest angle's sine is known to full precision relative to
     // itself, whatever the shape: the area and the circumradius come from it.
@@ -281,7 +278,8 @@ Propiedades PropiedadesDe(const Solucion& solucion) {
     // give it exactly, needle or flat. Found sides carry the rounding of
     // what they were found from, and there the angles decide.
     const bool tresLados = !dado[0] && !dado[1] && !dado[2];
-    const double coseno = tresLados ? DeLados(l, k, p) : DeAngulos(l, A, dado, k, p);
+    const double coseno =
+        tresLados ? DeLados(l, k, p) : DeAngulos(l, A, solucion.complementos, k, p);
 
     if (std::fabs(coseno) <= kToleranciaClase) {
         p.porAngulos = ClasePorAngulos::Rectangulo;

@@ -6,6 +6,7 @@
 #include <optional>
 #include <utility>
 
+#include "elementales.h"
 #include "escala.h"
 #include "funciones.h"
 
@@ -164,6 +165,12 @@ double Acotar(double angulo) {
     return std::min(angulo, kAnguloMaximo);
 }
 
+// 90 - (180 - a - b) = (a + b) - 90, the larger angle's part first: exact
+// where it is next to 90.
+double ComplementoDelResto(double a, double b) {
+    return (std::max(a, b) - 90) + std::min(a, b);
+}
+
 // 180 - a - b degrees, with the rounding error of a + b carried along so that
 // two angles that almost make a half turn leave their true remainder. Its
 // sine, when it is past 90 degrees, is that of a + b.
@@ -197,13 +204,19 @@ double AnguloKahan(double a, double b, double c) {
     }
     // Two square roots instead of one of the product: no underflow on needles.
     const double t = std::sqrt(((a - b) + c) / (a + (b + c))) * std::sqrt(mu / ((a - c) + b));
-    return 2 * std::atan(t);
+    return 2 * elemental::atan(t);
 }
 
 // The angle opposite side b of the triangle with sides b and c and the angle
 // A (degrees) between them: atan2 of b sin A over c - b cos A, the latter
-// written so that it does not cancel.
-double AnguloLAL(double b, double A, double c) {
+// written so that it does not cancel; and its distance to a right angle,
+// the arc tangent the other way round.
+struct AnguloYComplemento {
+    double angulo;
+    double complemento;
+};
+
+AnguloYComplemento AnguloLAL(double b, double A, double c) {
     double abajo = 0;
     if (A <= 90) {
         const double h = SenoGrados(A / 2);
@@ -211,7 +224,8 @@ double AnguloLAL(double b, double A, double c) {
     } else {
         abajo = c + b * SenoGrados(A - 90);
     }
-    return std::atan2(b * SenoGrados(A), abajo);
+    const double arriba = b * SenoGrados(A);
+    return {elemental::atan2(arriba, abajo), elemental::atan2(abajo, arriba)};
 }
 
 // A solution being built by the formulas that do not cancel: each measure
@@ -223,21 +237,32 @@ public:
         s_.medidas = Dadas(d);
         s_.precisa = d;
         s_.datos = d;
+        for (std::uint8_t i = 1; i <= 3; ++i) {
+            Complemento(i) = 90 - d.Angulo(i);
+        }
     }
-    // An angle found in radians, with the true degree.
+    // An angle found in radians, with the true degree, and its distance to a
+    // right angle where it was found apart.
     void Radianes(std::uint8_t i, double radianes) {
+        Radianes(i, radianes, PiMedios - radianes);
+    }
+    void Radianes(std::uint8_t i, double radianes, double complemento) {
         s_.medidas.Angulo(i) = Acotar(radianes);
         s_.precisa.Angulo(i) = radianes / kRadianesPorGrado;
+        Complemento(i) = complemento / kRadianesPorGrado;
     }
+    void Radianes(std::uint8_t i, AnguloYComplemento a) { Radianes(i, a.angulo, a.complemento); }
     // An angle found in degrees, shown with the classic degree as a given
-    // angle is.
-    void Grados(std::uint8_t i, double grados) {
+    // angle is, and 90 minus it as found from the angles it came from.
+    void Grados(std::uint8_t i, double grados, double complemento) {
         s_.medidas.Angulo(i) = Acotar(grados * RadPorGrado);
         s_.precisa.Angulo(i) = grados;
+        Complemento(i) = complemento;
     }
     void Recto(std::uint8_t i) {
         s_.medidas.Angulo(i) = PiMedios;
         s_.precisa.Angulo(i) = 90;
+        Complemento(i) = 0;
     }
     void Lado(std::uint8_t i, double lado) {
         s_.medidas.Lado(i) = lado;
@@ -246,6 +271,8 @@ public:
     const Solucion& Hecha() const { return s_; }
 
 private:
+    double& Complemento(std::uint8_t i) { return s_.complementos[PosicionMedida(i)]; }
+
     Solucion s_;
 };
 
@@ -321,7 +348,7 @@ void Estable::LAL() {
     }
     EnCurso m = Nueva();
     // a² = (b - c)² + 4bc sin²(A/2), without squaring a side.
-    const double a = std::hypot(b - c, 2 * SenoGrados(A / 2) * std::sqrt(b) * std::sqrt(c));
+    const double a = elemental::hypot(b - c, 2 * SenoGrados(A / 2) * std::sqrt(b) * std::sqrt(c));
     m.Lado(x_.q, Devolver(a));
     m.Radianes(x_.p, AnguloLAL(b, A, c));
     m.Radianes(x_.r, AnguloLAL(c, A, b));
@@ -338,7 +365,7 @@ void Estable::ALA() {
     EnCurso m = Nueva();
     const double c = l(x_.q);
     const double senoC = SenoRelativo(C > 90 ? A + B : C);
-    m.Grados(x_.q, C);
+    m.Grados(x_.q, C, ComplementoDelResto(A, B));
     m.Lado(x_.p, Lado(c, SenoRelativo(A), senoC));
     m.Lado(x_.r, Lado(c, SenoRelativo(B), senoC));
     Agregar(m);
@@ -354,7 +381,7 @@ void Estable::AAL() {
     EnCurso m = Nueva();
     const double a = l(x_.p);
     const double senoA = SenoRelativo(A);
-    m.Grados(x_.r, C);
+    m.Grados(x_.r, C, ComplementoDelResto(A, B));
     m.Lado(x_.q, Lado(a, SenoRelativo(B), senoA));
     m.Lado(x_.r, Lado(a, SenoRelativo(C > 90 ? A + B : C), senoA));
     Agregar(m);
@@ -381,7 +408,7 @@ void Estable::LLA() {
         if (C > 0) {
             EnCurso m = Nueva();
             m.Recto(x_.p);
-            m.Grados(x_.r, C);
+            m.Grados(x_.r, C, B);
             m.Lado(x_.r, Cociente(a, SenoRelativo(C), 1 / kRadianesPorGrado, escala_.Desescala()));
             Agregar(m);
         }
@@ -394,16 +421,16 @@ void Estable::LLA() {
     using Largo = long double;
     const Largo radianes = std::numbers::pi_v<Largo> / 180;
     const Largo aSenoLargo =
-        a * std::sin((B <= 90 ? B : 180 - B) * radianes);  // 180 - B is exact past 90
+        a * elemental::sin((B <= 90 ? B : 180 - B) * radianes);  // 180 - B is exact past 90
     Largo diferencia = b - aSenoLargo;
     if (B >= 45 && B <= 135) {
-        const Largo h = std::sin(std::fabs(90 - B) / 2 * radianes);
+        const Largo h = elemental::sin(std::fabs(90 - B) / 2 * radianes);
         diferencia = (static_cast<Largo>(b) - a) + 2 * a * (h * h);
     }
     const double r = static_cast<double>(std::sqrt(diferencia) * std::sqrt(b + aSenoLargo));
     const double aSenoB = a * senoB;
     const double p = a * CosenoGrados(B);
-    const auto solucion = [&](double c, double anguloA) {
+    const auto solucion = [&](double c, AnguloYComplemento anguloA) {
         if (!(c > 0)) {
             return;
         }
@@ -412,20 +439,23 @@ void Estable::LLA() {
         m.Lado(x_.r, Devolver(c));
         // The third angle as a remainder where it is large, otherwise from
         // its sine, sin C = c sin B / b, which keeps a tiny one exact.
-        const double resto = (180 - B) - anguloA * (1 / kRadianesPorGrado);
+        const double gradosA = anguloA.angulo * (1 / kRadianesPorGrado);
+        const double resto = (180 - B) - gradosA;
         if (resto >= 45) {
-            m.Grados(x_.r, resto);
+            m.Grados(x_.r, resto, (B - 90) + gradosA);
         } else {
-            m.Radianes(x_.r, std::asin(std::min(1.0, c / b * senoB)));
+            m.Radianes(x_.r, elemental::asin(std::min(1.0, c / b * senoB)));
         }
         Agregar(m);
     };
     if (p > 0) {
         const double c1 = p + r;
-        solucion(c1, std::atan2(aSenoB, r));
-        solucion((a - b) * ((a + b) / c1), std::atan2(aSenoB, -r));
+        solucion(c1, {elemental::atan2(aSenoB, r), elemental::atan2(r, aSenoB)});
+        solucion((a - b) * ((a + b) / c1),
+                 {elemental::atan2(aSenoB, -r), elemental::atan2(-r, aSenoB)});
     } else {
-        solucion((b - a) * ((b + a) / (r - p)), std::atan2(aSenoB, r));
+        solucion((b - a) * ((b + a) / (r - p)),
+                 {elemental::atan2(aSenoB, r), elemental::atan2(r, aSenoB)});
     }
 }
 
@@ -487,7 +517,9 @@ Soluciones Resolver(const Datos& datos) {
     // Texts and properties come from the exact solution in either case.
     Soluciones soluciones;
     for (std::size_t k = 0; k < clasicas.size(); ++k) {
-        soluciones.Agregar({clasicas[k], estables[k].precisa, datos});
+        Solucion s = estables[k];
+        s.medidas = clasicas[k];
+        soluciones.Agregar(s);
     }
     return soluciones;
 }

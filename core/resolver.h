@@ -42,6 +42,10 @@ struct Solucion {
     // The data it was solved from: which measures were given, exactly as
     // typed, and which found.
     Datos datos;
+    // 90 degrees minus each angle of `precisa`, by index minus 1, found on
+    // their own: an angle next to a right one keeps its own digits in a
+    // double, but not those of its distance to 90, which cosines need.
+    std::array<double, 3> complementos{};
 };
 
 // Zero, one or two complete triangles, in the order their windows open.

@@ -8,6 +8,7 @@
 #include <cstring>
 #include <limits>
 
+#include "decimal.h"
 #include "funciones.h"
 #include "solicitud.h"
 
@@ -65,15 +66,7 @@ double ConvertirDecimal(std::string_view cifras, int exponente) {
     p = std::copy(cifras.begin(), cifras.end(), p);
     *p++ = 'e';
     p = std::to_chars(p, buffer + sizeof buffer, exponente).ptr;
-    double valor = 0;
-    const auto [fin, error] = std::from_chars(buffer, p, valor);
-    (void)fin;
-    if (error == std::errc::result_out_of_range) {
-        // from_chars leaves the value alone on a range error; the exponent
-        // says which way it went.
-        return exponente > 0 ? std::numeric_limits<double>::infinity() : 0;
-    }
-    return valor;
+    return decimal::Leer(std::string_view(buffer, static_cast<std::size_t>(p - buffer)));
 }
 
 // The digits of one number, kept in bounded space however long the text.

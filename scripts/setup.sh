@@ -33,6 +33,31 @@ instalar_faltantes() {
     DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq "${faltan[@]}" </dev/null
 }
 
+# The page (the web preset) and its test: Debian's emscripten, Node, headless
+# Chromium driven by Selenium, and axe-core from npm into the build tree, never
+# into the system. Only scripts/test.sh asks for them: the desktop program
+# needs none. Node from another source brings its own npm, which Debian's npm
+# package would clash with.
+paquetes_web=(emscripten nodejs chromium chromium-driver python3-selenium)
+version_axe=4.14.1
+instalar_web() {
+    local web=("${paquetes_web[@]}")
+    command -v npm >/dev/null || web+=(npm)
+    instalar_faltantes "${web[@]}"
+    local npm_dir="$raiz/build/npm"
+    local paquete="$npm_dir/node_modules/axe-core/package.json"
+    if [ ! -f "$paquete" ] ||
+        [ "$(node -p "require(process.argv[1]).version" "$paquete")" != "$version_axe" ]; then
+        mkdir -p "$npm_dir"
+        # Without the registry (no network, or a proxy npm does not trust) the
+        # browser test still runs, and says that it left the check out.
+        npm install --prefix "$npm_dir" --no-audit --no-fund --no-save \
+            "axe-core@$version_axe" >/dev/null ||
+            echo "setup.sh: no se pudo instalar axe-core con npm; la prueba del" \
+                "navegador no comprobará la accesibilidad." >&2
+    fi
+}
+
 # compilar PRESET [CMAKE_ARGS...]
 compilar() {
     local preset="${1:-release}"

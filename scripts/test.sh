@@ -3,7 +3,9 @@
 # (CMakePresets.json): release, with the Debian package made and checked;
 # debug, whose pendra-cli must answer every request bit for bit as the
 # release one does; asan, everything again under AddressSanitizer and
-# UndefinedBehaviorSanitizer. A workflow holds one build tree, hence three.
+# UndefinedBehaviorSanitizer; web, the page built with emscripten, whose
+# node pendra-cli.mjs must answer as the release pendra-cli does and which is
+# used in headless Chromium. A workflow holds one build tree, hence four.
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
 
@@ -11,3 +13,5 @@ cd "$raiz"
 for preset in release debug asan; do
     cmake --workflow --preset "$preset"
 done
+instalar_web
+cmake --workflow --preset web

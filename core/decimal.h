@@ -1,0 +1,37 @@
+#pragma once
+
+#include <string_view>
+
+// Numbers to decimal text and back, the same bytes on every library. Where
+// the standard library has floating std::to_chars and std::from_chars they do
+// the work; elsewhere (the WebAssembly build's library) printf and strtod do,
+// checked until they give the unique answer the standard functions give.
+namespace pendra::decimal {
+
+// Room every writer below needs at its destination.
+inline constexpr int kLargoMaximo = 32;
+
+// The shortest digits that read back to x (finite), as "d.ddde+XX".
+char* Cientifica(double x, char* destino);
+
+// x (finite) with `cifras` significant digits (1 to 17) as printf's %.*g.
+char* General(double x, int cifras, char* destino);
+
+// The correctly rounded value of unsigned decimal text: digits, an optional
+// '.', an optional exponent. Too large gives infinity, too small zero.
+double Leer(std::string_view texto);
+
+// The shortest text that reads back as x >= 0, in the fixed form, where the
+// library writes it in one step; nullptr where it does not, and the caller
+// lays out Cientifica's digits itself.
+char* Fija(double x, char* destino);
+
+// The printf and strtod path, compiled everywhere so that tests can hold it
+// against the standard functions.
+namespace portatil {
+char* Cientifica(double x, char* destino);
+char* General(double x, int cifras, char* destino);
+double Leer(std::string_view texto);
+}  // namespace portatil
+
+}  // namespace pendra::decimal

@@ -1,0 +1,150 @@
+#include "decimal.h"
+
+#include <gtest/gtest.h>
+
+#include <bit>
+#include <clocale>
+#include <cmath>
+#include <cstdint>
+#include <limits>
+#include <random>
+#include <string>
+
+namespace pendra::decimal {
+namespace {
+
+std::string Corta(double x) {
+    char texto[kLargoMaximo];
+    return {texto, Cientifica(x, texto)};
+}
+std::string CortaPortatil(double x) {
+    char texto[kLargoMaximo];
+    return {texto, portatil::Cientifica(x, texto)};
+}
+std::string Con(double x, int cifras) {
+    char texto[kLargoMaximo];
+    return {texto, General(x, cifras, texto)};
+}
+std::string ConPortatil(double x, int cifras) {
+    char texto[kLargoMaximo];
+    return {texto, portatil::General(x, cifras, texto)};
+}
+
+// Doubles a sweep should not miss: powers of two (where the gap below is
+// half the gap above), their neighbours, the ends of the range.
+std::vector<double> Delicados() {
+    std::vector<double> valores = {std::numeric_limits<double>::max(),
+                                   std::numeric_limits<double>::min(),
+                                   std::numeric_limits<double>::denorm_min(),
+                                   0.1,
+                                   0.3,
+                                   2.5,
+                                   1e23,
+                                   9007199254740993.0,
+                                   5e-324};
+    for (int e = -1074; e <= 1023; ++e) {
+        const double p = std::ldexp(1.0, e);
+        valores.insert(valores.end(), {p, std::nextafter(p, 0.0), std::nextafter(p, 1e308)});
+    }
+    return valores;
+}
+
+std::vector<double> Aleatorios(int cuantos) {
+    std::mt19937_64 azar(20261207);
+    std::vector<double> valores;
+    while (static_cast<int>(valores.size()) < cuantos) {
+        const double x = std::bit_cast<double>(azar());
+        if (std::isfinite(x)) {
+            valores.push_back(x);
+        }
+    }
+    return valores;
+}
+
+TEST(Decimal, ShortestDigitsAreTheSameOnBothPathsAndReadBack) {
+    auto valores = Delicados();
+    const auto azar = Aleatorios(200000);
+    valores.insert(valores.end(), azar.begin(), azar.end());
+    for (const double x : valores) {
+        const std::string texto = Corta(x);
+        ASSERT_EQ(CortaPortatil(x), texto) << std::bit_cast<std::uint64_t>(x);
+        ASSERT_EQ(Leer(texto), x) << texto;
+    }
+}
+
+TEST(Decimal, FixedPrecisionDigitsAreTheSameOnBothPaths) {
+    const auto valores = Aleatorios(50000);
+    for (const int cifras : {1, 6, 15, 17}) {
+        for (const double x : valores) {
+            ASSERT_EQ(ConPortatil(x, cifras), Con(x, cifras)) << x << " " << cifras;
+        }
+    }
+}
+
+TEST(Decimal, KnownTexts) {
+    struct Fila {
+        const char* caso;
+        double valor;
+        const char* corta;
+        const char* quince;
+    };
+    const Fila filas[] = {
+        {"integer", 5, "5e+00", "5"},
+        {"tenth", 0.1, "1e-01", "0.1"},
+        {"third", 1.0 / 3, "3.333333333333333e-01", "0.333333333333333"},
+        {"exponent form from 1e15", 1234567890123456, "1.234567890123456e+15",
+         "1.23456789012346e+15"},
+        {"tiny", 1.5e-20, "1.5e-20", "1.5e-20"},
+        {"largest", std::numeric_limits<double>::max(), "1.7976931348623157e+308",
+         "1.79769313486232e+308"},
+        {"smallest subnormal", 5e-324, "5e-324", "4.94065645841247e-324"},
+    };
+    for (const Fila& f : filas) {
+        EXPECT_EQ(Corta(f.valor), f.corta) << f.caso;
+        EXPECT_EQ(CortaPortatil(f.valor), f.corta) << f.caso;
+        EXPECT_EQ(Con(f.valor, 15), f.quince) << f.caso;
+        EXPECT_EQ(ConPortatil(f.valor, 15), f.quince) << f.caso;
+    }
+}
+
+TEST(Decimal, ReadsCorrectlyRoundedAndSaturates) {
+    constexpr double kInf = std::numeric_limits<double>::infinity();
+    struct Fila {
+        const char* caso;
+        const char* texto;
+        double valor;
+    };
+    const Fila filas[] = {
+        {"plain", "12.25", 12.25},
+        {"halfway rounds to even", "9007199254740993", 9007199254740992.0},
+        {"just above halfway", "9007199254740993.0000000000000000001", 9007199254740994.0},
+        {"largest", "0.17976931348623157e309", std::numeric_limits<double>::max()},
+        {"overflow", "0.17976931348623159e309", kInf},
+        {"far overflow", "0.1e400", kInf},
+        {"subnormal", "0.5e-310", 5e-311},
+        {"underflow", "0.1e-323", 0},
+        {"far underflow", "0.1e-400", 0},
+    };
+    for (const Fila& f : filas) {
+        EXPECT_EQ(Leer(f.texto), f.valor) << f.caso;
+        EXPECT_EQ(portatil::Leer(f.texto), f.valor) << f.caso;
+    }
+}
+
+TEST(Decimal, PortablePathIgnoresACommaLocale) {
+    const std::string antes = std::setlocale(LC_NUMERIC, nullptr);
+    if (std::setlocale(LC_NUMERIC, "es_ES.UTF-8") == nullptr &&
+        std::setlocale(LC_NUMERIC, "de_DE.UTF-8") == nullptr) {
+        GTEST_SKIP() << "no locale with a decimal comma installed";
+    }
+    const std::string corta = CortaPortatil(0.125);
+    const std::string quince = ConPortatil(2.5, 15);
+    const double leido = portatil::Leer("2.5");
+    std::setlocale(LC_NUMERIC, antes.c_str());
+    EXPECT_EQ(corta, "1.25e-01");
+    EXPECT_EQ(quince, "2.5");
+    EXPECT_EQ(leido, 2.5);
+}
+
+}  // namespace
+}  // namespace pendra::decimal
