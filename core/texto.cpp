@@ -10,7 +10,6 @@
 
 #include "decimal.h"
 #include "funciones.h"
-#include "solicitud.h"
 
 namespace pendra {
 

@@ -11,26 +11,27 @@
 #include <string_view>
 #include <vector>
 
-#include "funciones.h"
+#include "formato.h"
 #include "geometria.h"
 #include "propiedades.h"
 #include "salida.h"
+#include "solicitud.h"
 
 namespace {
 
-using pendra::cli::NumeroJson;
+using pendra::NumeroJson;
 
 std::string respuesta;
-std::vector<pendra::Medidas> soluciones;  // of the last request, for the page's details
+std::vector<pendra::Solucion> soluciones;  // of the last request, for the page's details
 
 const char* Guardar(std::string texto) {
     respuesta = std::move(texto);
     return respuesta.c_str();
 }
 
-const char* Responder(const pendra::cli::Campos& campos) {
-    const pendra::cli::Respuesta r = pendra::cli::Responder(campos);
-    soluciones = r.soluciones;
+const char* Responder(const pendra::TextosCampos& campos) {
+    const pendra::Respuesta r = pendra::Responder(campos);
+    soluciones.assign(r.soluciones.begin(), r.soluciones.end());
     return Guardar(pendra::cli::EnJson(r));
 }
 
@@ -48,8 +49,9 @@ std::string Cadena(std::string_view texto) {
 // What the page shows of one solution beyond pendra-cli's answer: the strip
 // under the drawing, the properties as the desktop lists them, and the
 // measures as the desktop copies them.
-std::string Detalles(const pendra::Medidas& m) {
-    const pendra::Propiedades p = pendra::PropiedadesDe(m);
+std::string Detalles(const pendra::Solucion& s) {
+    const pendra::Propiedades p = pendra::PropiedadesDe(s);
+    const pendra::MedidasEnGrados& m = s.precisa;
     std::string salida =
         "{\"franja\": " + Cadena("Área " + pendra::TextoValor(p.area) + "   Perímetro " +
                                  pendra::TextoValor(p.perimetro));
@@ -61,15 +63,15 @@ std::string Detalles(const pendra::Medidas& m) {
     }
     std::string copia = "Medida\tValor\n";
     for (std::uint8_t i = 1; i <= 3; ++i) {
-        copia += "Lado " + std::to_string(i) + "\t" + NumeroJson(m.Lado(i)) + "\n";
+        copia += "Lado " + std::to_string(i) + "\t" + pendra::TextoCompleto(m.Lado(i)) + "\n";
     }
     for (std::uint8_t i = 1; i <= 3; ++i) {
         copia += "Ángulo " + std::to_string(i) + " (grados)\t" +
-                 NumeroJson(m.Angulo(i) / pendra::RadPorGrado) + "\n";
+                 pendra::TextoCompleto(m.Angulo(i)) + "\n";
     }
     for (const auto& [nombre, valor] : {std::pair{"Área", p.area}, {"Perímetro", p.perimetro}}) {
         if (valor) {
-            copia += std::string(nombre) + "\t" + NumeroJson(*valor) + "\n";
+            copia += std::string(nombre) + "\t" + pendra::TextoCompleto(*valor) + "\n";
         }
     }
     // The copy holds tabs and line ends: escaped as JSON wants them.
@@ -89,9 +91,9 @@ extern "C" {
 // The six fields in tab order, each at textos[i] with largos[i] bytes.
 EMSCRIPTEN_KEEPALIVE const char* pendra_responder(const char* const* textos,
                                                   const std::size_t* largos) {
-    pendra::cli::Campos campos;
+    pendra::TextosCampos campos;
     for (std::size_t i = 0; i < campos.size(); ++i) {
-        campos[i].assign(textos[i], largos[i]);
+        campos[i] = std::string_view(textos[i], largos[i]);
     }
     return Responder(campos);
 }
@@ -102,18 +104,18 @@ EMSCRIPTEN_KEEPALIVE const char* pendra_linea(const char* texto, std::size_t lar
                                               unsigned long numero) {
     std::string_view linea(texto, largo);
     if (std::count(linea.begin(), linea.end(), '\t') != 5) {
-        pendra::cli::Respuesta r;
-        r.mensaje = pendra::cli::Mensaje{"Error en la entrada",
+        pendra::Respuesta r;
+        r.mensaje = pendra::Mensaje{"Error en la entrada",
                                          "La línea " + std::to_string(numero) +
                                              " debe tener seis campos separados por tabuladores.",
                                          std::nullopt};
         soluciones.clear();
         return Guardar(pendra::cli::EnJson(r));
     }
-    pendra::cli::Campos campos;
-    for (std::string& campo : campos) {
+    pendra::TextosCampos campos;
+    for (std::string_view& campo : campos) {
         const std::size_t tab = std::min(linea.find('\t'), linea.size());
-        campo.assign(linea.substr(0, tab));
+        campo = linea.substr(0, tab);
         linea.remove_prefix(std::min(tab + 1, linea.size()));
     }
     return Responder(campos);
@@ -136,7 +138,7 @@ EMSCRIPTEN_KEEPALIVE const char* pendra_vista(std::size_t i, double ancho, doubl
     if (i >= soluciones.size()) {
         return Guardar("null");
     }
-    pendra::GeometriaTriangulo g(soluciones[i]);
+    pendra::GeometriaTriangulo g(soluciones[i].medidas);
     if (!g.AjustarRangos(static_cast<float>(ancho), static_cast<float>(alto))) {
         return Guardar("null");
     }
