@@ -6,6 +6,7 @@
 #include <optional>
 #include <utility>
 
+#include "doble.h"
 #include "formato.h"
 #include "funciones.h"
 
@@ -245,6 +246,32 @@ double AnguloLAL(double b, double A, double c) {
     return std::atan2(b * SenoGrados(A), abajo);
 }
 
+// sqrt(b² - a² sin² B) for sides a, b and the angle B (degrees) opposite b,
+// where a sin B < b. Next to a tangent it hangs on b - a sin B, of which a
+// double keeps only a few digits: it is taken in double-double arithmetic,
+// relative to b's binary exponent so that no part underflows, and near a
+// right angle at B as (b - a) + a (1 - sin B), 1 - sin B = 2 sin²(|90 - B| / 2).
+double RaizTangente(double a, double b, double B) {
+    int ea = 0;
+    int eb = 0;
+    const double am = std::frexp(a, &ea);
+    const double bm = std::frexp(b, &eb);
+    // 180 - B is exact past 90.
+    const Doble seno = SenoRelativoDoble(B <= 90 ? B : 180 - B);
+    int es = 0;
+    const double sm = std::frexp(seno.hi, &es);
+    const Doble senoM{sm, std::ldexp(seno.lo, -es)};
+    // a sin B / 2^eb, near b's mantissa when it matters.
+    const Doble aSeno = Escalar(senoM * am * kRadianDoble, ea + es - eb);
+    Doble diferencia = Doble{bm, 0} - aSeno;
+    if (B >= 45 && B <= 135) {
+        const Doble h = SenoRelativoDoble(std::fabs(90 - B) / 2) * kRadianDoble;
+        const double aRelativo = std::ldexp(a, -eb);
+        diferencia = SumaExacta(bm, -aRelativo) + h * h * (2 * aRelativo);
+    }
+    return std::ldexp(Raiz(diferencia * (Doble{bm, 0} + aSeno)), eb);
+}
+
 class Estable {
 public:
     Estable(const Datos& d, const Reparto& x, const Escala& escala)
@@ -383,20 +410,7 @@ void Estable::LLA() {
         }
         return;
     }
-    // r = sqrt(b² - a² sin² B). Next to a tangent, c and the angle at A hang
-    // on b - a sin B, of which double precision keeps only a few digits: it
-    // is taken in long double and, near a right angle at B, as
-    // (b - a) + a (1 - sin B) with 1 - sin B = 2 sin²(|90 - B| / 2).
-    using Largo = long double;
-    const Largo radianes = std::numbers::pi_v<Largo> / 180;
-    const Largo aSenoLargo =
-        a * std::sin((B <= 90 ? B : 180 - B) * radianes);  // 180 - B is exact past 90
-    Largo diferencia = b - aSenoLargo;
-    if (B >= 45 && B <= 135) {
-        const Largo h = std::sin(std::fabs(90 - B) / 2 * radianes);
-        diferencia = (static_cast<Largo>(b) - a) + 2 * a * (h * h);
-    }
-    const double r = static_cast<double>(std::sqrt(diferencia) * std::sqrt(b + aSenoLargo));
+    const double r = RaizTangente(a, b, B);
     const double aSenoB = a * senoB;
     const double p = a * CosenoGrados(B);
     const auto solucion = [&](double c, double anguloA) {

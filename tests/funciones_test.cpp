@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "doble.h"
+
 #include <array>
 #include <cmath>
 #include <string>
@@ -258,6 +260,39 @@ TEST(Resolvers, NeverReadTheirOutputsOnEntry) {
         ResolverALA(Grados(30), 1, Grados(60), a, C, b);
         EXPECT_EQ(a, 0.5);
     }
+}
+
+// Double-double results whose every bit is known: a wrong std::fma (one that
+// rounds the product first) or a lost low part shows here on any platform.
+struct CasoDoble {
+    const char* nombre;
+    Doble obtenido;
+    Doble esperado;
+};
+
+TEST(Doble, KeepsTheBitsADoubleLoses) {
+    const double u = 1 + std::ldexp(1.0, -30);
+    const CasoDoble casos[] = {
+        {"exact product", ProductoExacto(u, u), {1 + std::ldexp(1.0, -29), std::ldexp(1.0, -60)}},
+        {"exact sum", SumaExacta(1, std::ldexp(1.0, -80)), {1, std::ldexp(1.0, -80)}},
+        {"sum carries the low parts",
+         Doble{1, std::ldexp(1.0, -60)} + Doble{-1, std::ldexp(1.0, -61)},
+         {std::ldexp(3.0, -61), 0}},
+        {"division by an integer", Doble{1, 0} / 3 * 3, {1, 0}},
+        {"sine of 90 degrees", SenoRelativoDoble(90) * kRadianDoble, {1, 0}},
+        {"sine of 30 degrees", SenoRelativoDoble(30) * kRadianDoble, {0.5, 0}},
+        {"sine of a tiny angle", SenoRelativoDoble(1e-300), {1e-300, 0}},
+    };
+    for (const CasoDoble& caso : casos) {
+        EXPECT_EQ(caso.obtenido.hi, caso.esperado.hi) << caso.nombre;
+        EXPECT_NEAR(caso.obtenido.lo, caso.esperado.lo,
+                    std::ldexp(std::fabs(caso.esperado.hi), -103))
+            << caso.nombre;
+    }
+    // sqrt(1 + 2^-52 + 2^-100) lies just past the midpoint 1 + 2^-53: it
+    // rounds up, where the root of the high part alone rounds down to 1.
+    EXPECT_EQ(Raiz({1 + std::ldexp(1.0, -52), std::ldexp(1.0, -100)}), 1 + std::ldexp(1.0, -52));
+    EXPECT_EQ(Raiz({2, 0}), std::sqrt(2.0));
 }
 
 }  // namespace
