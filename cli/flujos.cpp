@@ -1,9 +1,9 @@
 #include "flujos.h"
 
-#include <unistd.h>
-
 #include <cerrno>
 #include <cstring>
+
+#include "plataforma.h"
 
 namespace pendra::cli {
 
@@ -31,8 +31,8 @@ bool Escritura::Vaciar() {
     }
     std::size_t hecho = 0;
     while (hecho < pendiente_.size()) {
-        const ssize_t n =
-            ::write(descriptor_, pendiente_.data() + hecho, pendiente_.size() - hecho);
+        const long n =
+            cli::Escribir(descriptor_, pendiente_.data() + hecho, pendiente_.size() - hecho);
         if (n < 0) {
             if (errno == EINTR) {
                 continue;
@@ -55,9 +55,9 @@ bool LectorLineas::Llenar() {
         return false;
     }
     antesDeEsperar_.Vaciar();
-    ssize_t n = 0;
+    long n = 0;
     do {
-        n = ::read(descriptor_, buffer_.data(), buffer_.size());
+        n = Leer(descriptor_, buffer_.data(), buffer_.size());
     } while (n < 0 && errno == EINTR);
     if (n < 0) {
         error_ = errno;
@@ -129,8 +129,10 @@ std::string DescribirError(int error) {
             return "quien leía la salida la ha cerrado";
         case ENOSPC:
             return "no queda espacio en el dispositivo";
+#if defined(EDQUOT)
         case EDQUOT:
             return "se ha superado la cuota de disco";
+#endif
         case EFBIG:
             return "el archivo ha alcanzado su tamaño máximo";
         case EIO:
