@@ -4,65 +4,6 @@
 
 namespace pendra {
 
-namespace {
-
-// a + b exactly when |a| >= |b|.
-Doble SumaRapida(double a, double b) {
-    const double s = a + b;
-    return {s, b - (s - a)};
-}
-
-}  // namespace
-
-Doble SumaExacta(double a, double b) {
-    const double s = a + b;
-    const double bb = s - a;
-    return {s, (a - (s - bb)) + (b - bb)};
-}
-
-Doble ProductoExacto(double a, double b) {
-    const double p = a * b;
-    return {p, std::fma(a, b, -p)};
-}
-
-Doble operator+(Doble x, Doble y) {
-    Doble s = SumaExacta(x.hi, y.hi);
-    const Doble t = SumaExacta(x.lo, y.lo);
-    s = SumaRapida(s.hi, s.lo + t.hi);
-    return SumaRapida(s.hi, s.lo + t.lo);
-}
-
-Doble operator-(Doble x) {
-    return {-x.hi, -x.lo};
-}
-
-Doble operator-(Doble x, Doble y) {
-    return x + -y;
-}
-
-Doble operator*(Doble x, Doble y) {
-    const Doble p = ProductoExacto(x.hi, y.hi);
-    return SumaRapida(p.hi, p.lo + (x.hi * y.lo + x.lo * y.hi));
-}
-
-Doble operator*(Doble x, double y) {
-    const Doble p = ProductoExacto(x.hi, y);
-    return SumaRapida(p.hi, p.lo + x.lo * y);
-}
-
-Doble operator/(Doble x, double y) {
-    const double q = x.hi / y;
-    const Doble p = ProductoExacto(q, y);
-    // The remainder x - q y, exact but for x.lo.
-    const Doble r = SumaExacta(x.hi, -p.hi);
-    const double resto = (r.hi + (r.lo - p.lo)) + x.lo;
-    return SumaRapida(q, resto / y);
-}
-
-Doble Escalar(Doble x, int e) {
-    return {std::ldexp(x.hi, e), std::ldexp(x.lo, e)};
-}
-
 double Raiz(Doble x) {
     const double y = std::sqrt(x.hi);
     if (!(y > 0)) {
@@ -72,10 +13,21 @@ double Raiz(Doble x) {
     return y + residuo / (2 * y);
 }
 
+Doble RaizDoble(Doble x) {
+    const double y = std::sqrt(x.hi);
+    if (!(y > 0)) {
+        return {y, 0};
+    }
+    const double residuo = std::fma(-y, y, x.hi) + x.lo;
+    return SumaRapida(y, residuo / (2 * y));
+}
+
 namespace {
 
 // Enough Taylor terms for 106 bits up to a quarter turn's half, 45 degrees.
 constexpr int kTerminos = 14;
+
+}  // namespace
 
 // sin(t) / t from t² by Horner: 1 - t²/(2·3) (1 - t²/(4·5) (1 - ...)).
 Doble SenoSobreT(Doble t2) {
@@ -94,6 +46,8 @@ Doble CosenoDesdeT2(Doble t2) {
     }
     return c;
 }
+
+namespace {
 
 Doble Cuadrado(Doble x) {
     return x * x;

@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "doble.h"
+#include "elementales.h"
 #include "formato.h"
 #include "funciones.h"
 
@@ -183,12 +184,12 @@ double SenoRelativo(double grados) {
     if (t < 1e-6) {
         return x - x * (t * t) / 6;
     }
-    return std::sin(t) / kRadianesPorGrado;
+    return mate::Sen(t) / kRadianesPorGrado;
 }
 
 double SenoGrados(double grados) {
     const double x = grados <= 90 ? grados : 180 - grados;
-    return std::sin(x * kRadianesPorGrado);
+    return mate::Sen(x * kRadianesPorGrado);
 }
 
 // cos(x degrees) for 0 <= x <= 180, as the sine of the complement.
@@ -229,7 +230,7 @@ double AnguloKahan(double a, double b, double c) {
     }
     // Two square roots instead of one of the product: no underflow on needles.
     const double t = std::sqrt(((a - b) + c) / (a + (b + c))) * std::sqrt(mu / ((a - c) + b));
-    return 2 * std::atan(t);
+    return 2 * mate::Atan(t);
 }
 
 // The angle opposite side b of the triangle with sides b and c and the angle
@@ -243,7 +244,7 @@ double AnguloLAL(double b, double A, double c) {
     } else {
         abajo = c + b * SenoGrados(A - 90);
     }
-    return std::atan2(b * SenoGrados(A), abajo);
+    return mate::Atan2(b * SenoGrados(A), abajo);
 }
 
 // sqrt(b² - a² sin² B) for sides a, b and the angle B (degrees) opposite b,
@@ -344,7 +345,7 @@ void Estable::LAL() {
     }
     Medidas m = dadas_;
     // a² = (b - c)² + 4bc sin²(A/2), without squaring a side.
-    const double a = std::hypot(b - c, 2 * SenoGrados(A / 2) * std::sqrt(b) * std::sqrt(c));
+    const double a = mate::Hipot(b - c, 2 * SenoGrados(A / 2) * std::sqrt(b) * std::sqrt(c));
     m.Lado(x_.q) = Devolver(a);
     m.Angulo(x_.p) = Acotar(AnguloLAL(b, A, c));
     m.Angulo(x_.r) = Acotar(AnguloLAL(c, A, b));
@@ -424,16 +425,16 @@ void Estable::LLA() {
         // its sine, sin C = c sin B / b, which keeps a tiny one exact.
         const double resto = (180 - B) - anguloA * kGradosPorRadian;
         const double C =
-            resto >= 45 ? resto * RadPorGrado : std::asin(std::min(1.0, c / b * senoB));
+            resto >= 45 ? resto * RadPorGrado : mate::Asen(std::min(1.0, c / b * senoB));
         m.Angulo(x_.r) = Acotar(C);
         Agregar(m);
     };
     if (p > 0) {
         const double c1 = p + r;
-        solucion(c1, std::atan2(aSenoB, r));
-        solucion((a - b) * ((a + b) / c1), std::atan2(aSenoB, -r));
+        solucion(c1, mate::Atan2(aSenoB, r));
+        solucion((a - b) * ((a + b) / c1), mate::Atan2(aSenoB, -r));
     } else {
-        solucion((b - a) * ((b + a) / (r - p)), std::atan2(aSenoB, r));
+        solucion((b - a) * ((b + a) / (r - p)), mate::Atan2(aSenoB, r));
     }
 }
 

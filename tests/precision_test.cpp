@@ -10,6 +10,7 @@
 #include <array>
 #include <bit>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <functional>
 #include <random>
@@ -17,6 +18,7 @@
 #include <vector>
 
 #include "doble.h"
+#include "elementales.h"
 #include "formato.h"
 #include "funciones.h"
 #include "registro.h"
@@ -258,6 +260,56 @@ TEST_F(Precision, DoubleDoubleSineIsGoodToAbout104Bits) {
 
 double Uniforme(std::mt19937_64& azar, double desde, double hasta) {
     return std::uniform_real_distribution<double>(desde, hasta)(azar);
+}
+
+// One elementary function against MPFR's correctly rounded one, on seeded
+// arguments: x in [desde, hasta], scaled by 2^-escala for up to `escala`.
+struct Elemental {
+    const char* nombre;
+    double (*funcion)(double, double);
+    Mp (*referencia)(const Mp&, const Mp&);
+    double desde;
+    double hasta;
+    int escala;
+};
+
+const Elemental kElementales[] = {
+    {"sine", [](double x, double) { return mate::Sen(x); },
+     [](const Mp& x, const Mp&) { return sin(x); }, -1e5, 1e5, 0},
+    {"sine of small angles", [](double x, double) { return mate::Sen(x); },
+     [](const Mp& x, const Mp&) { return sin(x); }, -4, 4, 40},
+    {"cosine", [](double x, double) { return mate::Cos(x); },
+     [](const Mp& x, const Mp&) { return cos(x); }, -7, 7, 30},
+    {"arc tangent", [](double x, double) { return mate::Atan(x); },
+     [](const Mp& x, const Mp&) { return atan(x); }, -4, 4, 60},
+    {"arc tangent of a quotient", [](double y, double x) { return mate::Atan2(y, x); },
+     [](const Mp& y, const Mp& x) { return atan2(y, x); }, -3, 3, 70},
+    {"arc sine", [](double x, double) { return mate::Asen(x); },
+     [](const Mp& x, const Mp&) { return asin(x); }, -1, 1, 30},
+    {"hypotenuse", [](double x, double y) { return mate::Hipot(x, y); },
+     [](const Mp& x, const Mp& y) { return hypot(x, y); }, -3, 3, 1000},
+};
+
+TEST_F(Precision, ElementaryFunctionsAreCorrectlyRounded) {
+    std::mt19937_64 azar(7);
+    for (const Elemental& e : kElementales) {
+        int fallos = 0;
+        for (int n = 0; n < 10000 && fallos < 5; ++n) {
+            const auto argumento = [&] {
+                const int k = std::uniform_int_distribution<int>(0, e.escala)(azar);
+                return std::ldexp(Uniforme(azar, e.desde, e.hasta), -k);
+            };
+            const double x = argumento();
+            const double y = argumento();
+            const double obtenido = e.funcion(x, y);
+            const double esperado = e.referencia(Mp(x), Mp(y)).toDouble();
+            if (std::bit_cast<std::uint64_t>(obtenido) != std::bit_cast<std::uint64_t>(esperado)) {
+                ADD_FAILURE() << e.nombre << " of " << Texto(x) << ", " << Texto(y) << ": "
+                              << Texto(obtenido) << " instead of " << Texto(esperado);
+                ++fallos;
+            }
+        }
+    }
 }
 
 // A family of triangles: two of their angles in degrees and the decimal

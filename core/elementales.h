@@ -1,0 +1,19 @@
+#pragma once
+
+// Sine, cosine, arc tangents, arc sine and hypotenuse from IEEE additions,
+// products, divisions, square roots and std::fma alone, correctly rounded
+// but for cases rarer than one in 2^40. The C library's differ in the last
+// bit from one system to another; these give the same bits everywhere, so
+// every build of the solver answers alike. Each works in double-double: a
+// fast evaluation whose rounding is checked against its error bound, and
+// the full series when that bound cannot decide.
+namespace pendra::mate {
+
+double Sen(double x);
+double Cos(double x);
+double Atan(double x);
+double Atan2(double y, double x);
+double Asen(double x);
+double Hipot(double x, double y);
+
+}  // namespace pendra::mate
