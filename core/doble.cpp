@@ -47,22 +47,4 @@ Doble CosenoDesdeT2(Doble t2) {
     return c;
 }
 
-namespace {
-
-Doble Cuadrado(Doble x) {
-    return x * x;
-}
-
-}  // namespace
-
-Doble SenoRelativoDoble(double grados) {
-    if (grados <= 45) {
-        const Doble t2 = Cuadrado(kRadianDoble * grados);
-        return SenoSobreT(t2) * grados;
-    }
-    // The complement is exact from 45 degrees on.
-    const Doble t2 = Cuadrado(kRadianDoble * (90 - grados));
-    return CosenoDesdeT2(t2) * kGradoDoble;
-}
-
 }  // namespace pendra

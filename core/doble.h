@@ -97,9 +97,4 @@ inline constexpr Doble kGradoDoble{0x1.ca5dc1a63c1f8p+5, -0x1.1e7ab456405f9p-49}
 Doble SenoSobreT(Doble t2);
 Doble CosenoDesdeT2(Doble t2);
 
-// sin(x degrees) / (π / 180) for 0 <= x <= 90, to about 104 bits: the sine
-// in units of one degree's radian, so that the tiniest angle keeps every bit
-// (it is x itself below 1e-150 degrees).
-Doble SenoRelativoDoble(double grados);
-
 }  // namespace pendra

@@ -7,6 +7,8 @@
 // every build of the solver answers alike. Each works in double-double: a
 // fast evaluation whose rounding is checked against its error bound, and
 // the full series when that bound cannot decide.
+#include "doble.h"
+
 namespace pendra::mate {
 
 double Sen(double x);
@@ -17,3 +19,12 @@ double Asen(double x);
 double Hipot(double x, double y);
 
 }  // namespace pendra::mate
+
+namespace pendra {
+
+// sin(x degrees) / (π / 180) for 0 <= x <= 90 in double-double, within a few
+// units in 2^-67: the sine in units of one degree's radian, so that the
+// tiniest angle keeps every bit.
+Doble SenoRelativoDoble(double grados);
+
+}  // namespace pendra
