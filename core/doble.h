@@ -3,7 +3,7 @@
 // Double-double arithmetic: a value as the unevaluated sum hi + lo of two
 // doubles, |lo| <= half an ulp of hi, about 106 bits. Built only on IEEE
 // additions, products and std::fma (which gives a product's rounding error
-// exactly), so every platform computes the same bits; no long double.
+// exactly), so every platform computes the same bits.
 
 #include <cmath>
 
