@@ -1,13 +1,11 @@
 #include "flujos.h"
 
-#include <poll.h>
-#include <unistd.h>
-
 #include <cerrno>
 #include <charconv>
 #include <cmath>
 #include <cstring>
 
+#include "plataforma.h"
 #include "solicitud.h"
 
 namespace pendra::cli {
@@ -25,17 +23,6 @@ constexpr std::size_t kCampoGuardado = 64 * 1024;
 // The call would block on a descriptor set not to block.
 bool Ocupado(int error) {
     return error == EAGAIN || error == EWOULDBLOCK;
-}
-
-// Waits until the descriptor is ready; a fault shows in the next call.
-bool Esperar(int descriptor, short eventos) {
-    pollfd espera{descriptor, eventos, 0};
-    while (::poll(&espera, 1, -1) < 0) {
-        if (errno != EINTR) {
-            return false;
-        }
-    }
-    return true;
 }
 
 // A short text that the field rule reads exactly as it read a long one: the
@@ -73,10 +60,10 @@ bool Escritura::Vaciar() {
     }
     std::size_t hecho = 0;
     while (hecho < pendiente_.size()) {
-        const ssize_t n =
-            ::write(descriptor_, pendiente_.data() + hecho, pendiente_.size() - hecho);
+        const long n =
+            cli::Escribir(descriptor_, pendiente_.data() + hecho, pendiente_.size() - hecho);
         if (n < 0) {
-            if (errno == EINTR || (Ocupado(errno) && Esperar(descriptor_, POLLOUT))) {
+            if (errno == EINTR || (Ocupado(errno) && EsperarListo(descriptor_, true))) {
                 continue;
             }
             error_ = errno;
@@ -97,10 +84,10 @@ bool LectorLineas::Llenar() {
         return false;
     }
     antesDeEsperar_.Vaciar();
-    ssize_t n = 0;
+    long n = 0;
     do {
-        n = ::read(descriptor_, buffer_.data(), buffer_.size());
-    } while (n < 0 && (errno == EINTR || (Ocupado(errno) && Esperar(descriptor_, POLLIN))));
+        n = Leer(descriptor_, buffer_.data(), buffer_.size());
+    } while (n < 0 && (errno == EINTR || (Ocupado(errno) && EsperarListo(descriptor_, false))));
     if (n < 0) {
         error_ = errno;
     }
@@ -212,8 +199,10 @@ std::string DescribirError(int error) {
             return "quien leía la salida la ha cerrado";
         case ENOSPC:
             return "no queda espacio en el dispositivo";
+#if defined(EDQUOT)
         case EDQUOT:
             return "se ha superado la cuota de disco";
+#endif
         case EFBIG:
             return "el archivo ha alcanzado su tamaño máximo";
         case EIO:

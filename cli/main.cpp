@@ -1,7 +1,5 @@
 // pendra-cli: the solve request without windows, for scripts and batch work.
 
-#include <unistd.h>
-
 #include <algorithm>
 #include <iostream>
 #include <string>
@@ -9,6 +7,7 @@
 #include <vector>
 
 #include "flujos.h"
+#include "plataforma.h"
 #include "salida.h"
 #include "texto.h"
 
@@ -71,12 +70,13 @@ void Escribir(Escritura& salida, const pendra::Respuesta& respuesta, bool json) 
 }
 
 int Lote(bool json) {
-    if (isatty(STDIN_FILENO) == 1) {
+    if (pendra::cli::EsTerminal(pendra::cli::kEntrada)) {
         std::cerr << "pendra-cli: lee una solicitud por línea, con seis campos separados por "
-                     "tabuladores, hasta el final de la entrada (Ctrl+D).\n";
+                     "tabuladores, hasta el final de la entrada ("
+                  << pendra::cli::FinDeEntrada() << ").\n";
     }
-    Escritura salida(STDOUT_FILENO);
-    pendra::cli::LectorLineas entrada(STDIN_FILENO, salida);
+    Escritura salida(pendra::cli::kSalida);
+    pendra::cli::LectorLineas entrada(pendra::cli::kEntrada, salida);
     unsigned long numero = 0;
     while (!salida.Fallo() && entrada.Siguiente()) {
         ++numero;
@@ -107,10 +107,11 @@ int Lote(bool json) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    std::vector<std::string> argumentos(argv + 1, argv + argc);
+    pendra::cli::PrepararFlujos();
+    std::vector<std::string> argumentos = pendra::cli::Argumentos(argc, argv);
     if (argumentos.size() == 1 &&
         (argumentos[0] == "--help" || argumentos[0] == "-h" || argumentos[0] == "--version")) {
-        Escritura salida(STDOUT_FILENO);
+        Escritura salida(pendra::cli::kSalida);
         salida.Escribir(argumentos[0] == "--version" ? "pendra-cli " PENDRA_VERSION "\n" : kUso);
         return Terminar(salida, 0);
     }
@@ -141,7 +142,7 @@ int main(int argc, char** argv) {
     pendra::TextosCampos campos;
     std::copy(argumentos.begin(), argumentos.end(), campos.begin());
     const pendra::Respuesta respuesta = pendra::Responder(campos);
-    Escritura salida(STDOUT_FILENO);
+    Escritura salida(pendra::cli::kSalida);
     Escribir(salida, respuesta, json);
     return Terminar(salida, respuesta.soluciones.empty() ? 1 : 0);
 }

@@ -35,7 +35,7 @@ double ArcoSeno(double x) {
     if (x <= -1) {
         return -PiMedios;
     }
-    return elemental::atan(x / std::sqrt(1 - x * x));
+    return mate::Atan(x / std::sqrt(1 - x * x));
 }
 
 double ArcoCoseno(double x) {
@@ -47,7 +47,7 @@ double ArcoCoseno(double x) {
     } else if (x < -1) {
         x = -1;
     }
-    const double t = elemental::atan(std::sqrt(1 - x * x) / x);
+    const double t = mate::Atan(std::sqrt(1 - x * x) / x);
     return x > 0 ? t : t + Pi;
 }
 
@@ -57,8 +57,8 @@ void ResolverALA(double A, double c, double B, double& a, double& C, double& b) 
         return;
     }
     C = (Pi - A) - B;
-    a = (elemental::sin(A) * c) / elemental::sin(C);
-    b = (elemental::sin(B) * c) / elemental::sin(C);
+    a = (mate::Sen(A) * c) / mate::Sen(C);
+    b = (mate::Sen(B) * c) / mate::Sen(C);
     Descartar(a, C, b);
 }
 
@@ -68,8 +68,8 @@ void ResolverAAL(double A, double B, double a, double& C, double& b, double& c) 
         return;
     }
     C = (Pi - A) - B;
-    b = (elemental::sin(B) * a) / elemental::sin(A);
-    c = (elemental::sin(C) * a) / elemental::sin(A);
+    b = (mate::Sen(B) * a) / mate::Sen(A);
+    c = (mate::Sen(C) * a) / mate::Sen(A);
     Descartar(C, b, c);
 }
 
@@ -78,7 +78,7 @@ void ResolverLAL(double b, double A, double c, double& B, double& a, double& C) 
         NingunTriangulo(B, a, C);
         return;
     }
-    a = std::sqrt((c * c + b * b) - ((2 * b) * c) * elemental::cos(A));
+    a = std::sqrt((c * c + b * b) - ((2 * b) * c) * mate::Cos(A));
     // The two sides and an angle too close to 0 to tell apart: the third side
     // vanishes and the triangle with it.
     if (!(a > 0)) {
@@ -88,10 +88,10 @@ void ResolverLAL(double b, double A, double c, double& B, double& a, double& C) 
     // The arc sine is taken for the angle opposite the shorter side, which is
     // always acute; the other angle may be obtuse and is the remainder.
     if (b < c) {
-        B = ArcoSeno((elemental::sin(A) * b) / a);
+        B = ArcoSeno((mate::Sen(A) * b) / a);
         C = (Pi - B) - A;
     } else {
-        C = ArcoSeno((elemental::sin(A) * c) / a);
+        C = ArcoSeno((mate::Sen(A) * c) / a);
         B = (Pi - A) - C;
     }
     Descartar(B, a, C);
@@ -116,7 +116,7 @@ void ResolverLLA(double a, double b, double B, double& A1, double& C1, double& c
         NingunTriangulo(A2, C2, c2);
         return;
     }
-    const double s = (elemental::sin(B) * a) / b;
+    const double s = (mate::Sen(B) * a) / b;
     if (!(s <= 1 + kToleranciaTangente)) {
         NingunTriangulo(A1, C1, c1);
         NingunTriangulo(A2, C2, c2);
@@ -128,7 +128,7 @@ void ResolverLLA(double a, double b, double B, double& A1, double& C1, double& c
         if (!(C1 > 0)) {
             NingunTriangulo(A1, C1, c1);
         } else {
-            c1 = elemental::sin(C1) * a;
+            c1 = mate::Sen(C1) * a;
             Descartar(A1, C1, c1);
         }
         NingunTriangulo(A2, C2, c2);
@@ -141,14 +141,14 @@ void ResolverLLA(double a, double b, double B, double& A1, double& C1, double& c
         NingunTriangulo(A2, C2, c2);
         return;
     }
-    c1 = (elemental::sin(C1) * a) / s;
+    c1 = (mate::Sen(C1) * a) / s;
     // The second triangle takes the supplementary angle at A.
     A2 = Pi - A1;
     C2 = (Pi - A2) - B;
     if (C2 < 0) {
         NingunTriangulo(A2, C2, c2);
     } else {
-        c2 = (elemental::sin(C2) * a) / s;
+        c2 = (mate::Sen(C2) * a) / s;
     }
     Descartar(A1, C1, c1);
     Descartar(A2, C2, c2);
@@ -160,12 +160,12 @@ double SenoRelativo(double grados) {
     if (t < 1e-6) {
         return x - x * (t * t) / 6;
     }
-    return elemental::sin(t) / kRadianesPorGrado;
+    return mate::Sen(t) / kRadianesPorGrado;
 }
 
 double SenoGrados(double grados) {
     const double x = grados <= 90 ? grados : 180 - grados;
-    return elemental::sin(x * kRadianesPorGrado);
+    return mate::Sen(x * kRadianesPorGrado);
 }
 
 double CosenoGrados(double grados) {

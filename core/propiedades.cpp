@@ -190,7 +190,7 @@ double DeAngulos(const std::array<double, 3>& l, const std::array<double, 3>& A,
     // cos(A_i) as the sine of 90 - A_i, which the solution keeps apart.
     std::array<double, 3> coseno{};
     for (int i = 0; i < 3; ++i) {
-        coseno[i] = elemental::sin(complemento[i] * kRadianesPorGrado);
+        coseno[i] = mate::Sen(complemento[i] * kRadianesPorGrado);
     }
     // The smallest angle's sine is known to full precision relative to
     // itself, whatever the shape: the area and the circumradius come from it.

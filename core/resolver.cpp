@@ -6,6 +6,7 @@
 #include <optional>
 #include <utility>
 
+#include "doble.h"
 #include "elementales.h"
 #include "escala.h"
 #include "funciones.h"
@@ -204,7 +205,7 @@ double AnguloKahan(double a, double b, double c) {
     }
     // Two square roots instead of one of the product: no underflow on needles.
     const double t = std::sqrt(((a - b) + c) / (a + (b + c))) * std::sqrt(mu / ((a - c) + b));
-    return 2 * elemental::atan(t);
+    return 2 * mate::Atan(t);
 }
 
 // The angle opposite side b of the triangle with sides b and c and the angle
@@ -225,7 +226,33 @@ AnguloYComplemento AnguloLAL(double b, double A, double c) {
         abajo = c + b * SenoGrados(A - 90);
     }
     const double arriba = b * SenoGrados(A);
-    return {elemental::atan2(arriba, abajo), elemental::atan2(abajo, arriba)};
+    return {mate::Atan2(arriba, abajo), mate::Atan2(abajo, arriba)};
+}
+
+// sqrt(b² - a² sin² B) for sides a, b and the angle B (degrees) opposite b,
+// where a sin B < b. Next to a tangent it hangs on b - a sin B, of which a
+// double keeps only a few digits: it is taken in double-double arithmetic,
+// relative to b's binary exponent so that no part underflows, and near a
+// right angle at B as (b - a) + a (1 - sin B), 1 - sin B = 2 sin²(|90 - B| / 2).
+double RaizTangente(double a, double b, double B) {
+    int ea = 0;
+    int eb = 0;
+    const double am = std::frexp(a, &ea);
+    const double bm = std::frexp(b, &eb);
+    // 180 - B is exact past 90.
+    const Doble seno = SenoRelativoDoble(B <= 90 ? B : 180 - B);
+    int es = 0;
+    const double sm = std::frexp(seno.hi, &es);
+    const Doble senoM{sm, std::ldexp(seno.lo, -es)};
+    // a sin B / 2^eb, near b's mantissa when it matters.
+    const Doble aSeno = Escalar(senoM * am * kRadianDoble, ea + es - eb);
+    Doble diferencia = Doble{bm, 0} - aSeno;
+    if (B >= 45 && B <= 135) {
+        const Doble h = SenoRelativoDoble(std::fabs(90 - B) / 2) * kRadianDoble;
+        const double aRelativo = std::ldexp(a, -eb);
+        diferencia = SumaExacta(bm, -aRelativo) + h * h * (2 * aRelativo);
+    }
+    return std::ldexp(Raiz(diferencia * (Doble{bm, 0} + aSeno)), eb);
 }
 
 // A solution being built by the formulas that do not cancel: each measure
@@ -348,7 +375,7 @@ void Estable::LAL() {
     }
     EnCurso m = Nueva();
     // a² = (b - c)² + 4bc sin²(A/2), without squaring a side.
-    const double a = elemental::hypot(b - c, 2 * SenoGrados(A / 2) * std::sqrt(b) * std::sqrt(c));
+    const double a = mate::Hipot(b - c, 2 * SenoGrados(A / 2) * std::sqrt(b) * std::sqrt(c));
     m.Lado(x_.q, Devolver(a));
     m.Radianes(x_.p, AnguloLAL(b, A, c));
     m.Radianes(x_.r, AnguloLAL(c, A, b));
@@ -414,20 +441,7 @@ void Estable::LLA() {
         }
         return;
     }
-    // r = sqrt(b² - a² sin² B). Next to a tangent, c and the angle at A hang
-    // on b - a sin B, of which double precision keeps only a few digits: it
-    // is taken in long double and, near a right angle at B, as
-    // (b - a) + a (1 - sin B) with 1 - sin B = 2 sin²(|90 - B| / 2).
-    using Largo = long double;
-    const Largo radianes = std::numbers::pi_v<Largo> / 180;
-    const Largo aSenoLargo =
-        a * elemental::sin((B <= 90 ? B : 180 - B) * radianes);  // 180 - B is exact past 90
-    Largo diferencia = b - aSenoLargo;
-    if (B >= 45 && B <= 135) {
-        const Largo h = elemental::sin(std::fabs(90 - B) / 2 * radianes);
-        diferencia = (static_cast<Largo>(b) - a) + 2 * a * (h * h);
-    }
-    const double r = static_cast<double>(std::sqrt(diferencia) * std::sqrt(b + aSenoLargo));
+    const double r = RaizTangente(a, b, B);
     const double aSenoB = a * senoB;
     const double p = a * CosenoGrados(B);
     const auto solucion = [&](double c, AnguloYComplemento anguloA) {
@@ -444,18 +458,18 @@ void Estable::LLA() {
         if (resto >= 45) {
             m.Grados(x_.r, resto, (B - 90) + gradosA);
         } else {
-            m.Radianes(x_.r, elemental::asin(std::min(1.0, c / b * senoB)));
+            m.Radianes(x_.r, mate::Asen(std::min(1.0, c / b * senoB)));
         }
         Agregar(m);
     };
     if (p > 0) {
         const double c1 = p + r;
-        solucion(c1, {elemental::atan2(aSenoB, r), elemental::atan2(r, aSenoB)});
+        solucion(c1, {mate::Atan2(aSenoB, r), mate::Atan2(r, aSenoB)});
         solucion((a - b) * ((a + b) / c1),
-                 {elemental::atan2(aSenoB, -r), elemental::atan2(-r, aSenoB)});
+                 {mate::Atan2(aSenoB, -r), mate::Atan2(-r, aSenoB)});
     } else {
         solucion((b - a) * ((b + a) / (r - p)),
-                 {elemental::atan2(aSenoB, r), elemental::atan2(r, aSenoB)});
+                 {mate::Atan2(aSenoB, r), mate::Atan2(r, aSenoB)});
     }
 }
 

@@ -3,14 +3,18 @@
 # (CMakePresets.json): release, with the Debian package made and checked;
 # debug, whose pendra-cli must answer every request bit for bit as the
 # release one does; asan, everything again under AddressSanitizer and
-# UndefinedBehaviorSanitizer; web, the page built with emscripten, whose
-# node pendra-cli.mjs must answer as the release pendra-cli does and which is
-# used in headless Chromium. A workflow holds one build tree, hence four.
+# UndefinedBehaviorSanitizer; windows, pendra-cli.exe and the core's tests
+# cross-built with mingw-w64 and run under Wine, its answers compared byte
+# for byte with the release build's (Wine keeps its prefix in build/windows,
+# so nothing outside the clone is needed, not even a display); web, the page
+# built with emscripten, whose node pendra-cli.mjs must answer as the release
+# pendra-cli does and which is used in headless Chromium. A workflow holds one
+# build tree, hence five.
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
 
 cd "$raiz"
-for preset in release debug asan; do
+for preset in release debug asan windows; do
     cmake --workflow --preset "$preset"
 done
 instalar_web

@@ -2,7 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#if defined(_WIN32)
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
+#else
 #include <sys/wait.h>
+#endif
 
 #include <cstdio>
 #include <cstdlib>
@@ -22,16 +29,110 @@ struct Ejecucion {
     int estado = -1;
 };
 
+#if defined(_WIN32)
+
+// The words of a command line as a POSIX shell splits them: at blanks, with
+// '...' and "..." quoting, which is how the tests write their arguments.
+std::vector<std::string> Palabras(const std::string& texto) {
+    std::vector<std::string> palabras;
+    std::string palabra;
+    bool hay = false;
+    char comilla = 0;
+    for (const char c : texto) {
+        if (comilla != 0) {
+            if (c == comilla) {
+                comilla = 0;
+            } else {
+                palabra += c;
+            }
+        } else if (c == '\'' || c == '"') {
+            comilla = c;
+            hay = true;
+        } else if (c == ' ') {
+            if (hay) {
+                palabras.push_back(palabra);
+            }
+            palabra.clear();
+            hay = false;
+        } else {
+            palabra += c;
+            hay = true;
+        }
+    }
+    if (hay) {
+        palabras.push_back(palabra);
+    }
+    return palabras;
+}
+
+// A word for cmd.exe and the C runtime's argument parser.
+std::string Citar(const std::string& palabra) {
+    std::string citada = "\"";
+    for (const char c : palabra) {
+        citada += c == '"' ? std::string("\\\"") : std::string(1, c);
+    }
+    return citada + "\"";
+}
+
+// The program's path as Windows writes it; under Wine, / is drive Z:.
+std::string Programa() {
+    std::string ruta = PENDRA_CLI;
+    if (ruta.starts_with('/')) {
+        ruta = std::string("Z:") + ruta;
+    }
+    for (char& c : ruta) {
+        c = c == '/' ? '\\' : c;
+    }
+    return ruta;
+}
+
+// Arguments travel as UTF-16, so "−30" and "45°30'" arrive as typed.
+std::wstring Ancho(const std::string& texto) {
+    const int n =
+        MultiByteToWideChar(CP_UTF8, 0, texto.data(), static_cast<int>(texto.size()), nullptr, 0);
+    std::wstring ancho(static_cast<std::size_t>(n), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, texto.data(), static_cast<int>(texto.size()), ancho.data(), n);
+    return ancho;
+}
+
+FILE* Abrir(const std::string& argumentos, const std::string& archivo) {
+    std::string orden = Citar(Programa());
+    for (const std::string& palabra : Palabras(argumentos)) {
+        orden += ' ';
+        orden += Citar(palabra);
+    }
+    // cmd.exe /c drops the outermost pair of quotes.
+    const std::string linea = std::string(1, '"') + orden + " < " + Citar(archivo) + " 2>&1\"";
+    return _wpopen(Ancho(linea).c_str(), L"rb");
+}
+
+int Cerrar(FILE* tubo) {
+    return _pclose(tubo);
+}
+
+#else
+
+FILE* Abrir(const std::string& argumentos, const std::string& archivo) {
+    const std::string orden =
+        std::string(PENDRA_CLI) + " " + argumentos + " < " + archivo + " 2>&1";
+    return popen(orden.c_str(), "r");
+}
+
+int Cerrar(FILE* tubo) {
+    const int estado = pclose(tubo);
+    return WIFEXITED(estado) ? WEXITSTATUS(estado) : -1;
+}
+
+#endif
+
 Ejecucion Ejecutar(const std::string& argumentos, const std::string& entrada = "") {
     // One input file per test: ctest may run several of them at once.
     const testing::TestInfo* prueba = testing::UnitTest::GetInstance()->current_test_info();
     const std::string archivo = testing::TempDir() + "pendra_cli_" + prueba->test_suite_name() +
                                 "_" + prueba->name() + ".txt";
     std::ofstream(archivo, std::ios::binary) << entrada;
-    const std::string orden =
-        std::string(PENDRA_CLI) + " " + argumentos + " < " + archivo + " 2>&1";
     Ejecucion e;
-    FILE* tubo = popen(orden.c_str(), "r");
+    FILE* tubo = Abrir(argumentos, archivo);
     if (tubo == nullptr) {
         return e;
     }
@@ -40,8 +141,7 @@ Ejecucion Ejecutar(const std::string& argumentos, const std::string& entrada = "
     while ((n = std::fread(buffer, 1, sizeof buffer, tubo)) > 0) {
         e.salida.append(buffer, n);
     }
-    const int estado = pclose(tubo);
-    e.estado = WIFEXITED(estado) ? WEXITSTATUS(estado) : -1;
+    e.estado = Cerrar(tubo);
     return e;
 }
 
@@ -53,7 +153,11 @@ std::string Guion(const std::string& guion) {
     std::ofstream(archivo) << "CLI=" << PENDRA_CLI << "\nTMP_LOTE=" << archivo << ".lote\n"
                            << guion << "\n";
     std::string salida;
+#if defined(_WIN32)
+    FILE* tubo = _popen(("bash " + archivo).c_str(), "rb");
+#else
     FILE* tubo = popen(("bash " + archivo).c_str(), "r");
+#endif
     if (tubo == nullptr) {
         return salida;
     }
@@ -62,7 +166,7 @@ std::string Guion(const std::string& guion) {
     while ((n = std::fread(buffer, 1, sizeof buffer, tubo)) > 0) {
         salida.append(buffer, n);
     }
-    pclose(tubo);
+    Cerrar(tubo);
     return salida;
 }
 

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include "doble.h"
+#include "elementales.h"
+
 #include <array>
 #include <cmath>
 #include <string>
@@ -248,6 +251,73 @@ TEST(Resolvers, NeverReadTheirOutputsOnEntry) {
         ResolverALA(Grados(30), 1, Grados(60), a, C, b);
         EXPECT_EQ(a, 0.5);
     }
+}
+
+// Double-double results whose every bit is known: a wrong std::fma (one that
+// rounds the product first) or a lost low part shows here on any platform.
+struct CasoDoble {
+    const char* nombre;
+    Doble obtenido;
+    Doble esperado;
+    int bits = 103;  // the low part within 2^-bits of the high one
+};
+
+TEST(Doble, KeepsTheBitsADoubleLoses) {
+    const double u = 1 + std::ldexp(1.0, -30);
+    const CasoDoble casos[] = {
+        {"exact product", ProductoExacto(u, u), {1 + std::ldexp(1.0, -29), std::ldexp(1.0, -60)}},
+        {"exact sum", SumaExacta(1, std::ldexp(1.0, -80)), {1, std::ldexp(1.0, -80)}},
+        {"sum carries the low parts",
+         Doble{1, std::ldexp(1.0, -60)} + Doble{-1, std::ldexp(1.0, -61)},
+         {std::ldexp(3.0, -61), 0}},
+        {"division by an integer", Doble{1, 0} / 3 * 3, {1, 0}},
+        {"sine of 90 degrees", SenoRelativoDoble(90) * kRadianDoble, {1, 0}, 65},
+        {"sine of 30 degrees", SenoRelativoDoble(30) * kRadianDoble, {0.5, 0}, 65},
+        {"sine of a tiny angle", SenoRelativoDoble(1e-300), {1e-300, 0}},
+    };
+    for (const CasoDoble& caso : casos) {
+        EXPECT_EQ(caso.obtenido.hi, caso.esperado.hi) << caso.nombre;
+        EXPECT_NEAR(caso.obtenido.lo, caso.esperado.lo,
+                    std::ldexp(std::fabs(caso.esperado.hi), -caso.bits))
+            << caso.nombre;
+    }
+    // sqrt(1 + 2^-52 + 2^-100) lies just past the midpoint 1 + 2^-53: it
+    // rounds up, where the root of the high part alone rounds down to 1.
+    EXPECT_EQ(Raiz({1 + std::ldexp(1.0, -52), std::ldexp(1.0, -100)}), 1 + std::ldexp(1.0, -52));
+    EXPECT_EQ(Raiz({2, 0}), std::sqrt(2.0));
+}
+
+struct CasoElemental {
+    const char* nombre;
+    double obtenido;
+    double esperado;  // correctly rounded
+};
+
+// Arguments where one C library or another misses the correctly rounded
+// result by a unit in the last place; these must give it on every platform.
+TEST(Elementales, GiveTheCorrectlyRoundedBitsEverywhere) {
+    const CasoElemental casos[] = {
+        {"sine", mate::Sen(0x1.44adb04d6c826p+1), 0x1.2339522d3c7ebp-1},
+        {"cosine", mate::Cos(0x1.e1c4890c4efb6p+0), -0x1.39760e4fa0781p-2},
+        {"arc tangent", mate::Atan(0x1.d7c815529163cp-2), 0x1.ba19143c9c413p-2},
+        {"arc tangent of a quotient", mate::Atan2(0x1.12067786e047cp+1, -0x1.d37b59594fc2ep-3),
+         0x1.ad511ab82cd13p+0},
+        {"arc sine", mate::Asen(0x1.c7f010d723b2cp-1), 0x1.19340cdf3adc3p+0},
+        {"hypotenuse", mate::Hipot(0x1.96caa9dc55abfp+0, 0x1.5b2420102d0ecp+1),
+         0x1.9256d47f216aep+1},
+        {"sine past a quarter turn, negative", mate::Sen(-2.0), -0x1.d18f6ead1b446p-1},
+        {"cosine of a tiny angle", mate::Cos(0x1.8p-27), 0x1.fffffffffffffp-1},
+        {"arc tangent of infinity", mate::Atan(-INFINITY), -0x1.921fb54442d18p+0},
+        {"arc tangent of -0 over -1", mate::Atan2(-0.0, -1), -0x1.921fb54442d18p+1},
+        {"arc tangent of a tiny quotient", mate::Atan2(1e-200, 1e100), 1e-200 / 1e100},
+        {"hypotenuse past the double range's root", mate::Hipot(3e300, 4e300), 5e300},
+        {"arc sine of 1", mate::Asen(1), 0x1.921fb54442d18p+0},
+    };
+    for (const CasoElemental& caso : casos) {
+        EXPECT_EQ(caso.obtenido, caso.esperado) << caso.nombre;
+    }
+    EXPECT_TRUE(std::isnan(mate::Asen(1.5)));
+    EXPECT_TRUE(std::isnan(mate::Sen(INFINITY)));
 }
 
 }  // namespace

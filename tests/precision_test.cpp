@@ -11,12 +11,15 @@
 #include <bit>
 #include <cfloat>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <functional>
 #include <random>
 #include <string>
 #include <vector>
 
+#include "doble.h"
+#include "elementales.h"
 #include "formato.h"
 #include "funciones.h"
 #include "propiedades.h"
@@ -347,8 +350,91 @@ TEST_F(Precision, LabelsTextbookTrianglesWithTheirTrueDigits) {
     }
 }
 
+std::string Texto(double x);
+
+// The double-double sine in units of a degree's radian, within 2^-65 of the
+// true value (beyond the 64 bits of an x87 long double), from the tiniest
+// angle to the right angle.
+TEST_F(Precision, DoubleDoubleSineIsGoodToBeyond64Bits) {
+    const double grados[] = {
+        4.9406564584124654e-324,
+        1e-300,
+        1e-150,
+        1e-8,
+        0.001,
+        0.5,
+        1,
+        7.25,
+        30,
+        44.999999999999993,
+        45,
+        45.000000000000007,
+        60,
+        89.9,
+        89.99999999999999,
+        90,
+    };
+    for (const double g : grados) {
+        const Doble s = SenoRelativoDoble(g);
+        const Mp radian = PiVerdadero() / 180;
+        const Mp verdad = sin(Mp(g) * radian) / radian;
+        const Mp error = abs((Mp(s.hi) + Mp(s.lo) - verdad) / verdad);
+        EXPECT_LT(error, Mp(std::ldexp(1.0, -65))) << Texto(g) << ": " << error.toDouble();
+    }
+}
+
 double Uniforme(std::mt19937_64& azar, double desde, double hasta) {
     return std::uniform_real_distribution<double>(desde, hasta)(azar);
+}
+
+// One elementary function against MPFR's correctly rounded one, on seeded
+// arguments: x in [desde, hasta], scaled by 2^-escala for up to `escala`.
+struct Elemental {
+    const char* nombre;
+    double (*funcion)(double, double);
+    Mp (*referencia)(const Mp&, const Mp&);
+    double desde;
+    double hasta;
+    int escala;
+};
+
+const Elemental kElementales[] = {
+    {"sine", [](double x, double) { return mate::Sen(x); },
+     [](const Mp& x, const Mp&) { return sin(x); }, -1e5, 1e5, 0},
+    {"sine of small angles", [](double x, double) { return mate::Sen(x); },
+     [](const Mp& x, const Mp&) { return sin(x); }, -4, 4, 40},
+    {"cosine", [](double x, double) { return mate::Cos(x); },
+     [](const Mp& x, const Mp&) { return cos(x); }, -7, 7, 30},
+    {"arc tangent", [](double x, double) { return mate::Atan(x); },
+     [](const Mp& x, const Mp&) { return atan(x); }, -4, 4, 60},
+    {"arc tangent of a quotient", [](double y, double x) { return mate::Atan2(y, x); },
+     [](const Mp& y, const Mp& x) { return atan2(y, x); }, -3, 3, 70},
+    {"arc sine", [](double x, double) { return mate::Asen(x); },
+     [](const Mp& x, const Mp&) { return asin(x); }, -1, 1, 30},
+    {"hypotenuse", [](double x, double y) { return mate::Hipot(x, y); },
+     [](const Mp& x, const Mp& y) { return hypot(x, y); }, -3, 3, 1000},
+};
+
+TEST_F(Precision, ElementaryFunctionsAreCorrectlyRounded) {
+    std::mt19937_64 azar(7);
+    for (const Elemental& e : kElementales) {
+        int fallos = 0;
+        for (int n = 0; n < 10000 && fallos < 5; ++n) {
+            const auto argumento = [&] {
+                const int k = std::uniform_int_distribution<int>(0, e.escala)(azar);
+                return std::ldexp(Uniforme(azar, e.desde, e.hasta), -k);
+            };
+            const double x = argumento();
+            const double y = argumento();
+            const double obtenido = e.funcion(x, y);
+            const double esperado = e.referencia(Mp(x), Mp(y)).toDouble();
+            if (std::bit_cast<std::uint64_t>(obtenido) != std::bit_cast<std::uint64_t>(esperado)) {
+                ADD_FAILURE() << e.nombre << " of " << Texto(x) << ", " << Texto(y) << ": "
+                              << Texto(obtenido) << " instead of " << Texto(esperado);
+                ++fallos;
+            }
+        }
+    }
 }
 
 // A family of triangles: two of their angles in degrees and the decimal

@@ -1,0 +1,100 @@
+#pragma once
+
+// Double-double arithmetic: a value as the unevaluated sum hi + lo of two
+// doubles, |lo| <= half an ulp of hi, about 106 bits. Built only on IEEE
+// additions, products and std::fma (which gives a product's rounding error
+// exactly), so every platform computes the same bits.
+
+#include <cmath>
+
+namespace pendra {
+
+struct Doble {
+    double hi = 0;
+    double lo = 0;
+};
+
+// a + b exactly when |a| >= |b|.
+inline Doble SumaRapida(double a, double b) {
+    const double s = a + b;
+    return {s, b - (s - a)};
+}
+
+// a + b exactly.
+inline Doble SumaExacta(double a, double b) {
+    const double s = a + b;
+    const double bb = s - a;
+    return {s, (a - (s - bb)) + (b - bb)};
+}
+
+// a * b exactly (barring underflow).
+inline Doble ProductoExacto(double a, double b) {
+    const double p = a * b;
+    return {p, std::fma(a, b, -p)};
+}
+
+inline Doble operator+(Doble x, Doble y) {
+    Doble s = SumaExacta(x.hi, y.hi);
+    const Doble t = SumaExacta(x.lo, y.lo);
+    s = SumaRapida(s.hi, s.lo + t.hi);
+    return SumaRapida(s.hi, s.lo + t.lo);
+}
+
+inline Doble operator-(Doble x) {
+    return {-x.hi, -x.lo};
+}
+
+inline Doble operator-(Doble x, Doble y) {
+    return x + -y;
+}
+
+inline Doble operator*(Doble x, Doble y) {
+    const Doble p = ProductoExacto(x.hi, y.hi);
+    return SumaRapida(p.hi, p.lo + (x.hi * y.lo + x.lo * y.hi));
+}
+
+inline Doble operator*(Doble x, double y) {
+    const Doble p = ProductoExacto(x.hi, y);
+    return SumaRapida(p.hi, p.lo + x.lo * y);
+}
+
+inline Doble operator/(Doble x, double y) {
+    const double q = x.hi / y;
+    const Doble p = ProductoExacto(q, y);
+    // The remainder x - q y, exact but for x.lo.
+    const Doble r = SumaExacta(x.hi, -p.hi);
+    const double resto = (r.hi + (r.lo - p.lo)) + x.lo;
+    return SumaRapida(q, resto / y);
+}
+
+inline Doble operator/(Doble x, Doble y) {
+    // Long division: each quotient digit's remainder is taken in double-double.
+    const double q1 = x.hi / y.hi;
+    const Doble r = x - y * q1;
+    const double q2 = r.hi / y.hi;
+    const Doble r2 = r - y * q2;
+    const double q3 = r2.hi / y.hi;
+    return SumaRapida(q1, q2) + Doble{q3, 0};
+}
+
+// x * 2^e, each part scaled exactly (barring underflow of lo).
+inline Doble Escalar(Doble x, int e) {
+    return {std::ldexp(x.hi, e), std::ldexp(x.lo, e)};
+}
+
+// sqrt(x) correctly rounded but for rare ties: one Newton step on the double
+// root with the residual taken exactly. NaN when x < 0.
+double Raiz(Doble x);
+// sqrt(x) to about 104 bits.
+Doble RaizDoble(Doble x);
+
+// π / 180 and 180 / π to 107 bits.
+inline constexpr Doble kRadianDoble{0x1.1df46a2529d39p-6, 0x1.5c1d8becdd291p-62};
+inline constexpr Doble kGradoDoble{0x1.ca5dc1a63c1f8p+5, -0x1.1e7ab456405f9p-49};
+
+// For |t| <= π/4, from t² in double-double: sin(t) / t and cos(t), to about
+// 104 bits, by their Taylor series.
+Doble SenoSobreT(Doble t2);
+Doble CosenoDesdeT2(Doble t2);
+
+}  // namespace pendra
