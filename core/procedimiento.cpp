@@ -112,13 +112,14 @@ private:
     }
     void Angulo(const char* regla, std::uint8_t i, const std::string& formula,
                 const std::string& sustitucion, std::string nota = {}) {
-        Agregar(regla, Campo{TipoCampo::Angulo, i}, A(i) + " = " + formula, A(i) + " = " + sustitucion,
-                GradosDe(i), EtiquetaGrados(m_.Angulo(i)), std::move(nota));
+        Agregar(regla, Campo{TipoCampo::Angulo, i}, A(i) + " = " + formula,
+                A(i) + " = " + sustitucion, GradosDe(i), EtiquetaGrados(m_.Angulo(i)),
+                std::move(nota));
     }
     void Lado(const char* regla, std::uint8_t i, const std::string& formula,
               const std::string& sustitucion) {
-        Agregar(regla, Campo{TipoCampo::Lado, i}, L(i) + " = " + formula, L(i) + " = " + sustitucion,
-                m_.Lado(i), EtiquetaLado(m_.Lado(i)));
+        Agregar(regla, Campo{TipoCampo::Lado, i}, L(i) + " = " + formula,
+                L(i) + " = " + sustitucion, m_.Lado(i), EtiquetaLado(m_.Lado(i)));
     }
 
     // Angle i from the three sides, opposite i, and j, k beside it.
@@ -244,8 +245,7 @@ void Pizarra::LLA(const Reparto& x) {
                                    const std::string& formula, const std::string& sustitucion) {
             const bool este = deAgudo == esAgudo;
             const double valor = este ? GradosDe(p) : hallado.value_or(deAgudo ? arco : 180 - arco);
-            const std::string texto =
-                EtiquetaGrados(valor);
+            const std::string texto = EtiquetaGrados(valor);
             const std::string suma = "Con " + A(q) + " = " + EtA(q) + ", los dos ángulos suman " +
                                      EtA(q) + " + " + Agrupar(texto) + " = " +
                                      EtiquetaGrados(B + valor);
@@ -262,9 +262,9 @@ void Pizarra::LLA(const Reparto& x) {
                        ", pero las medidas de ese triángulo no caben en los números del "
                        "programa y se descarta.";
             }
-            Agregar(kAmbiguo, este ? std::optional<Campo>(Campo{TipoCampo::Angulo, p}) : std::nullopt,
-                    A(p) + " = " + formula, A(p) + " = " + sustitucion, valor, texto,
-                    std::move(nota));
+            Agregar(
+                kAmbiguo, este ? std::optional<Campo>(Campo{TipoCampo::Angulo, p}) : std::nullopt,
+                A(p) + " = " + formula, A(p) + " = " + sustitucion, valor, texto, std::move(nota));
         };
         candidato(true, agudo, "arcsen(sen " + A(p) + ")", "arcsen(" + Cifras(seno) + ")");
         candidato(false, obtuso,

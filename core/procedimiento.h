@@ -19,7 +19,7 @@ namespace pendra {
 struct Paso {
     std::string regla;             // "teorema del coseno", "suma de los ángulos", …
     std::optional<Campo> calcula;  // the measure the step finds, if any
-    std::string formula;           // "A₁ = arccos((L₂² + L₃² − L₁²) / (2·L₂·L₃))"
+    std::string formula;  // "A₁ = arccos((L₂² + L₃² − L₁²) / (2·L₂·L₃))"
     // The formula with the numbers put in: the measures' labels, and other
     // numbers with enough digits to reach the value.
     std::string sustitucion;

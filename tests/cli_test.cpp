@@ -190,10 +190,18 @@ struct CasoEstado {
 
 TEST(PendraCli, ExitsWithTheStatusScriptsExpect) {
     const CasoEstado casos[] = {
-        {"'' 3 '' 4 '' 5", 0},  {"--json 60 '' 60 '' 60 ''", 1}, {"'' -3 '' 4 '' 5", 1},
-        {"1 2 3", 2},           {"--json 1 2 3 4 5 6 7", 2},     {"--help", 0},
-        {"-x 3 '' 4 '' 5", 2},  {"--json -30 3 '' 4 '' 5", 1},   {"−30 3 '' 4 '' 5", 1},
-        {"abc 3 '' 4 '' 5", 1}, {"-abc 3 '' 4 '' 5", 2},         {"'45°-30' 3 '' 4 '' ''", 1},
+        {"'' 3 '' 4 '' 5", 0},
+        {"--json 60 '' 60 '' 60 ''", 1},
+        {"'' -3 '' 4 '' 5", 1},
+        {"1 2 3", 2},
+        {"--json 1 2 3 4 5 6 7", 2},
+        {"--help", 0},
+        {"-x 3 '' 4 '' 5", 2},
+        {"--json -30 3 '' 4 '' 5", 1},
+        {"−30 3 '' 4 '' 5", 1},
+        {"abc 3 '' 4 '' 5", 1},
+        {"-abc 3 '' 4 '' 5", 2},
+        {"'45°-30' 3 '' 4 '' ''", 1},
         {"--procedimiento '' 3 '' 4 '' 5", 0},
         {"--procedimiento --json '' 1 '' 2 '' 3", 1},
         {"'' 3 '' 4 '' 5 --procedimiento", 2},
@@ -208,17 +216,18 @@ TEST(PendraCli, WritesPlainSpanishWithoutJson) {
     EXPECT_EQ(e.salida, "Error en los datos: No hay solución si sólo se conocen los ángulos.\n");
     // The working follows each solution's properties; the reason, the message.
     const std::string trabajo = Ejecutar("--procedimiento '' 3 '' 4 '' 5").salida;
-    EXPECT_TRUE(trabajo.ends_with("    Clase por lados: escaleno\n"
-                                  "  Procedimiento (LLL: tres lados):\n"
-                                  "    1. Teorema del coseno, ángulo 1:\n"
-                                  "       A₁ = arccos((L₂² + L₃² − L₁²) / (2·L₂·L₃))\n"
-                                  "       A₁ = arccos((4² + 5² − 3²) / (2·4·5)) = 36.869º\n"
-                                  "    2. Teorema del coseno, ángulo 2:\n"
-                                  "       A₂ = arccos((L₁² + L₃² − L₂²) / (2·L₁·L₃))\n"
-                                  "       A₂ = arccos((3² + 5² − 4²) / (2·3·5)) = 53.130º\n"
-                                  "    3. Suma de los ángulos, ángulo 3:\n"
-                                  "       A₃ = 180º − A₁ − A₂\n"
-                                  "       A₃ = 180º − 36.869º − 53.130º = 90º\n"))
+    EXPECT_TRUE(
+        trabajo.ends_with("    Clase por lados: escaleno\n"
+                          "  Procedimiento (LLL: tres lados):\n"
+                          "    1. Teorema del coseno, ángulo 1:\n"
+                          "       A₁ = arccos((L₂² + L₃² − L₁²) / (2·L₂·L₃))\n"
+                          "       A₁ = arccos((4² + 5² − 3²) / (2·4·5)) = 36.869º\n"
+                          "    2. Teorema del coseno, ángulo 2:\n"
+                          "       A₂ = arccos((L₁² + L₃² − L₂²) / (2·L₁·L₃))\n"
+                          "       A₂ = arccos((3² + 5² − 4²) / (2·3·5)) = 53.130º\n"
+                          "    3. Suma de los ángulos, ángulo 3:\n"
+                          "       A₃ = 180º − A₁ − A₂\n"
+                          "       A₃ = 180º − 36.869º − 53.130º = 90º\n"))
         << trabajo;
     EXPECT_EQ(Ejecutar("--procedimiento '' 10 '' 3 '' 4").salida,
               "Datos inválidos: No hay solución para esos datos.\n"

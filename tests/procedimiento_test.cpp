@@ -373,8 +373,8 @@ TEST(Procedimiento, ExplainsEveryAnswerOfALargeBatch) {
             }
         }
         const Respuesta r = Solicitar(textos);
-        const std::string lugar = textos[0] + "|" + textos[1] + "|" + textos[2] + "|" +
-                                  textos[3] + "|" + textos[4] + "|" + textos[5];
+        const std::string lugar = textos[0] + "|" + textos[1] + "|" + textos[2] + "|" + textos[3] +
+                                  "|" + textos[4] + "|" + textos[5];
         if (r.mensaje) {
             // Only "no triangle" has a reason; the prompt stays as it was.
             const bool sin = r.mensaje->texto == mensajes::kSinSolucion;

@@ -64,7 +64,6 @@ public:
     frmPropiedades* VistaPropiedades() const;
     // The working: the button beside the strip, the shortcut Ctrl+D or the
     // context menu open its view.
-    const Procedimiento& Trabajo() const { return procedimiento_; }
     QToolButton* cmdProcedimiento() const { return cmdProcedimiento_; }
     QAction* accionProcedimiento() const { return accionProcedimiento_; }
     frmProcedimiento* VistaProcedimiento() const;
