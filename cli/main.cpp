@@ -19,8 +19,8 @@ using pendra::cli::Escritura;
 constexpr int kEstadoEntradaSalida = 3;
 
 constexpr const char* kUso =
-    "Uso: pendra-cli [--json] A1 L1 A2 L2 A3 L3\n"
-    "     pendra-cli [--json] < archivo\n"
+    "Uso: pendra-cli [--json] [--procedimiento] A1 L1 A2 L2 A3 L3\n"
+    "     pendra-cli [--json] [--procedimiento] < archivo\n"
     "\n"
     "Resuelve un triángulo plano a partir de tres de sus seis medidas.\n"
     "Los seis campos van en este orden: ángulo 1, lado 1, ángulo 2, lado 2,\n"
@@ -30,9 +30,11 @@ constexpr const char* kUso =
     "Sin campos, lee una solicitud por línea de la entrada estándar, con los\n"
     "seis campos separados por tabuladores.\n"
     "\n"
-    "  --json     una línea de JSON por solicitud\n"
-    "  --help     muestra esta ayuda\n"
-    "  --version  muestra la versión\n"
+    "  --json           una línea de JSON por solicitud\n"
+    "  --procedimiento  añade el procedimiento de cada solución (caso, teoremas\n"
+    "                   y cuentas) y, si no hay triángulo, el motivo\n"
+    "  --help           muestra esta ayuda\n"
+    "  --version        muestra la versión\n"
     "\n"
     "Estado de salida: 0 si hay solución (o, leyendo la entrada, si se\n"
     "respondió cada línea); 1 si la solicitud terminó en un mensaje;\n"
@@ -58,18 +60,24 @@ int Terminar(Escritura& salida, int estado) {
     return estado;
 }
 
-void Escribir(Escritura& salida, const pendra::Respuesta& respuesta, bool json) {
+// What the options ask of the output.
+struct Opciones {
+    bool json = false;
+    bool procedimiento = false;
+};
+
+void Escribir(Escritura& salida, const pendra::Respuesta& respuesta, Opciones opciones) {
     std::string& buffer = salida.Pendiente();
-    if (json) {
-        pendra::cli::EscribirJson(respuesta, buffer);
+    if (opciones.json) {
+        pendra::cli::EscribirJson(respuesta, buffer, opciones.procedimiento);
         buffer.push_back('\n');
     } else {
-        pendra::cli::EscribirTexto(respuesta, buffer);
+        pendra::cli::EscribirTexto(respuesta, buffer, opciones.procedimiento);
     }
     salida.Revisar();
 }
 
-int Lote(bool json) {
+int Lote(Opciones opciones) {
     if (pendra::cli::EsTerminal(pendra::cli::kEntrada)) {
         std::cerr << "pendra-cli: lee una solicitud por línea, con seis campos separados por "
                      "tabuladores, hasta el final de la entrada ("
@@ -90,12 +98,13 @@ int Lote(bool json) {
                 pendra::Mensaje{"Error en la entrada",
                                      "La línea " + std::to_string(numero) +
                                          " debe tener seis campos separados por tabuladores.",
-                                     std::nullopt};
+                                     std::nullopt,
+                                     {}};
         }
-        if (!json && numero > 1) {
+        if (!opciones.json && numero > 1) {
             salida.Escribir("\n");
         }
-        Escribir(salida, respuesta, json);
+        Escribir(salida, respuesta, opciones);
     }
     const int estado = Terminar(salida, 0);
     if (estado == 0 && entrada.Error() != 0) {
@@ -115,25 +124,32 @@ int main(int argc, char** argv) {
         salida.Escribir(argumentos[0] == "--version" ? "pendra-cli " PENDRA_VERSION "\n" : kUso);
         return Terminar(salida, 0);
     }
-    bool json = false;
-    // Only the first argument can be an option: a field text such as "-5"
+    Opciones opciones;
+    // Options come first, each once, in any order: a field text such as "-5"
     // must reach the solver as typed.
-    if (!argumentos.empty() && argumentos[0] == "--json") {
-        json = true;
+    while (!argumentos.empty()) {
+        bool* opcion = argumentos[0] == "--json"            ? &opciones.json
+                       : argumentos[0] == "--procedimiento" ? &opciones.procedimiento
+                                                            : nullptr;
+        if (opcion == nullptr || *opcion) {
+            break;
+        }
+        *opcion = true;
         argumentos.erase(argumentos.begin());
     }
     // Anything else that starts with "-" and holds no number is a mistyped
     // or misplaced option, never a field.
     for (const std::string& argumento : argumentos) {
         if (argumento.starts_with('-') && !pendra::TieneNumero(argumento)) {
-            const bool conocida = argumento == "--json" || argumento == "--help" ||
-                                  argumento == "-h" || argumento == "--version";
+            const bool conocida = argumento == "--json" || argumento == "--procedimiento" ||
+                                  argumento == "--help" || argumento == "-h" ||
+                                  argumento == "--version";
             return ErrorDeUso(conocida ? "la opción «" + argumento + "» no va en ese lugar."
                                        : "opción desconocida: «" + argumento + "».");
         }
     }
     if (argumentos.empty()) {
-        return Lote(json);
+        return Lote(opciones);
     }
     if (argumentos.size() != 6) {
         return ErrorDeUso("se esperaban seis campos y se recibieron " +
@@ -143,6 +159,6 @@ int main(int argc, char** argv) {
     std::copy(argumentos.begin(), argumentos.end(), campos.begin());
     const pendra::Respuesta respuesta = pendra::Responder(campos);
     Escritura salida(pendra::cli::kSalida);
-    Escribir(salida, respuesta, json);
+    Escribir(salida, respuesta, opciones);
     return Terminar(salida, respuesta.soluciones.empty() ? 1 : 0);
 }

@@ -6,6 +6,7 @@
 
 #include "decimal.h"
 #include "formato.h"
+#include "procedimiento.h"
 #include "propiedades.h"
 
 namespace pendra::cli {
@@ -107,7 +108,71 @@ void Propiedades(std::string& salida, const pendra::Propiedades& p) {
     salida += "]}";
 }
 
-void Solucion(std::string& salida, const pendra::Solucion& s) {
+// {"caso": "LLL", "descripcion": …, "pasos": [{"regla", "calcula", "formula",
+// "sustitucion", "valor", "nota"}, …]}, with "calcula" and "nota" null where a
+// step has none and "valor" in degrees for an angle.
+void Trabajo(std::string& salida, const Procedimiento& procedimiento) {
+    salida += "{\"caso\": ";
+    Cadena(salida, procedimiento.caso);
+    salida += ", \"descripcion\": ";
+    Cadena(salida, procedimiento.descripcion);
+    salida += ", \"pasos\": [";
+    for (std::size_t i = 0; i < procedimiento.pasos.size(); ++i) {
+        const Paso& paso = procedimiento.pasos[i];
+        salida += i > 0 ? ", {\"regla\": " : "{\"regla\": ";
+        Cadena(salida, paso.regla);
+        salida += ", \"calcula\": ";
+        if (paso.calcula) {
+            Cadena(salida, NombreEnFrase(*paso.calcula));
+        } else {
+            salida += "null";
+        }
+        salida += ", \"formula\": ";
+        Cadena(salida, paso.formula);
+        salida += ", \"sustitucion\": ";
+        Cadena(salida, paso.sustitucion);
+        salida += ", \"valor\": ";
+        Numero(salida, paso.valor);
+        salida += ", \"nota\": ";
+        if (paso.nota.empty()) {
+            salida += "null";
+        } else {
+            Cadena(salida, paso.nota);
+        }
+        salida.push_back('}');
+    }
+    salida += "]}";
+}
+
+// The rule as the head of a line: its first letter in capitals ("Teorema",
+// "Ángulo"), the accented one included.
+std::string Titulo(const std::string& regla) {
+    if (regla.starts_with("\u00E1")) {
+        return "\u00C1" + regla.substr(2);
+    }
+    std::string titulo = regla;
+    if (!titulo.empty() && titulo[0] >= 'a' && titulo[0] <= 'z') {
+        titulo[0] = static_cast<char>(titulo[0] - 'a' + 'A');
+    }
+    return titulo;
+}
+
+// The working as lines of text, each indented by two blanks under the solution.
+void TrabajoTexto(std::string& salida, const Procedimiento& procedimiento) {
+    salida += "  Procedimiento (" + procedimiento.caso + ": " + procedimiento.descripcion + "):\n";
+    for (std::size_t i = 0; i < procedimiento.pasos.size(); ++i) {
+        const Paso& paso = procedimiento.pasos[i];
+        salida += "    " + std::to_string(i + 1) + ". " + Titulo(paso.regla);
+        salida += paso.calcula ? ", " + NombreEnFrase(*paso.calcula) + ":\n" : ":\n";
+        salida += "       " + paso.formula + "\n";
+        salida += "       " + paso.sustitucion + " = " + paso.resultado + "\n";
+        if (!paso.nota.empty()) {
+            salida += "       " + paso.nota + "\n";
+        }
+    }
+}
+
+void Solucion(std::string& salida, const pendra::Solucion& s, bool procedimiento) {
     const Medidas& m = s.medidas;
     const Etiquetas etiquetas = EtiquetasDe(s.precisa);
     salida += "{\"angulos\": ";
@@ -122,12 +187,16 @@ void Solucion(std::string& salida, const pendra::Solucion& s) {
     Lista(salida, [&](std::uint8_t i) { Cadena(salida, etiquetas.lados[PosicionMedida(i)]); });
     salida += "}, \"propiedades\": ";
     Propiedades(salida, PropiedadesDe(s));
+    if (procedimiento) {
+        salida += ", \"procedimiento\": ";
+        Trabajo(salida, ProcedimientoDe(s));
+    }
     salida.push_back('}');
 }
 
 }  // namespace
 
-void EscribirJson(const Respuesta& respuesta, std::string& salida) {
+void EscribirJson(const Respuesta& respuesta, std::string& salida, bool procedimiento) {
     salida += "{\"mensaje\": ";
     if (respuesta.mensaje) {
         const Mensaje& m = *respuesta.mensaje;
@@ -141,6 +210,10 @@ void EscribirJson(const Respuesta& respuesta, std::string& salida) {
         } else {
             salida += "null";
         }
+        if (procedimiento && !m.motivo.empty()) {
+            salida += ", \"motivo\": ";
+            Cadena(salida, m.motivo);
+        }
         salida.push_back('}');
     } else {
         salida += "null";
@@ -150,14 +223,18 @@ void EscribirJson(const Respuesta& respuesta, std::string& salida) {
         if (i > 0) {
             salida += ", ";
         }
-        Solucion(salida, respuesta.soluciones[i]);
+        Solucion(salida, respuesta.soluciones[i], procedimiento);
     }
     salida += "]}";
 }
 
-void EscribirTexto(const Respuesta& respuesta, std::string& salida) {
+void EscribirTexto(const Respuesta& respuesta, std::string& salida, bool procedimiento) {
     if (respuesta.mensaje) {
-        salida += respuesta.mensaje->titulo + ": " + respuesta.mensaje->texto + "\n";
+        const Mensaje& m = *respuesta.mensaje;
+        salida += m.titulo + ": " + m.texto + "\n";
+        if (procedimiento && !m.motivo.empty()) {
+            salida += "  Motivo: " + m.motivo + "\n";
+        }
         return;
     }
     const std::size_t total = respuesta.soluciones.size();
@@ -178,6 +255,9 @@ void EscribirTexto(const Respuesta& respuesta, std::string& salida) {
         salida += "  Propiedades:\n";
         for (const auto& [nombre, valor] : FilasPropiedades(PropiedadesDe(solucion))) {
             salida += "    " + nombre + ": " + valor + "\n";
+        }
+        if (procedimiento) {
+            TrabajoTexto(salida, ProcedimientoDe(solucion));
         }
     }
 }

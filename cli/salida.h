@@ -7,18 +7,21 @@
 namespace pendra::cli {
 
 // One line of JSON for the answer, without the line end, appended to `salida`.
-void EscribirJson(const Respuesta& respuesta, std::string& salida);
-// A short Spanish text for the answer, one or more lines, each ended.
-void EscribirTexto(const Respuesta& respuesta, std::string& salida);
+// With `procedimiento`, each solution carries its working and a message with
+// no triangle its reason ("motivo").
+void EscribirJson(const Respuesta& respuesta, std::string& salida, bool procedimiento = false);
+// A short Spanish text for the answer, one or more lines, each ended; with
+// `procedimiento`, the working and the reason as well.
+void EscribirTexto(const Respuesta& respuesta, std::string& salida, bool procedimiento = false);
 
-inline std::string EnJson(const Respuesta& respuesta) {
+inline std::string EnJson(const Respuesta& respuesta, bool procedimiento = false) {
     std::string salida;
-    EscribirJson(respuesta, salida);
+    EscribirJson(respuesta, salida, procedimiento);
     return salida;
 }
-inline std::string EnTexto(const Respuesta& respuesta) {
+inline std::string EnTexto(const Respuesta& respuesta, bool procedimiento = false) {
     std::string salida;
-    EscribirTexto(respuesta, salida);
+    EscribirTexto(respuesta, salida, procedimiento);
     return salida;
 }
 

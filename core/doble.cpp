@@ -9,7 +9,7 @@ double Raiz(Doble x) {
     if (!(y > 0)) {
         return y;
     }
-    const double residuo = std::fma(-y, y, x.hi) + x.lo;
+    const double residuo = Residuo(x.hi, y, y) + x.lo;
     return y + residuo / (2 * y);
 }
 
@@ -18,7 +18,7 @@ Doble RaizDoble(Doble x) {
     if (!(y > 0)) {
         return {y, 0};
     }
-    const double residuo = std::fma(-y, y, x.hi) + x.lo;
+    const double residuo = Residuo(x.hi, y, y) + x.lo;
     return SumaRapida(y, residuo / (2 * y));
 }
 

@@ -2,8 +2,10 @@
 
 // Double-double arithmetic: a value as the unevaluated sum hi + lo of two
 // doubles, |lo| <= half an ulp of hi, about 106 bits. Built only on IEEE
-// additions, products and std::fma (which gives a product's rounding error
-// exactly), so every platform computes the same bits.
+// additions and products, so every platform computes the same bits: a
+// product's rounding error comes from splitting the factors in halves whose
+// products are exact, not from std::fma, which some C libraries (mingw-w64's
+// among them) do not round as one operation.
 
 #include <cmath>
 
@@ -27,10 +29,39 @@ inline Doble SumaExacta(double a, double b) {
     return {s, (a - (s - bb)) + (b - bb)};
 }
 
+// x as hi + lo with hi holding the upper 26 bits of its significand, so that
+// the product of two such halves is exact.
+inline Doble Partir(double x) {
+    constexpr double kVeltkamp = 134217729.0;  // 2^27 + 1
+    // Far out, kVeltkamp * x would overflow: split a scaled copy (exact).
+    const bool grande = std::fabs(x) > 0x1p995;
+    const double y = grande ? x * 0x1p-28 : x;
+    const double c = kVeltkamp * y;
+    double alto = c - (c - y);
+    if (grande) {
+        alto *= 0x1p28;
+    }
+    return {alto, x - alto};
+}
+
+// The rounding error of p = a * b: a * b - p exactly (barring underflow).
+inline double ErrorProducto(double a, double b, double p) {
+    const Doble x = Partir(a);
+    const Doble y = Partir(b);
+    return ((x.hi * y.hi - p) + x.hi * y.lo + x.lo * y.hi) + x.lo * y.lo;
+}
+
 // a * b exactly (barring underflow).
 inline Doble ProductoExacto(double a, double b) {
     const double p = a * b;
-    return {p, std::fma(a, b, -p)};
+    return {p, ErrorProducto(a, b, p)};
+}
+
+// c - a * b rounded once, where c lies within a factor of two of a * b (so
+// that c - round(a * b) is exact): the residue of a quotient or a root.
+inline double Residuo(double c, double a, double b) {
+    const double p = a * b;
+    return (c - p) - ErrorProducto(a, b, p);
 }
 
 inline Doble operator+(Doble x, Doble y) {

@@ -1,7 +1,7 @@
 #pragma once
 
 // Sine, cosine, arc tangents, arc sine and hypotenuse from IEEE additions,
-// products, divisions, square roots and std::fma alone, correctly rounded
+// products, divisions and square roots alone, correctly rounded
 // but for cases rarer than one in 2^40. The C library's differ in the last
 // bit from one system to another; these give the same bits everywhere, so
 // every build of the solver answers alike. Each works in double-double: a

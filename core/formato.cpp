@@ -238,9 +238,12 @@ std::string NombreMedida(Campo campo) {
     return (campo.tipo == TipoCampo::Angulo ? "Ángulo " : "Lado ") + std::to_string(campo.indice);
 }
 
+std::string NombreEnFrase(Campo campo) {
+    return (campo.tipo == TipoCampo::Angulo ? "ángulo " : "lado ") + std::to_string(campo.indice);
+}
+
 std::string NombreConArticulo(Campo campo) {
-    return (campo.tipo == TipoCampo::Angulo ? "El ángulo " : "El lado ") +
-           std::to_string(campo.indice);
+    return "El " + NombreEnFrase(campo);
 }
 
 std::string NombreJson(Campo campo) {

@@ -69,10 +69,12 @@ std::string Nombre(ClasePorLados clase);
 // both list these.
 std::vector<std::pair<std::string, std::string>> FilasPropiedades(const Propiedades& propiedades);
 
-// A field or measure by name: "Ángulo 1", "Lado 2" (NombreMedida), "El ángulo
-// 1", "El lado 2" (NombreConArticulo, to begin a sentence), "angulo1",
-// "lado2" (NombreJson, for pendra-cli's JSON).
+// A field or measure by name: "Ángulo 1", "Lado 2" (NombreMedida), "ángulo
+// 1", "lado 2" (NombreEnFrase, inside a sentence), "El ángulo 1", "El lado 2"
+// (NombreConArticulo, to begin a sentence), "angulo1", "lado2" (NombreJson,
+// for pendra-cli's JSON).
 std::string NombreMedida(Campo campo);
+std::string NombreEnFrase(Campo campo);
 std::string NombreConArticulo(Campo campo);
 std::string NombreJson(Campo campo);
 

@@ -13,21 +13,6 @@
 
 namespace pendra {
 
-namespace {
-
-enum class Caso : std::uint8_t { LLL, LAL, LLA, ALA, AAL };
-
-// Which measure plays which part in the case's solver, by index 1 to 3:
-//   LLL  sides p, q, r;
-//   LAL  sides p and r with the angle q between them;
-//   LLA  side p, side q and its opposite angle q, r the third vertex;
-//   ALA  angles p and r with the side q between them;
-//   AAL  angle p with its opposite side p, angle q, r the third vertex.
-struct Reparto {
-    Caso caso;
-    std::uint8_t p, q, r;
-};
-
 std::optional<Reparto> Repartir(const Datos& d) {
     std::uint8_t angulos[3] = {};
     std::uint8_t lados[3] = {};
@@ -78,6 +63,8 @@ std::optional<Reparto> Repartir(const Datos& d) {
         }
     }
 }
+
+namespace {
 
 // The sides are solved at a power-of-two scale chosen from the longest given
 // side: ordinary results are unchanged, while sides near either end of the

@@ -4,6 +4,7 @@
 #include <cassert>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 
 #include "globales.h"
 
@@ -47,6 +48,24 @@ struct Solucion {
     // double, but not those of its distance to 90, which cosines need.
     std::array<double, 3> complementos{};
 };
+
+// The case three given measures form, and which measure plays which part in
+// it, by index 1 to 3:
+//   LLL  sides p, q, r;
+//   LAL  sides p and r with the angle q between them;
+//   LLA  side p, side q and its opposite angle q, r the third vertex;
+//   ALA  angles p and r with the side q between them;
+//   AAL  angle p with its opposite side p, angle q, r the third vertex.
+enum class Caso : std::uint8_t { LLL, LAL, LLA, ALA, AAL };
+
+struct Reparto {
+    Caso caso;
+    std::uint8_t p, q, r;
+};
+
+// The case of the data, or nothing when they are not three valid given
+// measures with at least one side.
+std::optional<Reparto> Repartir(const Datos& datos);
 
 // Zero, one or two complete triangles, in the order their windows open.
 using Soluciones = HastaDos<Solucion>;

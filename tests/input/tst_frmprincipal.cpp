@@ -28,7 +28,7 @@ namespace {
 // What a message box showed when it opened.
 struct Cuadro {
     QString titulo;
-    QString texto;
+    QString texto;  // the prompt, and below it, a line apart, the reason if any
     QMessageBox::Icon icono = QMessageBox::NoIcon;
     QList<QMessageBox::StandardButton> botones;
     bool modal = false;
@@ -53,8 +53,13 @@ private:
         if (cuadro == nullptr) {
             return;
         }
-        Cuadro visto{
-            cuadro->windowTitle(), cuadro->text(), cuadro->icon(), {}, cuadro->isModal(), {}};
+        const QString motivo = cuadro->informativeText();
+        Cuadro visto{cuadro->windowTitle(),
+                     cuadro->text() + (motivo.isEmpty() ? QString() : QStringLiteral("\n") + motivo),
+                     cuadro->icon(),
+                     {},
+                     cuadro->isModal(),
+                     {}};
         for (QAbstractButton* boton : cuadro->buttons()) {
             visto.botones.append(cuadro->standardButton(boton));
             visto.textosBotones.append(boton->text());
@@ -539,15 +544,20 @@ private Q_SLOTS:
                                                << "";
         QTest::newRow("side 1 too short for the given angle")
             << QStringList{"30", "0.5", "", "", "", "2"} << "Datos inválidos"
-            << "No hay solución para esos datos."
+            << "No hay solución para esos datos.\nEl lado 1, opuesto al ángulo 1, mide .5: es más "
+               "corto que la altura que debe alcanzar, lado 3 × sen(ángulo 1) = 2 × sen 30º = 1, "
+               "y no llega a cerrar el triángulo."
             << "";
         QTest::newRow("sides of a flat triangle")
             << QStringList{"", "1", "", "2", "", "3"} << "Datos inválidos"
-            << "No hay solución para esos datos."
+            << "No hay solución para esos datos.\nEl lado 3 mide 3, y no es menor que la suma de "
+               "los otros dos: 1 + 2 = 3. Cada lado de un triángulo es menor que la suma de los "
+               "otros dos."
             << "";
         QTest::newRow("angles of 100 and 90 degrees")
             << QStringList{"100", "1", "90", "", "", ""} << "Datos inválidos"
-            << "No hay solución para esos datos."
+            << "No hay solución para esos datos.\nLos ángulos dados suman 100º + 90º = 190º, y "
+               "los tres ángulos de un triángulo suman 180º: no queda nada para el ángulo 3."
             << "";
     }
 

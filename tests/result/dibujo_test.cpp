@@ -16,6 +16,7 @@
 #include <QPrinter>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextDocument>
 #include <QTimer>
 #include <QXmlStreamReader>
 #include <algorithm>
@@ -32,6 +33,7 @@
 #include "dibujo.h"
 #include "exportar.h"
 #include "frmgrafico.h"
+#include "frmprocedimiento.h"
 #include "funciones.h"
 #include "impresion.h"
 #include "pixeles.h"
@@ -578,7 +580,8 @@ TEST_F(AccionesDelResultado, MenuOpensByMouseMenuKeyAndShiftF10WithNamedEntries)
             menu->close();
         });
         abrir[k]();
-        EXPECT_EQ(entradas, QStringList({"Copiar", "Guardar como…", "Imprimir…", "Propiedades…"}))
+        EXPECT_EQ(entradas, QStringList({"Copiar", "Guardar como…", "Imprimir…", "Propiedades…",
+                                         "Procedimiento…"}))
             << k;
     }
 }
@@ -623,6 +626,36 @@ TEST(Impresion, DrawsAcrossThePageWidthWithTheMeasuresBelow) {
     EXPECT_GT(prueba::ContarColores(pagina, {0, 0, w / 10, roja}).negros, 0);
     EXPECT_GT(prueba::ContarColores(pagina, {w * 8 / 10, 0, w / 5, roja}).negros, 0);
     EXPECT_GT(prueba::ContarColores(pagina, {0, roja + 1, w, pagina.height()}).negros, 6 * 20);
+
+    // With the working below the rows: more lines of text, lower down, still
+    // on the page, and the drawing shrunk to make room rather than covered.
+    QImage conTrabajo(pagina.size(), QImage::Format_RGB32);
+    conTrabajo.fill(Qt::white);
+    {
+        QTextDocument trabajo;
+        trabajo.setHtml(HtmlProcedimiento(ProcedimientoDe(prueba::Resuelta(m))));
+        QPainter pintor(&conTrabajo);
+        ImprimirPagina(pintor, conTrabajo.rect(), GeometriaTriangulo(m), etiquetas,
+                       FilasMedidas(etiquetas), &trabajo);
+    }
+    const auto debajo = [](const QImage& imagen) {
+        int ultimaRoja = 0;
+        int ultima = 0;
+        for (int y = 0; y < imagen.height(); ++y) {
+            for (int x = 0; x < imagen.width(); ++x) {
+                ultimaRoja = prueba::EsRojo(imagen.pixel(x, y)) ? y : ultimaRoja;
+                ultima = prueba::EsNegro(imagen.pixel(x, y)) ? y : ultima;
+            }
+        }
+        return std::pair{
+            prueba::ContarColores(imagen, {0, ultimaRoja + 1, imagen.width(), imagen.height()})
+                .negros,
+            ultima};
+    };
+    const int sinTexto = debajo(pagina).first;
+    const auto [conTexto, conUltima] = debajo(conTrabajo);
+    EXPECT_GT(conTexto, 2 * sinTexto);
+    EXPECT_LT(conUltima, conTrabajo.height() - 1);
 }
 
 }  // namespace

@@ -5,16 +5,21 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QClipboard>
 #include <QLabel>
+#include <QMimeData>
+#include <QPointer>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
+#include <QTextBrowser>
 #include <QToolButton>
 #include <array>
 #include <string>
 #include <vector>
 
 #include "frmgrafico.h"
+#include "frmprocedimiento.h"
 #include "solicitar.h"
 #include "triangulos.h"
 
@@ -65,16 +70,27 @@ TEST_F(PropiedadesEnVentana, TheStripNeverOverlapsCerrarAndShortensBeforeItGoes)
         const QString inicio = cabeza.isEmpty() ? QString() : cabeza + QStringLiteral("   ");
         frmGrafico* v = frmGrafico::Abrir(prueba::Resuelta(prueba::TresLados(3.3, 4.4, 5.5)), nullptr,
                                           cabeza.isEmpty() ? 1 : 2, cabeza.isEmpty() ? 1 : 2);
-        v->resize(420, 213);
+        // Room for the whole strip beside the working's button.
+        v->resize(490, 213);
         EXPECT_EQ(v->lblPropiedades()->text(), inicio + "Área 7.26   Perímetro 13.2");
+        EXPECT_TRUE(v->cmdProcedimiento()->isVisible());
+        bool sinBoton = false;
         bool corto = false;
         bool cabezaSola = cabeza.isEmpty();
-        for (int ancho = 420; ancho >= 0; ancho -= 7) {
+        for (int ancho = 490; ancho >= 0; ancho -= 7) {
             v->resize(ancho, 150);
             const QToolButton* franja = v->lblPropiedades();
             const QString texto = franja->text();
             if (franja->isVisible()) {
                 EXPECT_LE(franja->geometry().right(), v->cmdCerrar()->geometry().left()) << ancho;
+                // The working's button, while shown, sits between them.
+                if (v->cmdProcedimiento()->isVisible()) {
+                    EXPECT_LT(franja->geometry().right(), v->cmdProcedimiento()->geometry().left())
+                        << ancho;
+                    EXPECT_LT(v->cmdProcedimiento()->geometry().right(),
+                              v->cmdCerrar()->geometry().left())
+                        << ancho;
+                }
                 EXPECT_GE(franja->x(), 0);
                 EXPECT_GE(franja->width(), franja->sizeHint().width())
                     << ancho << " " << texto.toStdString();
@@ -83,12 +99,15 @@ TEST_F(PropiedadesEnVentana, TheStripNeverOverlapsCerrarAndShortensBeforeItGoes)
                     << texto.toStdString();
                 corto = corto || texto == inicio + QStringLiteral("Área 7.26");
                 cabezaSola = cabezaSola || texto == cabeza;
+                // The button goes before the strip's shortest text does.
+                sinBoton = sinBoton || !v->cmdProcedimiento()->isVisible();
             } else {
                 EXPECT_LT(ancho, 250);
             }
         }
         EXPECT_TRUE(corto) << "the area alone before nothing";
         EXPECT_TRUE(cabezaSola) << "the solution's number is the last thing left";
+        EXPECT_TRUE(sinBoton) << "the working's button yields to the strip";
     }
 }
 
@@ -113,6 +132,43 @@ TEST_F(PropiedadesEnVentana, CtrlIAndTheStripOpenOneViewWithEveryProperty) {
     QTest::mouseClick(v->lblPropiedades(), Qt::LeftButton);
     EXPECT_EQ(v->VistaPropiedades(), vista);
     EXPECT_EQ(v->findChildren<frmPropiedades*>().size(), 1);
+}
+
+// The working: Ctrl+D opens one view (the button brings back the same), whose
+// text copies whole with Ctrl+A, Ctrl+C, subscripts kept, and Escape closes it.
+TEST_F(PropiedadesEnVentana, CtrlDOpensTheWorkingWhichCopiesAsTextAndHtml) {
+    frmGrafico* v = frmGrafico::Abrir(prueba::Resuelta(prueba::TresLados(3, 4, 5)));
+    EXPECT_EQ(v->accionProcedimiento()->text(), QStringLiteral("P&rocedimiento…"));
+    v->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(v));
+    QTest::keyClick(v, Qt::Key_D, Qt::ControlModifier);
+    QPointer<frmProcedimiento> vista = v->VistaProcedimiento();
+    ASSERT_NE(vista, nullptr);
+    EXPECT_TRUE(vista->isVisible());
+    QTest::mouseClick(v->cmdProcedimiento(), Qt::LeftButton);
+    EXPECT_EQ(v->VistaProcedimiento(), vista);
+
+    vista->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(vista));
+    QGuiApplication::clipboard()->clear();
+    QTest::keyClick(vista->texto(), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(vista->texto(), Qt::Key_C, Qt::ControlModifier);
+    const QMimeData* datos = QGuiApplication::clipboard()->mimeData();
+    ASSERT_NE(datos, nullptr);
+    const QString texto = datos->text();
+    for (const char* parte :
+         {"Caso LLL: tres lados.", "1. Teorema del coseno (ángulo 1)",
+          "A₁ = arccos((L₂² + L₃² − L₁²) / (2·L₂·L₃))", "A₃ = 180º − 36.869º − 53.130º = 90º"}) {
+        EXPECT_TRUE(texto.contains(QString::fromUtf8(parte))) << parte << "\n"
+                                                              << texto.toStdString();
+    }
+    EXPECT_TRUE(datos->html().contains(QStringLiteral("vertical-align:sub")))
+        << datos->html().toStdString();
+
+    QTest::keyClick(vista->texto(), Qt::Key_Escape);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(vista.isNull());
+    EXPECT_TRUE(v->isVisible());
 }
 
 }  // namespace

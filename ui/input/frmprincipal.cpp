@@ -175,6 +175,8 @@ CampoMedida* frmPrincipal::CampoDe(Campo campo) const {
 void frmPrincipal::MostrarMensaje(const Mensaje& mensaje) {
     QMessageBox cuadro(QMessageBox::Critical, QString::fromStdString(mensaje.titulo),
                        QString::fromStdString(mensaje.texto), QMessageBox::Ok, this);
+    // Why the data fix no triangle, below the prompt.
+    cuadro.setInformativeText(QString::fromStdString(mensaje.motivo));
     cuadro.exec();
     if (mensaje.campo) {
         CampoMedida* destino = CampoDe(*mensaje.campo);

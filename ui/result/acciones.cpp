@@ -15,6 +15,7 @@
 #include <QPrinter>
 #include <QStandardPaths>
 #include <QStringList>
+#include <QTextDocument>
 #include <optional>
 
 #include "exportar.h"
@@ -48,8 +49,10 @@ QString PintarPagina(QPagedPaintDevice& dispositivo, const ContenidoResultado& c
     }
     // The painter's origin is the corner of the printable area.
     const QSize pagina = dispositivo.pageLayout().paintRectPixels(dispositivo.logicalDpiX()).size();
+    QTextDocument trabajo;
+    trabajo.setHtml(contenido.procedimiento);
     ImprimirPagina(pintor, QRectF(QPointF(0, 0), pagina), contenido.geometria, contenido.etiquetas,
-                   contenido.filas);
+                   contenido.filas, contenido.procedimiento.isEmpty() ? nullptr : &trabajo);
     if (!pintor.end()) {
         return QStringLiteral("no se pudo terminar la página");
     }

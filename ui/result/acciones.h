@@ -20,6 +20,8 @@ struct ContenidoResultado {
     const EtiquetasTriangulo& etiquetas;
     QList<Fila> filas;
     QSizeF tamano;
+    // The working as HTML, which a printed page carries below the rows; may be empty.
+    QString procedimiento;
 };
 
 // The measures as a table, in text and HTML with the user's decimal mark, and

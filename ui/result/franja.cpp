@@ -20,16 +20,27 @@ FranjaPropiedades::FranjaPropiedades(const Propiedades& propiedades, const QStri
     setFont(parent->font());
 }
 
-void FranjaPropiedades::ColocarJunto(const QPushButton& boton) {
+void FranjaPropiedades::ColocarJunto(QWidget& boton, const QPushButton& cerrar) {
     const int margen = PixelesDeTwips(60);
-    const int ancho = boton.x() - 2 * margen;
-    // What the button adds around its text.
+    // What the strip adds around its text.
     const int relleno = sizeHint().width() - fontMetrics().horizontalAdvance(text());
+    const int anchoBoton = boton.sizeHint().width();
+    const int conBoton = cerrar.x() - 3 * margen - anchoBoton;
+    // The button yields before the strip loses its shortest text (its
+    // solution's number, else the area), which is all TextoFranja's smallest
+    // non-empty answer holds.
+    const bool cabe =
+        conBoton >= 0 &&
+        !TextoFranja(propiedades_, fontMetrics(), conBoton - relleno, solucion_).isEmpty();
+    boton.setVisible(cabe);
+    boton.setGeometry(cerrar.x() - margen - anchoBoton, cerrar.y(), anchoBoton, cerrar.height());
+    const QWidget& vecino = cabe ? boton : static_cast<const QWidget&>(cerrar);
+    const int ancho = vecino.x() - 2 * margen;
     const QString texto = TextoFranja(propiedades_, fontMetrics(), ancho - relleno, solucion_);
     setText(texto);
     setVisible(!texto.isEmpty());
-    setGeometry(margen, boton.y(), std::min(sizeHint().width(), std::max(ancho, 0)),
-                boton.height());
+    setGeometry(margen, cerrar.y(), std::min(sizeHint().width(), std::max(ancho, 0)),
+                cerrar.height());
 }
 
 QString TextoFranja(const Propiedades& propiedades, const QFontMetrics& metricas, int ancho,

@@ -20,9 +20,11 @@ public:
     // `solucion`, when not empty, heads the strip: "Solución 1 de 2".
     FranjaPropiedades(const Propiedades& propiedades, const QString& solucion, QWidget* parent);
 
-    // From the window's left edge to a little short of `boton`, as high as it,
-    // with as much of the text as fits there; hidden when none does.
-    void ColocarJunto(const QPushButton& boton);
+    // From the window's left edge to a little short of `cerrar`, as high as
+    // it, with as much of the text as fits there; hidden when none does.
+    // `boton`, the working's, goes between them, a little apart, while the
+    // strip keeps its shortest text beside it; otherwise it yields and hides.
+    void ColocarJunto(QWidget& boton, const QPushButton& cerrar);
 
 private:
     Propiedades propiedades_;

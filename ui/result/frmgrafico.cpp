@@ -8,10 +8,12 @@
 #include <QResizeEvent>
 #include <QScreen>
 #include <QShortcut>
+#include <QToolButton>
 
 #include "areadibujo.h"
 #include "colocacion.h"
 #include "dibujo.h"
+#include "frmprocedimiento.h"
 #include "frmpropiedades.h"
 
 namespace pendra {
@@ -35,7 +37,8 @@ frmGrafico::frmGrafico(const Solucion& solucion, int numero, int total)
                            Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint),
       geometria_(solucion.medidas),
       etiquetas_(solucion),
-      propiedades_(PropiedadesDe(solucion)) {
+      propiedades_(PropiedadesDe(solucion)),
+      procedimiento_(ProcedimientoDe(solucion)) {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Resultado"));
 
@@ -64,6 +67,7 @@ frmGrafico::frmGrafico(const Solucion& solucion, int numero, int total)
 
     setTabOrder(picTriangulo_, cmdCerrar_);
     CrearPropiedades(numero, total);
+    CrearProcedimiento();
     resize(PixelesDeTwips(4680), PixelesDeTwips(3195));
 }
 
@@ -93,7 +97,7 @@ void frmGrafico::Disponer() {
     // The button keeps its distance from the lower right corner.
     cmdCerrar_->move(cmdCerrar_->x(), PixelesDeTwips(AltoTwips() - 920));
     cmdCerrar_->move(PixelesDeTwips(AnchoTwips() - 1400), cmdCerrar_->y());
-    lblPropiedades_->ColocarJunto(*cmdCerrar_);
+    lblPropiedades_->ColocarJunto(*cmdProcedimiento_, *cmdCerrar_);
     // Every fit starts again from the triangle's own extents.
     geometria_.ReiniciarRangos();
     // The picture fills the window above the button.
@@ -168,7 +172,7 @@ ContenidoResultado frmGrafico::Contenido() const {
             tamano.scale(escritorio, Qt::KeepAspectRatio);
         }
     }
-    return {geometria_, etiquetas_, Filas(), tamano};
+    return {geometria_, etiquetas_, Filas(), tamano, HtmlProcedimiento(procedimiento_)};
 }
 
 void frmGrafico::Copiar() {
@@ -219,6 +223,38 @@ void frmGrafico::MostrarPropiedades() {
     vistaPropiedades_->show();
     vistaPropiedades_->raise();
     vistaPropiedades_->activateWindow();
+}
+
+void frmGrafico::CrearProcedimiento() {
+    accionProcedimiento_ =
+        AgregarAccion(QStringLiteral("P&rocedimiento…"), QKeySequence(Qt::CTRL | Qt::Key_D),
+                      &frmGrafico::MostrarProcedimiento);
+    accionProcedimiento_->setObjectName(QStringLiteral("accionProcedimiento"));
+    accionProcedimiento_->setToolTip(
+        QStringLiteral("Procedimiento: cómo se resuelve, paso a paso (Ctrl+D)"));
+    cmdProcedimiento_ = new QToolButton(this);
+    cmdProcedimiento_->setObjectName(QStringLiteral("cmdProcedimiento"));
+    // Short, so that the strip keeps its room in the default window.
+    cmdProcedimiento_->setText(QStringLiteral("Pasos…"));
+    cmdProcedimiento_->setAccessibleName(QStringLiteral("Procedimiento"));
+    cmdProcedimiento_->setToolTip(accionProcedimiento_->toolTip());
+    cmdProcedimiento_->setFont(font());
+    connect(cmdProcedimiento_, &QToolButton::clicked, this, &frmGrafico::MostrarProcedimiento);
+    setTabOrder(lblPropiedades_, cmdProcedimiento_);
+    setTabOrder(cmdProcedimiento_, cmdCerrar_);
+}
+
+frmProcedimiento* frmGrafico::VistaProcedimiento() const {
+    return vistaProcedimiento_;
+}
+
+void frmGrafico::MostrarProcedimiento() {
+    if (!vistaProcedimiento_) {
+        vistaProcedimiento_ = new frmProcedimiento(procedimiento_, this);
+    }
+    vistaProcedimiento_->show();
+    vistaProcedimiento_->raise();
+    vistaProcedimiento_->activateWindow();
 }
 
 }  // namespace pendra

@@ -11,6 +11,7 @@
 #include "franja.h"
 #include "geometria.h"
 #include "globales.h"
+#include "procedimiento.h"
 #include "propiedades.h"
 
 class QAction;
@@ -22,6 +23,7 @@ namespace pendra {
 
 class AreaDibujo;
 class frmPropiedades;
+class frmProcedimiento;
 
 // The result window: one solved triangle drawn to scale, its sides labelled
 // in blue and its angles in red. It copies its triangle when it is created and
@@ -60,6 +62,11 @@ public:
     QAction* accionPropiedades() const { return accionPropiedades_; }
     // The properties view, while it is open.
     frmPropiedades* VistaPropiedades() const;
+    // The working: the button beside the strip, the shortcut Ctrl+D or the
+    // context menu open its view.
+    QToolButton* cmdProcedimiento() const { return cmdProcedimiento_; }
+    QAction* accionProcedimiento() const { return accionProcedimiento_; }
+    frmProcedimiento* VistaProcedimiento() const;
 
     // What the window says of its triangle, in order: the six measures, and
     // whatever else is known of it. Copy, print and the screen reader use it.
@@ -89,6 +96,8 @@ private:
     ContenidoResultado Contenido() const;
     void CrearPropiedades(int numero, int total);
     void MostrarPropiedades();
+    void CrearProcedimiento();
+    void MostrarProcedimiento();
 
     GeometriaTriangulo geometria_;
     EtiquetasTriangulo etiquetas_;
@@ -98,6 +107,10 @@ private:
     FranjaPropiedades* lblPropiedades_ = nullptr;
     QAction* accionPropiedades_ = nullptr;
     QPointer<frmPropiedades> vistaPropiedades_;
+    Procedimiento procedimiento_;
+    QToolButton* cmdProcedimiento_ = nullptr;
+    QAction* accionProcedimiento_ = nullptr;
+    QPointer<frmProcedimiento> vistaProcedimiento_;
 };
 
 }  // namespace pendra

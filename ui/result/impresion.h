@@ -8,12 +8,14 @@
 #include "geometria.h"
 
 class QPainter;
+class QTextDocument;
 
 namespace pendra {
 
-// A printed page: the drawing across the whole width of `pagina`, and the
-// rows below it, one a line.
+// A printed page: the drawing across the whole width of `pagina`, the rows
+// below it, one a line, and below them `anexo` (the working), when given.
 void ImprimirPagina(QPainter& pintor, const QRectF& pagina, const GeometriaTriangulo& geometria,
-                    const EtiquetasTriangulo& etiquetas, const QList<Fila>& filas);
+                    const EtiquetasTriangulo& etiquetas, const QList<Fila>& filas,
+                    QTextDocument* anexo = nullptr);
 
 }  // namespace pendra
