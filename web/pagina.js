@@ -206,27 +206,49 @@
     contenido.hidden = !abrir;
   }
 
-  function procedimiento(contenedor, datos) {
-    if (datos.caso) {
-      const p = document.createElement('p');
-      p.textContent = `Caso: ${datos.caso}`;
-      contenedor.appendChild(p);
-    }
+  // The working as the desktop lays it out: the case, then one step a list
+  // item: its rule and the measure it finds, the formula, the formula with
+  // the numbers put in and the value, shown as the measure's label.
+  function procedimiento(contenedor, datos, etiquetas) {
+    const p = document.createElement('p');
+    const caso = document.createElement('strong');
+    caso.textContent = `Caso ${datos.caso}:`;
+    p.append(caso, ` ${datos.descripcion || ''}`);
+    contenedor.appendChild(p);
+    const etiqueta = (calcula, valor) => {
+      const [tipo, numero] = (calcula || '').split(' ');
+      const i = Number(numero) - 1;
+      if (tipo === 'ángulo') {
+        return etiquetas.angulos[i];
+      }
+      if (tipo === 'lado') {
+        return etiquetas.lados[i];
+      }
+      return valor === null || valor === undefined ? '' : String(Number(valor.toPrecision(10)));
+    };
     const lista = document.createElement('ol');
     for (const paso of datos.pasos || []) {
       const li = document.createElement('li');
       const cabeza = document.createElement('strong');
-      cabeza.textContent = [paso.calcula, paso.regla].filter(Boolean).join(', por ');
+      cabeza.textContent = paso.regla.charAt(0).toUpperCase() + paso.regla.slice(1);
       li.appendChild(cabeza);
-      const cuentas = [paso.formula, paso.sustitucion].filter(Boolean);
-      if (paso.valor !== undefined && paso.valor !== null) {
-        cuentas.push(String(paso.valor));
+      if (paso.calcula) {
+        li.append(` (${paso.calcula})`);
       }
-      if (cuentas.length > 0) {
-        const f = document.createElement('div');
-        f.className = 'formula';
-        f.textContent = cuentas.join(' = ');
-        li.appendChild(f);
+      const valor = etiqueta(paso.calcula, paso.valor);
+      for (const texto of [paso.formula, paso.sustitucion && valor
+        ? `${paso.sustitucion} = ${valor}` : paso.sustitucion]) {
+        if (texto) {
+          const f = document.createElement('div');
+          f.className = 'formula';
+          f.textContent = texto;
+          li.appendChild(f);
+        }
+      }
+      if (paso.nota) {
+        const nota = document.createElement('div');
+        nota.textContent = paso.nota;
+        li.appendChild(nota);
       }
       lista.appendChild(li);
     }
@@ -283,7 +305,7 @@
     const verTrabajo = nodo.querySelector('.ver-procedimiento');
     if (solucion.procedimiento) {
       trabajo.id = `${id}-procedimiento`;
-      procedimiento(trabajo, solucion.procedimiento);
+      procedimiento(trabajo, solucion.procedimiento, solucion.etiquetas);
       verTrabajo.hidden = false;
       verTrabajo.setAttribute('aria-controls', trabajo.id);
       verTrabajo.addEventListener('click', () => alternar(verTrabajo, trabajo));
@@ -339,7 +361,8 @@
 
     const mostrarMensaje = (mensaje) => {
       document.getElementById('mensaje-titulo').textContent = mensaje.titulo;
-      document.getElementById('mensaje-texto').textContent = mensaje.texto;
+      document.getElementById('mensaje-texto').textContent =
+        mensaje.motivo ? `${mensaje.texto}\n\n${mensaje.motivo}` : mensaje.texto;
       destino = mensaje.campo ? document.getElementById(mensaje.campo) : null;
       dialogo.showModal();
       document.getElementById('aceptar').focus();

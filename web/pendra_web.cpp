@@ -29,10 +29,12 @@ const char* Guardar(std::string texto) {
     return respuesta.c_str();
 }
 
-const char* Responder(const pendra::TextosCampos& campos) {
+// The page's answer carries the working and the reason for no triangle, as
+// pendra-cli --json --procedimiento gives them; pendra-cli.mjs's does not.
+const char* Responder(const pendra::TextosCampos& campos, bool procedimiento) {
     const pendra::Respuesta r = pendra::Responder(campos);
     soluciones.assign(r.soluciones.begin(), r.soluciones.end());
-    return Guardar(pendra::cli::EnJson(r));
+    return Guardar(pendra::cli::EnJson(r, procedimiento));
 }
 
 std::string Cadena(std::string_view texto) {
@@ -95,7 +97,7 @@ EMSCRIPTEN_KEEPALIVE const char* pendra_responder(const char* const* textos,
     for (std::size_t i = 0; i < campos.size(); ++i) {
         campos[i] = std::string_view(textos[i], largos[i]);
     }
-    return Responder(campos);
+    return Responder(campos, true);
 }
 
 // One input line of pendra-cli (line end removed) and its number, answered as
@@ -106,9 +108,10 @@ EMSCRIPTEN_KEEPALIVE const char* pendra_linea(const char* texto, std::size_t lar
     if (std::count(linea.begin(), linea.end(), '\t') != 5) {
         pendra::Respuesta r;
         r.mensaje = pendra::Mensaje{"Error en la entrada",
-                                         "La línea " + std::to_string(numero) +
-                                             " debe tener seis campos separados por tabuladores.",
-                                         std::nullopt};
+                                    "La línea " + std::to_string(numero) +
+                                        " debe tener seis campos separados por tabuladores.",
+                                    std::nullopt,
+                                    {}};
         soluciones.clear();
         return Guardar(pendra::cli::EnJson(r));
     }
@@ -118,7 +121,7 @@ EMSCRIPTEN_KEEPALIVE const char* pendra_linea(const char* texto, std::size_t lar
         campo = linea.substr(0, tab);
         linea.remove_prefix(std::min(tab + 1, linea.size()));
     }
-    return Responder(campos);
+    return Responder(campos, false);
 }
 
 // The details of every solution of the last request, as a JSON list.

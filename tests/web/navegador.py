@@ -167,10 +167,13 @@ def probar(pagina, archivo_axe, cli, captura):
             propiedades.click()
             assert propiedades.get_attribute("aria-expanded") == "true"
             assert "Radio circunscrito" in p.find_element(By.CLASS_NAME, "propiedades").text
+            # The working opens in place: the ambiguous case, by the law of sines.
             trabajo = boton(d, "Procedimiento", p)
-            if trabajo.is_displayed():
-                trabajo.click()
-                assert p.find_element(By.CLASS_NAME, "procedimiento").find_elements(By.TAG_NAME, "li")
+            assert trabajo.is_displayed(), "no working to open"
+            trabajo.click()
+            pasos = p.find_element(By.CLASS_NAME, "procedimiento")
+            assert pasos.find_elements(By.TAG_NAME, "li"), "the working has no steps"
+            assert "seno" in pasos.text, pasos.text
         axe(d, fuente_axe, "with two solutions and their properties open")
 
         # A phone 360 pixels wide: nothing runs off the side, panels stacked.
