@@ -222,9 +222,10 @@ int main(int argc, char** argv) {
             const std::optional<double> propio = informe.MedianaProcesador(nombre);
             const std::optional<double> suelo = informe.MedianaProcesador(piso);
             if (propio && suelo) {
-                std::printf("Median processor time of %ld lines: %s %.0f ms, %s %.0f ms, "
-                            "ratio %.2f\n",
-                            lineas, nombre.c_str(), *propio, piso, *suelo, *propio / *suelo);
+                std::printf(
+                    "Median processor time of %ld lines: %s %.0f ms, %s %.0f ms, "
+                    "ratio %.2f\n",
+                    lineas, nombre.c_str(), *propio, piso, *suelo, *propio / *suelo);
             }
         }
     }

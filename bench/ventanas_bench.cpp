@@ -82,7 +82,8 @@ BENCHMARK(AbrirVentanaHastaPintarla)->UseManualTime()->Unit(benchmark::kMicrosec
 // and its labels again, at a client size of range(0) x range(1) pixels. The
 // resize event is sent as the toolkit sends it when the size changes.
 void Redibujar(benchmark::State& estado) {
-    pendra::frmGrafico* ventana = pendra::frmGrafico::Abrir(pendra::prueba::Resuelta(TresLados(3, 4, 5)));
+    pendra::frmGrafico* ventana =
+        pendra::frmGrafico::Abrir(pendra::prueba::Resuelta(TresLados(3, 4, 5)));
     const QSize tamano(static_cast<int>(estado.range(0)), static_cast<int>(estado.range(1)));
     ventana->resize(tamano);
     QCoreApplication::processEvents();
@@ -101,7 +102,8 @@ BENCHMARK(Redibujar)->Args({312, 213})->Args({1920, 1080})->Unit(benchmark::kMic
 // The same, followed by painting the picture onto the window at once, as a
 // person would see it.
 void RedibujarYPintar(benchmark::State& estado) {
-    pendra::frmGrafico* ventana = pendra::frmGrafico::Abrir(pendra::prueba::Resuelta(TresLados(3, 4, 5)));
+    pendra::frmGrafico* ventana =
+        pendra::frmGrafico::Abrir(pendra::prueba::Resuelta(TresLados(3, 4, 5)));
     const QSize tamano(static_cast<int>(estado.range(0)), static_cast<int>(estado.range(1)));
     ventana->resize(tamano);
     QCoreApplication::processEvents();

@@ -96,10 +96,10 @@ int Lote(Opciones opciones) {
         } else {
             respuesta.mensaje =
                 pendra::Mensaje{"Error en la entrada",
-                                     "La línea " + std::to_string(numero) +
-                                         " debe tener seis campos separados por tabuladores.",
-                                     std::nullopt,
-                                     {}};
+                                "La línea " + std::to_string(numero) +
+                                    " debe tener seis campos separados por tabuladores.",
+                                std::nullopt,
+                                {}};
         }
         if (!opciones.json && numero > 1) {
             salida.Escribir("\n");

@@ -233,7 +233,6 @@ std::vector<std::pair<std::string, std::string>> FilasPropiedades(const Propieda
     return filas;
 }
 
-
 std::string NombreMedida(Campo campo) {
     return (campo.tipo == TipoCampo::Angulo ? "Ángulo " : "Lado ") + std::to_string(campo.indice);
 }

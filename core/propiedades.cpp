@@ -213,17 +213,21 @@ double DeAngulos(const std::array<double, 3>& l, const std::array<double, 3>& A,
     // short side would drown in. cos(A_i/2) is the sine of the half sum of
     // the other two, exact even where A_i is next to the half turn.
     std::array<double, 3> g{};
-    const auto seno = [](double grados) { return Exacto(SenoRelativo(grados)) * Exacto(kRadianesPorGrado); };
+    const auto seno = [](double grados) {
+        return Exacto(SenoRelativo(grados)) * Exacto(kRadianesPorGrado);
+    };
     for (int i = 0; i < 3; ++i) {
         const int j = (i + 1) % 3, h = (i + 2) % 3;
         const Escalado semisuma = seno((A[j] + A[h]) / 2);
-        const Escalado gi = PorPotencia(circunscrito, 3) * semisuma * seno(A[j] / 2) * seno(A[h] / 2);
+        const Escalado gi =
+            PorPotencia(circunscrito, 3) * semisuma * seno(A[j] / 2) * seno(A[h] / 2);
         g[i] = std::ldexp(gi.m, gi.e);
 
         p.alturas[i] = Magnitud(dobleArea / Exacto(l[i]), -k);
         // 4 m² = (b - c)² + (b + c - a)(a + b + c): two terms of one sign.
         const double diferencia = l[j] - l[h];
-        p.medianas[i] = Magnitud(Exacto(std::sqrt(diferencia * diferencia + g[i] * perimetro) / 2), -k);
+        p.medianas[i] =
+            Magnitud(Exacto(std::sqrt(diferencia * diferencia + g[i] * perimetro) / 2), -k);
         // t = 2 b c cos(A/2) / (b + c).
         p.bisectrices[i] = Magnitud(
             PorPotencia(Exacto(l[j]) * Exacto(l[h]) * semisuma / Exacto(l[j] + l[h]), 1), -k);
@@ -243,8 +247,7 @@ double DeAngulos(const std::array<double, 3>& l, const std::array<double, 3>& A,
     // The incircle touches the base at perimeter / 2 - side 2 from the origin.
     p.incentro = {Coordenada(g[1] / 2, -k), Coordenada(inscrito, -k)};
     // R cos(angle 1) above the middle of the base.
-    p.circuncentro = {Coordenada(base / 2, -k),
-                      Coordenada(circunscrito * Exacto(coseno[0]), -k)};
+    p.circuncentro = {Coordenada(base / 2, -k), Coordenada(circunscrito * Exacto(coseno[0]), -k)};
     // The altitudes from the base's ends meet the apex's altitude at u v / height.
     p.ortocentro = {p.vertices[0].x, Coordenada(Exacto(u) * Exacto(v) / altura, -k)};
 

@@ -257,9 +257,7 @@ public:
     }
     // An angle found in radians, with the true degree, and its distance to a
     // right angle where it was found apart.
-    void Radianes(std::uint8_t i, double radianes) {
-        Radianes(i, radianes, PiMedios - radianes);
-    }
+    void Radianes(std::uint8_t i, double radianes) { Radianes(i, radianes, PiMedios - radianes); }
     void Radianes(std::uint8_t i, double radianes, double complemento) {
         s_.medidas.Angulo(i) = Acotar(radianes);
         s_.precisa.Angulo(i) = radianes / kRadianesPorGrado;
@@ -452,11 +450,9 @@ void Estable::LLA() {
     if (p > 0) {
         const double c1 = p + r;
         solucion(c1, {mate::Atan2(aSenoB, r), mate::Atan2(r, aSenoB)});
-        solucion((a - b) * ((a + b) / c1),
-                 {mate::Atan2(aSenoB, -r), mate::Atan2(-r, aSenoB)});
+        solucion((a - b) * ((a + b) / c1), {mate::Atan2(aSenoB, -r), mate::Atan2(-r, aSenoB)});
     } else {
-        solucion((b - a) * ((b + a) / (r - p)),
-                 {mate::Atan2(aSenoB, r), mate::Atan2(r, aSenoB)});
+        solucion((b - a) * ((b + a) / (r - p)), {mate::Atan2(aSenoB, r), mate::Atan2(r, aSenoB)});
     }
 }
 

@@ -34,8 +34,7 @@ Respuesta Error(std::string texto, const char* titulo, std::optional<Campo> camp
 std::optional<Mensaje> Leer(const TextosCampos& textos, Campo campo, double& dato) {
     const LecturaCampo lectura = LeerCampo(textos[PosicionEnOrden(campo)], campo.tipo);
     // An angle must also be told from 0 once in radians.
-    const LecturaCampo medida =
-        campo.tipo == TipoCampo::Angulo ? EnRadianes(lectura) : lectura;
+    const LecturaCampo medida = campo.tipo == TipoCampo::Angulo ? EnRadianes(lectura) : lectura;
     if (lectura.noEsNumero) {
         return Mensaje{mensajes::kTituloError, mensajes::NoEsNumero(campo), campo, {}};
     }

@@ -1,7 +1,7 @@
 #include "prueba_entrada.h"
 
-#include <array>
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>

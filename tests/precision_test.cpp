@@ -194,9 +194,10 @@ std::vector<ParPropiedad> PropiedadesVerdaderas(const Verdad& t, const Propiedad
         const Mp& x = t.lado[(i + 1) % 3];
         const Mp& z = t.lado[(i + 2) % 3];
         pares.push_back({"height", p.alturas[i], 2 * area / t.lado[i], false});
+        pares.push_back({"median", p.medianas[i],
+                         sqrt(2 * x * x + 2 * z * z - t.lado[i] * t.lado[i]) / 2, false});
         pares.push_back(
-            {"median", p.medianas[i], sqrt(2 * x * x + 2 * z * z - t.lado[i] * t.lado[i]) / 2, false});
-        pares.push_back({"bisector", p.bisectrices[i], 2 * x * z * cos(t.angulo[i] / 2) / (x + z), false});
+            {"bisector", p.bisectrices[i], 2 * x * z * cos(t.angulo[i] / 2) / (x + z), false});
     }
     return pares;
 }
@@ -208,8 +209,8 @@ std::string CotejarPropiedades(const Verdad& t, const Propiedades& p) {
     const Mp mayor = max(t.lado[0], max(t.lado[1], t.lado[2]));
     for (const ParPropiedad& par : PropiedadesVerdaderas(t, p)) {
         const Mp magnitud = abs(par.verdad);
-        const bool fuera = magnitud > DBL_MAX ||
-                           (!par.coordenada && magnitud != 0 && magnitud < Mp(0x1p-1030));
+        const bool fuera =
+            magnitud > DBL_MAX || (!par.coordenada && magnitud != 0 && magnitud < Mp(0x1p-1030));
         const Mp escala = par.coordenada ? max(magnitud, mayor) : magnitud;
         const bool bien = fuera ? !par.valor
                                 : par.valor && abs(Mp(*par.valor) - par.verdad) <=
@@ -341,10 +342,9 @@ TEST_F(Precision, LabelsTextbookTrianglesWithTheirTrueDigits) {
         const std::array<std::string, 6> leidas = {e.angulos[0], e.angulos[1], e.angulos[2],
                                                    e.lados[0],   e.lados[1],   e.lados[2]};
         for (int k = 0; k < 6; ++k) {
-            EXPECT_EQ(leidas[k], caso.etiquetas[k]) << "request " << caso.textos[0] << "|"
-                                                    << caso.textos[1] << "|" << caso.textos[2]
-                                                    << "|" << caso.textos[3] << "|"
-                                                    << caso.textos[4] << "|" << caso.textos[5];
+            EXPECT_EQ(leidas[k], caso.etiquetas[k])
+                << "request " << caso.textos[0] << "|" << caso.textos[1] << "|" << caso.textos[2]
+                << "|" << caso.textos[3] << "|" << caso.textos[4] << "|" << caso.textos[5];
         }
         EXPECT_EQ(Cotejar(caso.textos).fallo, "");
     }

@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "funciones.h"
 #include "formato.h"
+#include "funciones.h"
 #include "propiedades.h"
 #include "resolver.h"
 
@@ -220,12 +220,9 @@ TEST(PropiedadesExactas, TextbookValuesAndKinds) {
         {"3-4-5", Resuelto(Lados(3, 4, 5)), ClasePorAngulos::Rectangulo, ClasePorLados::Escaleno},
         {"30-60-90", Resuelto(treintaSesenta), ClasePorAngulos::Rectangulo,
          ClasePorLados::Escaleno},
-        {"1-1-1", Resuelto(Lados(1, 1, 1)), ClasePorAngulos::Acutangulo,
-         ClasePorLados::Equilatero},
-        {"3-2-3", Resuelto(Lados(3, 2, 3)), ClasePorAngulos::Acutangulo,
-         ClasePorLados::Isosceles},
-        {"2-3-4", Resuelto(Lados(2, 3, 4)), ClasePorAngulos::Obtusangulo,
-         ClasePorLados::Escaleno},
+        {"1-1-1", Resuelto(Lados(1, 1, 1)), ClasePorAngulos::Acutangulo, ClasePorLados::Equilatero},
+        {"3-2-3", Resuelto(Lados(3, 2, 3)), ClasePorAngulos::Acutangulo, ClasePorLados::Isosceles},
+        {"2-3-4", Resuelto(Lados(2, 3, 4)), ClasePorAngulos::Obtusangulo, ClasePorLados::Escaleno},
         {"1-1-1.0000001", Resuelto(Lados(1, 1, 1.0000001)), ClasePorAngulos::Acutangulo,
          ClasePorLados::Isosceles},
     };

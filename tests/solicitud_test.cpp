@@ -267,7 +267,8 @@ TEST(Solicitud, AnswersBadDataWithOneMessage) {
     };
     for (const CasoMensaje& caso : casos) {
         const Respuesta r = Solicitar(caso.textos);
-        EXPECT_EQ(r.mensaje, (Mensaje{caso.titulo, caso.texto, caso.foco, caso.motivo})) << caso.nombre;
+        EXPECT_EQ(r.mensaje, (Mensaje{caso.titulo, caso.texto, caso.foco, caso.motivo}))
+            << caso.nombre;
         EXPECT_TRUE(r.soluciones.empty()) << caso.nombre;
     }
 }
@@ -350,8 +351,7 @@ TEST(Solicitud, SolvesAtAnyScaleOfSides) {
             std::snprintf(buffer, sizeof buffer, "%.17g", std::ldexp(x, k));
             return std::string(buffer);
         };
-        const std::vector<Medidas> v =
-            Ventanas({"", texto(3), "", texto(4), "", texto(5)});
+        const std::vector<Medidas> v = Ventanas({"", texto(3), "", texto(4), "", texto(5)});
         ASSERT_EQ(v.size(), 1U) << "2^" << k;
         for (std::uint8_t i = 1; i <= 3; ++i) {
             EXPECT_EQ(v[0].Angulo(i), base.Angulo(i)) << "2^" << k;
@@ -381,8 +381,7 @@ namespace {
 TEST(Solicitud, OpensOnlyTheAmbiguousTriangleWhoseSidesFitADouble) {
     // At 1e300 both triangles fit; at 1e308 the first one's third side
     // overflows, and only the second, obtuse one is shown.
-    const std::vector<Medidas> ambos =
-        Ventanas({"40", "1.6e300", "", "1.7e300", "", ""});
+    const std::vector<Medidas> ambos = Ventanas({"40", "1.6e300", "", "1.7e300", "", ""});
     ASSERT_EQ(ambos.size(), 2U);
     const std::vector<Medidas> v = Ventanas({"40", "1.6e308", "", "1.7e308", "", ""});
     ASSERT_EQ(v.size(), 1U);

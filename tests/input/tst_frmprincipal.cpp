@@ -54,12 +54,13 @@ private:
             return;
         }
         const QString motivo = cuadro->informativeText();
-        Cuadro visto{cuadro->windowTitle(),
-                     cuadro->text() + (motivo.isEmpty() ? QString() : QStringLiteral("\n") + motivo),
-                     cuadro->icon(),
-                     {},
-                     cuadro->isModal(),
-                     {}};
+        Cuadro visto{
+            cuadro->windowTitle(),
+            cuadro->text() + (motivo.isEmpty() ? QString() : QStringLiteral("\n") + motivo),
+            cuadro->icon(),
+            {},
+            cuadro->isModal(),
+            {}};
         for (QAbstractButton* boton : cuadro->buttons()) {
             visto.botones.append(cuadro->standardButton(boton));
             visto.textosBotones.append(boton->text());
@@ -130,8 +131,9 @@ private Q_SLOTS:
     void init() {
         soluciones_.clear();
         numeros_.clear();
-        ventana_ = std::make_unique<frmPrincipal>(
-            [this](const pendra::Solucion& solucion, const QWidget& entrada, int numero, int total) {
+        ventana_ =
+            std::make_unique<frmPrincipal>([this](const pendra::Solucion& solucion,
+                                                  const QWidget& entrada, int numero, int total) {
                 // The new window is placed beside the input window that asked for it.
                 QCOMPARE(&entrada, ventana_.get());
                 soluciones_.push_back(solucion.medidas);

@@ -275,7 +275,8 @@ TEST_P(Barrido, LeavesNoUndefinedValueAndOpensOnlyRealTrianglesThatDraw) {
     for (const auto& [clave, solucion] : soluciones) {
         frmGrafico* v = frmGrafico::Abrir(solucion.resuelta);
         if (const std::string defecto = DefectoDeVentana(v); !defecto.empty()) {
-            fallos.Anotar(solucion.caso, "window: " + defecto + ";" + Describir(solucion.resuelta.medidas));
+            fallos.Anotar(solucion.caso,
+                          "window: " + defecto + ";" + Describir(solucion.resuelta.medidas));
         }
         v->close();
         if (++abiertas % 64 == 0) {

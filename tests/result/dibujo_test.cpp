@@ -124,7 +124,8 @@ TEST_P(DibujoEnPantalla, WindowShowsExactlyWhatTheFunctionDraws) {
 
 TEST_P(DibujoEnPantalla, SvgHoldsTheSixLabelsAsText) {
     const Medidas& m = GetParam().medidas;
-    const QByteArray svg = SvgDibujo(GeometriaTriangulo(m), EtiquetasTriangulo(prueba::Resuelta(m)), {309, 171});
+    const QByteArray svg =
+        SvgDibujo(GeometriaTriangulo(m), EtiquetasTriangulo(prueba::Resuelta(m)), {309, 171});
     QXmlStreamReader lector(svg);
     QStringList textos;
     while (!lector.atEnd()) {
@@ -227,7 +228,9 @@ QString* ContestarMensaje() {
 
 class AccionesDelResultado : public testing::Test {
 protected:
-    void SetUp() override { ventana_ = frmGrafico::Abrir(prueba::Resuelta(prueba::TresLados(3, 4, 5))); }
+    void SetUp() override {
+        ventana_ = frmGrafico::Abrir(prueba::Resuelta(prueba::TresLados(3, 4, 5)));
+    }
     void TearDown() override {
         ventana_->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

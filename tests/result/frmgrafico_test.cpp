@@ -274,7 +274,7 @@ TEST_F(VentanaResultado, OpenedBeforeALaterSolveShowsItsOwnNumbersAfterAResize) 
 
     frmGrafico* primera = solicitud.ventanas[0];
     primera->resize(500, 300);
-    const std::vector<QString> propios = {"3",      "4",      "5",      "36.869", "\u00BA",
+    const std::vector<QString> propios = {"3",      "4",      "5",  "36.869", "\u00BA",
                                           "53.130", "\u00BA", "90", "\u00BA"};
     EXPECT_EQ(Textos(primera), propios);
     EXPECT_EQ(primera->Geometria().Base(), 3.0F);

@@ -68,8 +68,9 @@ TEST_F(PropiedadesEnVentana, TheStripNeverOverlapsCerrarAndShortensBeforeItGoes)
     for (const QString& cabeza : {QString(), QStringLiteral("Solución 2 de 2")}) {
         SCOPED_TRACE(cabeza.toStdString());
         const QString inicio = cabeza.isEmpty() ? QString() : cabeza + QStringLiteral("   ");
-        frmGrafico* v = frmGrafico::Abrir(prueba::Resuelta(prueba::TresLados(3.3, 4.4, 5.5)), nullptr,
-                                          cabeza.isEmpty() ? 1 : 2, cabeza.isEmpty() ? 1 : 2);
+        frmGrafico* v =
+            frmGrafico::Abrir(prueba::Resuelta(prueba::TresLados(3.3, 4.4, 5.5)), nullptr,
+                              cabeza.isEmpty() ? 1 : 2, cabeza.isEmpty() ? 1 : 2);
         // Room for the whole strip beside the working's button.
         v->resize(490, 213);
         EXPECT_EQ(v->lblPropiedades()->text(), inicio + "Área 7.26   Perímetro 13.2");

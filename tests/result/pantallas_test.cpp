@@ -99,9 +99,10 @@ TEST(VentanaJuntoALaEntrada, OpensBesideTheInputWindowTheSecondSolutionBesideThe
         entrada.move(caso.entrada);
         entrada.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&entrada));
-        const frmGrafico* ventanas[] = {frmGrafico::Abrir(Resuelta(TresLados(3, 4, 5)), &entrada, 1, 2),
-                                        frmGrafico::Abrir(Resuelta(TresLados(5, 4, 3)), &entrada, 2, 2),
-                                        frmGrafico::Abrir(Resuelta(TresLados(4, 4, 4)), &entrada)};
+        const frmGrafico* ventanas[] = {
+            frmGrafico::Abrir(Resuelta(TresLados(3, 4, 5)), &entrada, 1, 2),
+            frmGrafico::Abrir(Resuelta(TresLados(5, 4, 3)), &entrada, 2, 2),
+            frmGrafico::Abrir(Resuelta(TresLados(4, 4, 4)), &entrada)};
         EXPECT_EQ(ventanas[0]->frameGeometry().topLeft(), caso.primera);
         EXPECT_EQ(ventanas[1]->frameGeometry().topLeft(), caso.segunda);
         EXPECT_EQ(ventanas[2]->frameGeometry().topLeft(), caso.tercera);
