@@ -245,6 +245,10 @@ std::string NombreConArticulo(Campo campo) {
     return "El " + NombreEnFrase(campo);
 }
 
+std::string NombreEnTabla(Campo campo) {
+    return NombreMedida(campo) + (campo.tipo == TipoCampo::Angulo ? " (grados)" : "");
+}
+
 std::string NombreJson(Campo campo) {
     return (campo.tipo == TipoCampo::Angulo ? "angulo" : "lado") + std::to_string(campo.indice);
 }

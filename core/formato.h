@@ -77,5 +77,8 @@ std::string NombreMedida(Campo campo);
 std::string NombreEnFrase(Campo campo);
 std::string NombreConArticulo(Campo campo);
 std::string NombreJson(Campo campo);
+// The name of a measure's row in the copied, printed and exported tables,
+// with its unit where it has one: "Lado 1", "Ángulo 1 (grados)".
+std::string NombreEnTabla(Campo campo);
 
 }  // namespace pendra

@@ -65,10 +65,11 @@ std::string Detalles(const pendra::Solucion& s) {
     }
     std::string copia = "Medida\tValor\n";
     for (std::uint8_t i = 1; i <= 3; ++i) {
-        copia += "Lado " + std::to_string(i) + "\t" + pendra::TextoCompleto(m.Lado(i)) + "\n";
+        copia += pendra::NombreEnTabla({pendra::TipoCampo::Lado, i}) + "\t" +
+                 pendra::TextoCompleto(m.Lado(i)) + "\n";
     }
     for (std::uint8_t i = 1; i <= 3; ++i) {
-        copia += "Ángulo " + std::to_string(i) + " (grados)\t" +
+        copia += pendra::NombreEnTabla({pendra::TipoCampo::Angulo, i}) + "\t" +
                  pendra::TextoCompleto(m.Angulo(i)) + "\n";
     }
     for (const auto& [nombre, valor] : {std::pair{"Área", p.area}, {"Perímetro", p.perimetro}}) {

@@ -19,12 +19,12 @@ QList<Fila> FilasMedidas(const EtiquetasTriangulo& etiquetas) {
     const MedidasEnGrados& m = etiquetas.Valores();
     QList<Fila> filas;
     for (std::uint8_t i = 1; i <= 3; ++i) {
-        filas.append({QStringLiteral("Lado %1").arg(i), Completo(m.Lado(i)),
-                      QString::fromStdString(etiquetas.Lado(i))});
+        filas.append({QString::fromStdString(NombreEnTabla({TipoCampo::Lado, i})),
+                      Completo(m.Lado(i)), QString::fromStdString(etiquetas.Lado(i))});
     }
     for (std::uint8_t i = 1; i <= 3; ++i) {
         filas.append(
-            {QStringLiteral("Ángulo %1 (grados)").arg(i), Completo(m.Angulo(i)),
+            {QString::fromStdString(NombreEnTabla({TipoCampo::Angulo, i})), Completo(m.Angulo(i)),
              QString::fromStdString(etiquetas.Angulo(i)) + QString::fromUtf8(kMarcaGrado)});
     }
     return filas;
