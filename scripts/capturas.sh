@@ -19,7 +19,7 @@ set -euo pipefail
 # as this machine resolves them.
 fuentes() {
     local familia
-    for familia in sans-serif 'Liberation Sans' Arial; do
+    for familia in sans-serif 'sans-serif:italic' 'Liberation Sans' Arial; do
         echo "$familia: $(fc-match "$familia")"
     done
 }

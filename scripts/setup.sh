@@ -7,7 +7,8 @@ raiz="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 
 # A minimal Debian has no fonts, no file(1) and no man: the screenshots are
 # drawn with Liberation Sans (the windows' own font) and DejaVu Sans (what
-# fontconfig gives message boxes), dpkg-shlibdeps needs file, and the README
+# fontconfig gives message boxes and the working's view, whose italic letters
+# need DejaVu Sans Oblique from the extra set), dpkg-shlibdeps needs file, and the README
 # reads the manual page with man -l. The windows preset cross-builds with
 # mingw-w64, runs the tests under Wine and builds GoogleTest from the sources
 # of Debian's googletest package.
@@ -16,7 +17,7 @@ paquetes=(
     qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins qt6-svg-dev qt6-translations-l10n
     libgl-dev libgtest-dev libgmock-dev libbenchmark-dev libx11-dev libmpfrc++-dev
     xvfb xauth xdotool x11-utils imagemagick
-    fontconfig fonts-liberation fonts-dejavu-core
+    fontconfig fonts-liberation fonts-dejavu-core fonts-dejavu-extra
     xclip python3 binutils-mingw-w64-x86-64
     g++-mingw-w64-x86-64 wine64 googletest
     appstream desktop-file-utils dpkg-dev file groff-base man-db
