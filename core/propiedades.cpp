@@ -108,6 +108,37 @@ Valor Coordenada(double x, int desplazamiento) {
 // thinnest triangle a double can show stays a normal number.
 constexpr int kExponenteEscala = 500;
 
+// What places the vertices and centres in the drawing's plane, in the
+// scaled unit: the base, the foot u of the apex's height on it and v = base - u
+// (each found on its own, so that neither cancels), twice the area, the
+// inradius and g1 = perimeter - 2 * side 2.
+struct Pie {
+    double base;
+    double u;
+    double v;
+    Escalado dobleArea;
+    Escalado inscrito;
+    double g1;
+};
+
+// The vertices, the centroid, the incentre, the circumcentre's x and the
+// orthocentre; a flat triangle has no orthocentre's height.
+void Situar(Propiedades& p, const Pie& pie, int k) {
+    const Escalado altura = pie.dobleArea / Exacto(pie.base);
+    p.vertices[0] = {Coordenada(pie.u, -k), Coordenada(altura, -k)};
+    p.vertices[1] = {0.0, 0.0};
+    p.vertices[2] = {Coordenada(pie.base, -k), 0.0};
+    p.baricentro = {Coordenada((pie.base + pie.u) / 3, -k), Coordenada(altura / Exacto(3), -k)};
+    // The incircle touches the base at perimeter / 2 - side 2 from the origin.
+    p.incentro = {Coordenada(pie.g1 / 2, -k), Coordenada(pie.inscrito, -k)};
+    p.circuncentro.x = Coordenada(pie.base / 2, -k);
+    p.ortocentro.x = p.vertices[0].x;
+    if (altura.m != 0) {
+        // The altitudes from the base's ends meet the apex's altitude at u v / height.
+        p.ortocentro.y = Coordenada(Exacto(pie.u) * Exacto(pie.v) / altura, -k);
+    }
+}
+
 // Everything but the kinds, from the scaled sides alone (k is the scale's
 // exponent) by Kahan's factors: exact for the sides given, and right for the
 // triangle wherever no side is close to the sum of the other two.
@@ -158,25 +189,12 @@ double DeLados(const std::array<double, 3>& l, int k, Propiedades& p) {
             -k);
     }
 
-    // The apex stands over the point u of the base, u = side 3 * cos(angle 2);
-    // v = base - u, taken on its own so that neither cancels.
+    // u = side 3 * cos(angle 2) and v = base - u, each taken on its own.
     const double base = l[0];
-    const double u = d[1] / (2 * base);
-    const double v = d[2] / (2 * base);
-    const Escalado altura = dobleArea / Exacto(base);
-    p.vertices[0] = {Coordenada(u, -k), Coordenada(altura, -k)};
-    p.vertices[1] = {0.0, 0.0};
-    p.vertices[2] = {Coordenada(base, -k), 0.0};
-    p.baricentro = {Coordenada((base + u) / 3, -k), Coordenada(altura / Exacto(3), -k)};
-    // The incircle touches the base at perimeter / 2 - side 2 from the origin.
-    p.incentro = {Coordenada(g[1] / 2, -k), Coordenada(inscrito, -k)};
-    p.circuncentro.x = Coordenada(base / 2, -k);
-    p.ortocentro.x = p.vertices[0].x;
+    Situar(p, {base, d[1] / (2 * base), d[2] / (2 * base), dobleArea, inscrito, g[1]}, k);
     if (!plano) {
         // Half the base times the cotangent of angle 1 above it.
         p.circuncentro.y = Coordenada(Exacto(base) * Exacto(d[0]) / PorPotencia(area, 3), -k);
-        // The altitudes from the base's ends meet the apex's altitude at u v / height.
-        p.ortocentro.y = Coordenada(Exacto(u) * Exacto(v) / altura, -k);
     }
     // cos(largest angle), for the kind.
     return d[orden[0]] / (2 * y * z);
@@ -233,23 +251,10 @@ double DeAngulos(const std::array<double, 3>& l, const std::array<double, 3>& A,
             PorPotencia(Exacto(l[j]) * Exacto(l[h]) * semisuma / Exacto(l[j] + l[h]), 1), -k);
     }
 
-    // The apex stands over the point u = side 3 * cos(angle 2) of the base;
-    // v = base - u = side 2 * cos(angle 3), taken on its own so that neither
-    // cancels.
-    const double base = l[0];
-    const double u = l[2] * coseno[1];
-    const double v = l[1] * coseno[2];
-    const Escalado altura = dobleArea / Exacto(base);
-    p.vertices[0] = {Coordenada(u, -k), Coordenada(altura, -k)};
-    p.vertices[1] = {0.0, 0.0};
-    p.vertices[2] = {Coordenada(base, -k), 0.0};
-    p.baricentro = {Coordenada((base + u) / 3, -k), Coordenada(altura / Exacto(3), -k)};
-    // The incircle touches the base at perimeter / 2 - side 2 from the origin.
-    p.incentro = {Coordenada(g[1] / 2, -k), Coordenada(inscrito, -k)};
+    // u = side 3 * cos(angle 2) and v = base - u = side 2 * cos(angle 3).
+    Situar(p, {l[0], l[2] * coseno[1], l[1] * coseno[2], dobleArea, inscrito, g[1]}, k);
     // R cos(angle 1) above the middle of the base.
-    p.circuncentro = {Coordenada(base / 2, -k), Coordenada(circunscrito * Exacto(coseno[0]), -k)};
-    // The altitudes from the base's ends meet the apex's altitude at u v / height.
-    p.ortocentro = {p.vertices[0].x, Coordenada(Exacto(u) * Exacto(v) / altura, -k)};
+    p.circuncentro.y = Coordenada(circunscrito * Exacto(coseno[0]), -k);
 
     return coseno[static_cast<std::size_t>(std::max_element(A.begin(), A.end()) - A.begin())];
 }
