@@ -91,8 +91,10 @@ int Lote(Opciones opciones) {
         pendra::Respuesta respuesta;
         if (entrada.SeisCampos()) {
             const std::array<std::string, 6>& textos = entrada.Campos();
-            respuesta = pendra::Responder(pendra::TextosCampos{textos[0], textos[1], textos[2],
-                                                               textos[3], textos[4], textos[5]});
+            respuesta = pendra::Responder(
+                pendra::TextosCampos{textos[0], textos[1], textos[2], textos[3], textos[4],
+                                     textos[5]},
+                opciones.procedimiento ? pendra::ConMotivo::Si : pendra::ConMotivo::No);
         } else {
             respuesta.mensaje =
                 pendra::Mensaje{"Error en la entrada",
@@ -157,7 +159,8 @@ int main(int argc, char** argv) {
     }
     pendra::TextosCampos campos;
     std::copy(argumentos.begin(), argumentos.end(), campos.begin());
-    const pendra::Respuesta respuesta = pendra::Responder(campos);
+    const pendra::Respuesta respuesta = pendra::Responder(
+        campos, opciones.procedimiento ? pendra::ConMotivo::Si : pendra::ConMotivo::No);
     Escritura salida(pendra::cli::kSalida);
     Escribir(salida, respuesta, opciones);
     return Terminar(salida, respuesta.soluciones.empty() ? 1 : 0);

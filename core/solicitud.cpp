@@ -51,7 +51,7 @@ std::optional<Mensaje> Leer(const TextosCampos& textos, Campo campo, double& dat
 
 }  // namespace
 
-Respuesta Responder(const TextosCampos& textos) {
+Respuesta Responder(const TextosCampos& textos, ConMotivo conMotivo) {
     Datos datos;
     int angulos = 0;
     int lados = 0;
@@ -79,7 +79,7 @@ Respuesta Responder(const TextosCampos& textos) {
     respuesta.soluciones = Resolver(datos);
     if (respuesta.soluciones.empty()) {
         return Error(mensajes::kSinSolucion, mensajes::kTituloSinSolucion, std::nullopt,
-                     Motivo(datos));
+                     conMotivo == ConMotivo::Si ? Motivo(datos) : std::string());
     }
     return respuesta;
 }

@@ -49,7 +49,9 @@ using TextosCampos = std::array<std::string_view, kCampos>;
 // The Resolver button: reads the six fields in tab order, checks them (the
 // first negative or out-of-range field, then the count of given measures,
 // then three angles alone), and solves them. Pure: the same texts always give
-// the same answer.
-Respuesta Responder(const TextosCampos& textos);
+// the same answer. The reason for no triangle, a sentence with numbers that
+// costs more than the solving, is written only when asked for.
+enum class ConMotivo : bool { No, Si };
+Respuesta Responder(const TextosCampos& textos, ConMotivo conMotivo = ConMotivo::No);
 
 }  // namespace pendra

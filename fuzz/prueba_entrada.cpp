@@ -83,11 +83,14 @@ void ProbarEntrada(const std::uint8_t* datos, std::size_t tamano) {
     for (const std::string_view campo : textos) {
         ComprobarLecturaPorTrozos(campo);
     }
-    const Respuesta respuesta = Responder(textos);
+    const Respuesta respuesta = Responder(textos, ConMotivo::Si);
     if (respuesta.mensaje) {
         const Mensaje& m = *respuesta.mensaje;
         if (m.texto.empty() || m.titulo.empty()) {
             Fallar("empty message");
+        }
+        if (m.titulo == mensajes::kTituloSinSolucion && m.motivo.empty()) {
+            Fallar("no triangle, and no reason given");
         }
         if (m.campo && (m.campo->indice < 1 || m.campo->indice > 3)) {
             Fallar("focus on a field that does not exist");

@@ -16,7 +16,7 @@ inline Respuesta Solicitar(const Textos& textos) {
     for (std::size_t k = 0; k < textos.size(); ++k) {
         vistas[k] = textos[k];
     }
-    return Responder(vistas);
+    return Responder(vistas, ConMotivo::Si);
 }
 
 // The triangles a press of Resolver shows, in the order their windows open.

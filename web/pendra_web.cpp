@@ -32,7 +32,8 @@ const char* Guardar(std::string texto) {
 // The page's answer carries the working and the reason for no triangle, as
 // pendra-cli --json --procedimiento gives them; pendra-cli.mjs's does not.
 const char* Responder(const pendra::TextosCampos& campos, bool procedimiento) {
-    const pendra::Respuesta r = pendra::Responder(campos);
+    const pendra::Respuesta r =
+        pendra::Responder(campos, procedimiento ? pendra::ConMotivo::Si : pendra::ConMotivo::No);
     soluciones.assign(r.soluciones.begin(), r.soluciones.end());
     return Guardar(pendra::cli::EnJson(r, procedimiento));
 }

@@ -202,7 +202,7 @@ void frmPrincipal::cmdResolver_Click() {
         textos[k] = CampoDe(CampoEnOrden(k))->text().toStdString();
         vistas[k] = textos[k];
     }
-    const Respuesta respuesta = Responder(vistas);
+    const Respuesta respuesta = Responder(vistas, ConMotivo::Si);
     if (respuesta.mensaje) {
         MostrarMensaje(*respuesta.mensaje);
         return;
