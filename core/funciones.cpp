@@ -163,6 +163,13 @@ double SenoRelativo(double grados) {
     return mate::Sen(t) / kRadianesPorGrado;
 }
 
+double RestoGrados(double a, double b) {
+    const double suma = a + b;
+    const double bb = suma - a;
+    const double error = (a - (suma - bb)) + (b - bb);
+    return (180 - suma) - error;
+}
+
 double SenoGrados(double grados) {
     const double x = grados <= 90 ? grados : 180 - grados;
     return mate::Sen(x * kRadianesPorGrado);

@@ -31,6 +31,11 @@ double SenoRelativo(double grados);
 double SenoGrados(double grados);
 double CosenoGrados(double grados);
 
+// 180 - a - b degrees, with the rounding error of a + b carried along so that
+// two angles that almost make a half turn leave their true remainder. Its
+// sine, when it is past 90 degrees, is that of a + b.
+double RestoGrados(double a, double b);
+
 // Arc sine and arc cosine on the arc tangent. An argument beyond +-1 can only
 // come from rounding in the callers, so it is taken as +-1.
 double ArcoSeno(double x);

@@ -40,15 +40,6 @@ std::string Cifras(double x) {
     return TextoValor(x, 10);
 }
 
-// Whether two angles in degrees leave nothing of the half turn: 180 - a - b
-// with the rounding of a + b carried along, as the solver takes it.
-bool SinResto(double a, double b) {
-    const double suma = a + b;
-    const double bb = suma - a;
-    const double error = (a - (suma - bb)) + (b - bb);
-    return !((180 - suma) - error > 0);
-}
-
 const char* NombreCaso(Caso caso) {
     switch (caso) {
         case Caso::LLL:
@@ -254,7 +245,7 @@ void Pizarra::LLA(const Reparto& x) {
                 nota = suma + ", menos de 180" + kMarcaGrado + ": es el ángulo de este triángulo.";
             } else if (hallado) {
                 nota = suma + ", menos de 180" + kMarcaGrado + ": da el otro triángulo.";
-            } else if (SinResto(B, valor)) {
+            } else if (!(RestoGrados(B, valor) > 0)) {
                 nota = suma + ", no menos de 180" + kMarcaGrado +
                        ": no deja sitio para el tercer ángulo y se descarta.";
             } else {
@@ -319,7 +310,7 @@ std::string Motivo(const Datos& d) {
         case Caso::AAL: {
             const std::uint8_t a = std::min(p, caso == Caso::ALA ? r : q);
             const std::uint8_t b = std::max(p, caso == Caso::ALA ? r : q);
-            if (SinResto(d.Angulo(a), d.Angulo(b))) {
+            if (!(RestoGrados(d.Angulo(a), d.Angulo(b)) > 0)) {
                 return "Los ángulos dados suman " + angulo(a) + " + " + angulo(b) + " = " +
                        EtiquetaGrados(d.Angulo(a) + d.Angulo(b)) +
                        ", y los tres ángulos de un triángulo suman 180" + kMarcaGrado +

@@ -159,16 +159,6 @@ double ComplementoDelResto(double a, double b) {
     return (std::max(a, b) - 90) + std::min(a, b);
 }
 
-// 180 - a - b degrees, with the rounding error of a + b carried along so that
-// two angles that almost make a half turn leave their true remainder. Its
-// sine, when it is past 90 degrees, is that of a + b.
-double Resto(double a, double b) {
-    const double suma = a + b;
-    const double bb = suma - a;
-    const double error = (a - (suma - bb)) + (b - bb);
-    return (180 - suma) - error;
-}
-
 // lado * numerador / denominador, then scaled back, with the exponents kept
 // apart so that no intermediate overflows or underflows.
 double Cociente(double lado, double numerador, double denominador, int desescala) {
@@ -370,7 +360,7 @@ void Estable::LAL() {
 void Estable::ALA() {
     const double A = g(x_.p);
     const double B = g(x_.r);
-    const double C = Resto(A, B);
+    const double C = RestoGrados(A, B);
     if (!(C > 0)) {
         return;
     }
@@ -386,7 +376,7 @@ void Estable::ALA() {
 void Estable::AAL() {
     const double A = g(x_.p);
     const double B = g(x_.q);
-    const double C = Resto(A, B);
+    const double C = RestoGrados(A, B);
     if (!(C > 0)) {
         return;
     }
