@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "funciones.h"
 #include "solicitar.h"
 
 namespace pendra {
@@ -185,6 +186,10 @@ void ComprobarMedidas(const Procedimiento& pr, const Solucion& s, const std::str
                 << caso << ": nothing finds " << (angulo ? "angle " : "side ") << int(i);
             EXPECT_LE(std::fabs(*ultimo->valor - medida), 1e-12 * medida)
                 << caso << ": " << ultimo->formula;
+            // And the number given out for it agrees to the same twelve digits.
+            const double dada = angulo ? s.medidas.Angulo(i) / RadPorGrado : s.medidas.Lado(i);
+            EXPECT_LE(std::fabs(*ultimo->valor - dada), 1e-12 * dada)
+                << caso << ": given out as " << dada;
         }
     }
 }
