@@ -1,7 +1,9 @@
 #include "salida.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdio>
+#include <cstring>
 #include <string_view>
 
 #include "decimal.h"
@@ -52,60 +54,92 @@ void Numero(std::string& salida, const Valor& valor) {
     }
 }
 
-// "[x, y, z]" with each element written by `elemento`.
-template <typename Funcion>
-void Lista(std::string& salida, Funcion elemento) {
-    salida.push_back('[');
-    for (std::uint8_t i = 1; i <= 3; ++i) {
-        if (i > 1) {
-            salida += ", ";
-        }
-        elemento(i);
+// One solution's measures, labels and properties written into a buffer of
+// their known greatest size and appended in one step: a batch writes
+// millions of these, and small appends to a string are what cost most.
+class Escritor {
+public:
+    template <std::size_t N>
+    Escritor& operator<<(const char (&literal)[N]) {
+        std::memcpy(p_, literal, N - 1);
+        p_ += N - 1;
+        return *this;
     }
-    salida.push_back(']');
+    Escritor& operator<<(double x) {
+        p_ = EscribirNumeroJson(x, p_);
+        return *this;
+    }
+    Escritor& operator<<(const Valor& valor) { return valor ? *this << *valor : *this << "null"; }
+    Escritor& operator<<(const pendra::Punto& punto) {
+        return *this << "[" << punto.x << ", " << punto.y << "]";
+    }
+    // Three values in their order, as "[x, y, z]".
+    template <typename Funcion>
+    Escritor& Lista(Funcion valor) {
+        return *this << "[" << valor(1) << ", " << valor(2) << ", " << valor(3) << "]";
+    }
+    // A label in quotes: digits, point, sign and exponent need no escape.
+    Escritor& Etiqueta(double x, bool grados) {
+        *p_++ = '"';
+        p_ = EscribirEtiqueta(x, p_);
+        if (grados) {
+            p_ = std::copy_n(kMarcaGrado, std::char_traits<char>::length(kMarcaGrado), p_);
+        }
+        *p_++ = '"';
+        return *this;
+    }
+    // A name of the program's own, without quotes or controls to escape.
+    Escritor& Nombre(std::string_view nombre) {
+        *p_++ = '"';
+        p_ = std::copy(nombre.begin(), nombre.end(), p_);
+        *p_++ = '"';
+        return *this;
+    }
+    std::string_view Escrito() const {
+        return {buffer_.data(), static_cast<std::size_t>(p_ - buffer_.data())};
+    }
+
+private:
+    // 33 numbers, six labels, two class names and the keys come to well
+    // under half of this.
+    std::array<char, 4096> buffer_;
+    char* p_ = buffer_.data();
+};
+
+void MedidasYEtiquetas(Escritor& e, const pendra::Solucion& s) {
+    const pendra::Medidas& m = s.medidas;
+    const MedidasEnGrados& g = s.precisa;
+    e << "{\"angulos\": ";
+    e.Lista([&](std::uint8_t i) { return m.Angulo(i); });
+    e << ", \"lados\": ";
+    e.Lista([&](std::uint8_t i) { return m.Lado(i); });
+    e << ", \"etiquetas\": {\"angulos\": [";
+    e.Etiqueta(g.Angulo(1), true) << ", ";
+    e.Etiqueta(g.Angulo(2), true) << ", ";
+    e.Etiqueta(g.Angulo(3), true) << "], \"lados\": [";
+    e.Etiqueta(g.Lado(1), false) << ", ";
+    e.Etiqueta(g.Lado(2), false) << ", ";
+    e.Etiqueta(g.Lado(3), false) << "]}";
 }
 
-void Punto(std::string& salida, const pendra::Punto& punto) {
-    salida.push_back('[');
-    Numero(salida, punto.x);
-    salida += ", ";
-    Numero(salida, punto.y);
-    salida.push_back(']');
-}
-
-void Propiedades(std::string& salida, const pendra::Propiedades& p) {
-    const auto valores = [&salida](const std::array<Valor, 3>& v) {
-        Lista(salida, [&](std::uint8_t i) { Numero(salida, v[PosicionMedida(i)]); });
+void Propiedades(Escritor& e, const pendra::Propiedades& p) {
+    const auto tres = [&e](const std::array<Valor, 3>& v) {
+        e.Lista([&](std::uint8_t i) { return v[PosicionMedida(i)]; });
     };
-    salida += "{\"area\": ";
-    Numero(salida, p.area);
-    salida += ", \"perimetro\": ";
-    Numero(salida, p.perimetro);
-    salida += ", \"alturas\": ";
-    valores(p.alturas);
-    salida += ", \"medianas\": ";
-    valores(p.medianas);
-    salida += ", \"bisectrices\": ";
-    valores(p.bisectrices);
-    salida += ", \"radio_inscrito\": ";
-    Numero(salida, p.radioInscrito);
-    salida += ", \"radio_circunscrito\": ";
-    Numero(salida, p.radioCircunscrito);
-    salida += ", \"vertices\": ";
-    Lista(salida, [&](std::uint8_t i) { Punto(salida, p.vertices[PosicionMedida(i)]); });
-    salida += ", \"baricentro\": ";
-    Punto(salida, p.baricentro);
-    salida += ", \"incentro\": ";
-    Punto(salida, p.incentro);
-    salida += ", \"circuncentro\": ";
-    Punto(salida, p.circuncentro);
-    salida += ", \"ortocentro\": ";
-    Punto(salida, p.ortocentro);
-    salida += ", \"clase\": [";
-    Cadena(salida, Nombre(p.porAngulos));
-    salida += ", ";
-    Cadena(salida, Nombre(p.porLados));
-    salida += "]}";
+    e << "{\"area\": " << p.area << ", \"perimetro\": " << p.perimetro << ", \"alturas\": ";
+    tres(p.alturas);
+    e << ", \"medianas\": ";
+    tres(p.medianas);
+    e << ", \"bisectrices\": ";
+    tres(p.bisectrices);
+    e << ", \"radio_inscrito\": " << p.radioInscrito
+      << ", \"radio_circunscrito\": " << p.radioCircunscrito << ", \"vertices\": ";
+    e.Lista([&](std::uint8_t i) { return p.vertices[PosicionMedida(i)]; });
+    e << ", \"baricentro\": " << p.baricentro << ", \"incentro\": " << p.incentro
+      << ", \"circuncentro\": " << p.circuncentro << ", \"ortocentro\": " << p.ortocentro
+      << ", \"clase\": [";
+    e.Nombre(Nombre(p.porAngulos)) << ", ";
+    e.Nombre(Nombre(p.porLados)) << "]}";
 }
 
 // {"caso": "LLL", "descripcion": …, "pasos": [{"regla", "calcula", "formula",
@@ -173,20 +207,11 @@ void TrabajoTexto(std::string& salida, const Procedimiento& procedimiento) {
 }
 
 void Solucion(std::string& salida, const pendra::Solucion& s, bool procedimiento) {
-    const Medidas& m = s.medidas;
-    const Etiquetas etiquetas = EtiquetasDe(s.precisa);
-    salida += "{\"angulos\": ";
-    Lista(salida, [&](std::uint8_t i) { AgregarNumeroJson(salida, m.Angulo(i)); });
-    salida += ", \"lados\": ";
-    Lista(salida, [&](std::uint8_t i) { AgregarNumeroJson(salida, m.Lado(i)); });
-    salida += ", \"etiquetas\": {\"angulos\": ";
-    Lista(salida, [&](std::uint8_t i) {
-        Cadena(salida, etiquetas.angulos[PosicionMedida(i)] + kMarcaGrado);
-    });
-    salida += ", \"lados\": ";
-    Lista(salida, [&](std::uint8_t i) { Cadena(salida, etiquetas.lados[PosicionMedida(i)]); });
-    salida += "}, \"propiedades\": ";
-    Propiedades(salida, PropiedadesDe(s));
+    Escritor e;
+    MedidasYEtiquetas(e, s);
+    e << ", \"propiedades\": ";
+    Propiedades(e, PropiedadesDe(s));
+    salida.append(e.Escrito());
     if (procedimiento) {
         salida += ", \"procedimiento\": ";
         Trabajo(salida, ProcedimientoDe(s));

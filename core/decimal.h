@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string_view>
 
 // Numbers to decimal text and back, the same bytes on every library. Where
@@ -11,6 +12,16 @@ namespace pendra::decimal {
 // Room every writer below needs at its destination.
 inline constexpr int kLargoMaximo = 32;
 
+// The decimal digits of a finite x > 0: x is about digitos × 10^exponente.
+struct Digitos {
+    std::uint64_t digitos = 0;
+    int exponente = 0;
+};
+
+// The shortest digits that read back to x (finite, > 0), the closest of that
+// length to x, ties to even: the digits Cientifica writes.
+Digitos Corto(double x);
+
 // The shortest digits that read back to x (finite), as "d.ddde+XX".
 char* Cientifica(double x, char* destino);
 
@@ -20,11 +31,6 @@ char* General(double x, int cifras, char* destino);
 // The correctly rounded value of unsigned decimal text: digits, an optional
 // '.', an optional exponent. Too large gives infinity, too small zero.
 double Leer(std::string_view texto);
-
-// The shortest text that reads back as x >= 0, in the fixed form, where the
-// library writes it in one step; nullptr where it does not, and the caller
-// lays out Cientifica's digits itself.
-char* Fija(double x, char* destino);
 
 // The printf and strtod path, compiled everywhere so that tests can hold it
 // against the standard functions.

@@ -1,10 +1,13 @@
 #include "formato.h"
 
 #include <algorithm>
+#include <bit>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <string_view>
 
 #include "decimal.h"
@@ -43,10 +46,7 @@ std::string TextoStr(double x) {
     return std::string(texto, EscribirStr(x, texto));
 }
 
-std::string FormatoMedida(double x) {
-    if (!std::isfinite(x)) {
-        return TextoStr(x).substr(x < 0 ? 0 : 1);
-    }
+char* EscribirEtiqueta(double x, char* destino) {
     char buffer[32];
     const char* fin = EscribirStr(x, buffer);
     const char* inicio = buffer[0] == ' ' ? buffer + 1 : buffer;
@@ -54,12 +54,20 @@ std::string FormatoMedida(double x) {
     const std::size_t e = texto.find('E');
     if (e != std::string_view::npos) {
         const std::size_t mantisa = std::min(e, kLargoMantisa + (texto[0] == '-' ? 1 : 0));
-        std::string etiqueta(texto.substr(0, mantisa));
-        etiqueta.append(texto.substr(e));
-        return etiqueta;
+        destino = std::copy_n(texto.begin(), mantisa, destino);
+        return std::copy(texto.begin() + static_cast<std::ptrdiff_t>(e), texto.end(), destino);
     }
     const std::size_t entera = std::min(texto.find('.'), texto.size());
-    return std::string(texto.substr(0, std::max(kLargoEtiqueta, entera)));
+    return std::copy_n(texto.begin(), std::min(texto.size(), std::max(kLargoEtiqueta, entera)),
+                       destino);
+}
+
+std::string FormatoMedida(double x) {
+    if (!std::isfinite(x)) {
+        return TextoStr(x).substr(x < 0 ? 0 : 1);
+    }
+    char texto[kLargoEtiquetaMaximo];
+    return std::string(texto, EscribirEtiqueta(x, texto));
 }
 
 std::string EtiquetaGrados(double grados) {
@@ -84,74 +92,99 @@ std::string TextoCompleto(double x) {
     return std::string(texto, decimal::General(x, 15, texto));
 }
 
-void AgregarNumeroJson(std::string& salida, double x) {
-    if (x == 0) {
-        salida.push_back('0');
-        return;
-    }
-    // Where the digits' exponent lies well inside the plain range, the fixed
-    // shortest text is the same text, written in one step.
-    if (const double a = std::fabs(x); a >= 1e-5 && a < 0x1p53) {
-        char texto[decimal::kLargoMaximo + 1];
-        char* p = texto;
-        if (x < 0) {
-            *p++ = '-';
-        }
-        if (char* fin = decimal::Fija(a, p)) {
-            salida.append(texto, fin);
-            return;
-        }
-    }
-    // Shortest round-trip digits, then laid out as a reader expects them:
-    // plain decimals for ordinary magnitudes, an exponent only far out. From
-    // 2^53 on, where not every integer is a double, always an exponent: a
-    // reader that keeps long integers exact would read another number.
-    char cientifico[32];
-    const char* fin = decimal::Cientifica(std::fabs(x), cientifico);
-    const char* e = std::find(static_cast<const char*>(cientifico), fin, 'e');
-    char digitos[24];
-    std::size_t k = 0;
-    for (const char* c = cientifico; c != e; ++c) {
-        if (*c != '.') {
-            digitos[k++] = *c;
-        }
-    }
-    int exponente = 0;
-    std::from_chars(e + (e[1] == '+' ? 2 : 1), fin, exponente);
-    const std::string_view d(digitos, k);
-    const int n = exponente + 1;  // digits before the point
-    const std::size_t enteras = n > 0 ? static_cast<std::size_t>(n) : 0;
+namespace {
 
-    char texto[48];
-    char* p = texto;
+constexpr auto kPares = [] {
+    std::array<char, 200> pares{};
+    for (std::size_t i = 0; i < 100; ++i) {
+        pares[2 * i] = static_cast<char>('0' + i / 10);
+        pares[2 * i + 1] = static_cast<char>('0' + i % 10);
+    }
+    return pares;
+}();
+
+constexpr auto kPotenciasDeDiez = [] {
+    std::array<std::uint64_t, 20> p{};
+    p[0] = 1;
+    for (std::size_t k = 1; k < p.size(); ++k) {
+        p[k] = p[k - 1] * 10;
+    }
+    return p;
+}();
+
+// How many decimal digits n >= 1 has.
+int Cifras(std::uint64_t n) {
+    const int t = (static_cast<int>(std::bit_width(n)) * 1233) >> 12;
+    return t + (n >= kPotenciasDeDiez[static_cast<std::size_t>(t)] ? 1 : 0);
+}
+
+// The digits of n written backwards from `fin`, two at a time.
+void EscribirCifras(std::uint64_t n, char* fin) {
+    while (n >= 100) {
+        fin -= 2;
+        std::memcpy(fin, &kPares[2 * (n % 100)], 2);
+        n /= 100;
+    }
+    if (n >= 10) {
+        std::memcpy(fin - 2, &kPares[2 * n], 2);
+    } else {
+        fin[-1] = static_cast<char>('0' + n);
+    }
+}
+
+}  // namespace
+
+char* EscribirNumeroJson(double x, char* p) {
+    if (x == 0) {
+        *p++ = '0';
+        return p;
+    }
     if (x < 0) {
         *p++ = '-';
     }
+    // Shortest round-trip digits, laid out as a reader expects them: plain
+    // decimals for ordinary magnitudes, an exponent only far out. From 2^53
+    // on, where not every integer is a double, always an exponent: a reader
+    // that keeps long integers exact would read another number.
+    const decimal::Digitos corto = decimal::Corto(std::fabs(x));
+    const int k = Cifras(corto.digitos);
+    const int n = corto.exponente + k;  // digits before the point
     // Below 2^53 there are at most 16 digits before the point.
     const bool llano = std::fabs(x) < 0x1p53;
-    if (llano && n > 0 && k <= enteras) {
-        p = std::copy(d.begin(), d.end(), p);
-        p = std::fill_n(p, enteras - k, '0');
-    } else if (llano && n > 0) {
-        p = std::copy_n(d.begin(), enteras, p);
-        *p++ = '.';
-        p = std::copy(d.begin() + static_cast<std::ptrdiff_t>(enteras), d.end(), p);
-    } else if (-6 < n && n <= 0) {
+    if (llano && n > 0 && k <= n) {
+        EscribirCifras(corto.digitos, p + k);
+        return std::fill_n(p + k, n - k, '0');
+    }
+    if (llano && n > 0) {
+        // The digits one place on, then the integer ones back before the point.
+        EscribirCifras(corto.digitos, p + k + 1);
+        std::memmove(p, p + 1, static_cast<std::size_t>(n));
+        p[n] = '.';
+        return p + k + 1;
+    }
+    if (-6 < n && n <= 0) {
         *p++ = '0';
         *p++ = '.';
         p = std::fill_n(p, -n, '0');
-        p = std::copy(d.begin(), d.end(), p);
-    } else {
-        *p++ = d[0];
-        if (k > 1) {
-            *p++ = '.';
-            p = std::copy(d.begin() + 1, d.end(), p);
-        }
-        *p++ = 'e';
-        *p++ = n - 1 < 0 ? '-' : '+';
-        p = std::to_chars(p, texto + sizeof texto, std::abs(n - 1)).ptr;
+        EscribirCifras(corto.digitos, p + k);
+        return p + k;
     }
-    salida.append(texto, p);
+    EscribirCifras(corto.digitos, p + k + 1);
+    p[0] = p[1];
+    if (k > 1) {
+        p[1] = '.';
+        p += k + 1;
+    } else {
+        p += 1;
+    }
+    *p++ = 'e';
+    *p++ = n - 1 < 0 ? '-' : '+';
+    return std::to_chars(p, p + 4, std::abs(n - 1)).ptr;
+}
+
+void AgregarNumeroJson(std::string& salida, double x) {
+    char texto[kLargoNumeroJson];
+    salida.append(texto, EscribirNumeroJson(x, texto));
 }
 
 std::string NumeroJson(double x) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <string>
 #include <utility>
 #include <vector>
@@ -25,6 +26,10 @@ std::string TextoStr(double x);
 // digits or the exponent, so a label never misstates a magnitude; an exponent
 // form keeps at most four characters of its mantissa.
 std::string FormatoMedida(double x);
+// Room EscribirEtiqueta needs at its destination.
+inline constexpr std::size_t kLargoEtiquetaMaximo = 24;
+// FormatoMedida's text of a finite x written at `destino`; returns its end.
+char* EscribirEtiqueta(double x, char* destino);
 
 // The degree mark written right behind an angle's number.
 inline constexpr const char* kMarcaGrado = "\u00BA";
@@ -49,9 +54,12 @@ std::string TextoCompleto(double x);
 
 // The shortest text that reads back as the same double, laid out for JSON
 // readers: plain decimals for ordinary magnitudes, an exponent far out and
-// from 2^53 on. AgregarNumeroJson appends it.
+// from 2^53 on. AgregarNumeroJson appends it; EscribirNumeroJson writes it
+// at `destino`, which has room for kLargoNumeroJson characters.
 std::string NumeroJson(double x);
 void AgregarNumeroJson(std::string& salida, double x);
+inline constexpr std::size_t kLargoNumeroJson = 32;
+char* EscribirNumeroJson(double x, char* destino);
 
 // A property for people: rounded to at most `cifras` significant digits, in
 // the exponent form of the labels (1.5E-20) where plain digits would mislead

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <bit>
+#include <charconv>
 #include <clocale>
 #include <cmath>
 #include <cstdint>
@@ -61,6 +62,48 @@ std::vector<double> Aleatorios(int cuantos) {
     return valores;
 }
 
+// The magnitudes a triangle's measures and properties have, where the digits
+// come from the program's own exact arithmetic: every exponent, few-digit
+// decimals as people type them, the neighbours of powers of two, and values
+// halfway between two fifteen-digit texts.
+std::vector<double> Ordinarios(int cuantos) {
+    std::mt19937_64 azar(7);
+    std::vector<double> valores;
+    for (int e = -43; e < 57; ++e) {
+        const double p = std::ldexp(1.0, e);
+        valores.insert(valores.end(), {p, std::nextafter(p, 0.0), std::nextafter(p, 1e308)});
+    }
+    for (const double mitad : {100000000000000.5, 100000000000001.5, 999999999999999.5, 0.5, 2.5,
+                               1e-13, 1e17, 0x1p53, 9999999999999998.0}) {
+        valores.push_back(mitad);
+    }
+    std::uniform_real_distribution<double> exponente(-13.5, 17.5);
+    std::uniform_int_distribution<int> entero(1, 999999);
+    while (static_cast<int>(valores.size()) < cuantos) {
+        valores.push_back(std::pow(10.0, exponente(azar)));
+        valores.push_back(entero(azar) / std::pow(10.0, entero(azar) % 9));
+    }
+    return valores;
+}
+
+#if defined(__cpp_lib_to_chars) && __cpp_lib_to_chars >= 201611L
+TEST(Decimal, OwnDigitsAreTheStandardLibrarysInTheOrdinaryRange) {
+    for (const double x : Ordinarios(400000)) {
+        char esperado[kLargoMaximo];
+        char* fin =
+            std::to_chars(esperado, esperado + sizeof esperado, x, std::chars_format::scientific)
+                .ptr;
+        ASSERT_EQ(Corta(x), std::string(esperado, fin)) << std::bit_cast<std::uint64_t>(x);
+        for (const int cifras : {1, 6, 15, 17}) {
+            fin = std::to_chars(esperado, esperado + sizeof esperado, x, std::chars_format::general,
+                                cifras)
+                      .ptr;
+            ASSERT_EQ(Con(x, cifras), std::string(esperado, fin)) << x << " " << cifras;
+        }
+    }
+}
+#endif
+
 TEST(Decimal, ShortestDigitsAreTheSameOnBothPathsAndReadBack) {
 #if defined(_WIN32)
     // Windows' C runtime does not round printf's digits correctly; the build
@@ -70,6 +113,8 @@ TEST(Decimal, ShortestDigitsAreTheSameOnBothPathsAndReadBack) {
     auto valores = Delicados();
     const auto azar = Aleatorios(200000);
     valores.insert(valores.end(), azar.begin(), azar.end());
+    const auto ordinarios = Ordinarios(50000);
+    valores.insert(valores.end(), ordinarios.begin(), ordinarios.end());
     for (const double x : valores) {
         const std::string texto = Corta(x);
         ASSERT_EQ(CortaPortatil(x), texto) << std::bit_cast<std::uint64_t>(x);
