@@ -117,6 +117,68 @@ char* General(double x, int cifras, char* destino) {
 
 namespace {
 
+constexpr auto kPotenciasDeDiez = [] {
+    std::array<std::uint64_t, 20> p{};
+    p[0] = 1;
+    for (std::size_t k = 1; k < p.size(); ++k) {
+        p[k] = p[k - 1] * 10;
+    }
+    return p;
+}();
+
+constexpr auto kPares = [] {
+    std::array<char, 200> pares{};
+    for (std::size_t i = 0; i < 100; ++i) {
+        pares[2 * i] = static_cast<char>('0' + i / 10);
+        pares[2 * i + 1] = static_cast<char>('0' + i % 10);
+    }
+    return pares;
+}();
+
+// The digits of n < 10^8 written backwards from `fin`, two at a time.
+void CifrasHacia(std::uint32_t n, char* fin) {
+    while (n >= 100) {
+        fin -= 2;
+        std::memcpy(fin, &kPares[2 * (n % 100)], 2);
+        n /= 100;
+    }
+    if (n >= 10) {
+        std::memcpy(fin - 2, &kPares[2 * n], 2);
+    } else {
+        fin[-1] = static_cast<char>('0' + n);
+    }
+}
+
+// Exactly eight digits of n < 10^8, zeros in front, ending at `fin`.
+void OchoCifras(std::uint32_t n, char* fin) {
+    const std::uint32_t alto = n / 10000;
+    const std::uint32_t bajo = n % 10000;
+    std::memcpy(fin - 8, &kPares[2 * (alto / 100)], 2);
+    std::memcpy(fin - 6, &kPares[2 * (alto % 100)], 2);
+    std::memcpy(fin - 4, &kPares[2 * (bajo / 100)], 2);
+    std::memcpy(fin - 2, &kPares[2 * (bajo % 100)], 2);
+}
+
+// Trailing zeros moved from the digits into the exponent.
+Digitos SinCerosFinales(Digitos d) {
+    if (d.digitos % 10 != 0) {
+        return d;  // most computed values
+    }
+    const auto bloque = [&d]<int C>(std::integral_constant<int, C>) {
+        constexpr std::uint64_t kBloque = kPotenciasDeDiez[C];
+        if (d.digitos % kBloque == 0) {
+            d.digitos /= kBloque;
+            d.exponente += C;
+        }
+    };
+    bloque(std::integral_constant<int, 16>{});
+    bloque(std::integral_constant<int, 8>{});
+    bloque(std::integral_constant<int, 4>{});
+    bloque(std::integral_constant<int, 2>{});
+    bloque(std::integral_constant<int, 1>{});
+    return d;
+}
+
 // The library's writers, for what the exact digits below leave out.
 #if defined(__cpp_lib_to_chars) && __cpp_lib_to_chars >= 201611L
 
@@ -163,15 +225,6 @@ constexpr auto kPotenciasDeCinco = [] {
     return p;
 }();
 
-constexpr auto kPotenciasDeDiez = [] {
-    std::array<std::uint64_t, 19> p{};
-    p[0] = 1;
-    for (std::size_t k = 1; k < p.size(); ++k) {
-        p[k] = p[k - 1] * 10;
-    }
-    return p;
-}();
-
 // floor(log10(2^n)), exact for |n| up to well over a thousand.
 constexpr int Log10DePotenciaDeDos(int n) {
     return (n * 78913) >> 18;
@@ -207,6 +260,59 @@ Escalado Escalar(std::uint64_t v, int q, int e) {
             corte};
 }
 
+// The shortest digits where x's neighbours are equally far (m not a power of
+// two). At the scale 10^k that makes the gap between neighbours 1 to 10
+// units, the halfway points hold at most one multiple of ten: the answer is
+// that multiple, or else the integer next to x that lies between them, the
+// closer one where both do. Same digits as the general walk below, found
+// without it.
+bool CortoEntreVecinos(std::uint64_t m, int e, Digitos& d) {
+    const int k = -Log10DePotenciaDeDos(e);
+    if (k < 0 || k > kMaximaEscala - 2) {
+        return false;
+    }
+    // The three share one product and one cut: x ± half a gap is
+    // (2m ± 1) × 2^(e - 1).
+    const U128 cinco = kPotenciasDeCinco[static_cast<std::size_t>(k)];
+    const U128 doble = 2 * m * cinco;
+    const int doses = e - 1 + k;
+    const auto cortar = [doses](U128 v) -> Escalado {
+        if (doses >= 0) {
+            return {static_cast<std::uint64_t>(v << doses), 0, 0};
+        }
+        const int corte = -doses;
+        return {static_cast<std::uint64_t>(v >> corte), v & ((U128{1} << corte) - 1), corte};
+    };
+    const Escalado bajo = cortar(doble - cinco);
+    const Escalado valor = cortar(doble);
+    const Escalado alto = cortar(doble + cinco);
+    // Reading rounds ties to even: with m even the halfway points read as x.
+    const bool par = m % 2 == 0;
+    const auto desdeBajo = [&](std::uint64_t c) {
+        return c > bajo.entero || (par && c == bajo.entero && bajo.resto == 0);
+    };
+    const auto hastaAlto = [&](std::uint64_t c) {
+        return c < alto.entero || (c == alto.entero && (par || alto.resto != 0));
+    };
+    const std::uint64_t s = valor.entero;
+    const std::uint64_t decenas = s / 10;
+    const bool decenaDentro = desdeBajo(decenas * 10);
+    const bool decena = decenaDentro != hastaAlto(decenas * 10 + 10);
+    std::uint64_t digitos = 0;
+    if (decena) {
+        digitos = decenas + (decenaDentro ? 0 : 1);
+    } else if (desdeBajo(s) != hastaAlto(s + 1)) {
+        digitos = desdeBajo(s) ? s : s + 1;
+    } else {
+        const U128 mitad = valor.corte > 0 ? U128{1} << (valor.corte - 1) : 0;
+        const bool arriba =
+            valor.corte > 0 && (valor.resto > mitad || (valor.resto == mitad && s % 2 == 1));
+        digitos = s + (arriba ? 1 : 0);
+    }
+    d = SinCerosFinales({digitos, -k + (decena ? 1 : 0)});
+    return true;
+}
+
 // The shortest digits between the two halfway points to x's neighbours
 // (those points included when x's last bit is even, as reading rounds to
 // even), rounded to nearest, ties to even: the digits the standard library's
@@ -217,9 +323,13 @@ bool CortoExacto(double x, Digitos& d) {
         return false;
     }
     const auto [m, e] = Descomponer(x);
-    const bool par = m % 2 == 0;
     // Where m is a power of two the neighbour below is half as far.
-    const std::uint64_t abajo = m == (std::uint64_t{1} << 52) ? 1 : 2;
+    const bool potencia = m == (std::uint64_t{1} << 52);
+    if (!potencia && CortoEntreVecinos(m, e, d)) {
+        return true;
+    }
+    const bool par = m % 2 == 0;
+    const std::uint64_t abajo = potencia ? 1 : 2;
     const int q = 17 - Log10DePotenciaDeDos(e + 52);
     const Escalado valor = Escalar(4 * m, q, e - 2);
     const Escalado alto = Escalar(4 * m + 2, q, e - 2);
@@ -329,20 +439,12 @@ bool RedondeadoExacto(double, int, Digitos&) {
 
 #endif
 
-// The digits of n, most significant first; returns their end.
-char* EscribirEntero(std::uint64_t n, char* destino) {
-    return std::to_chars(destino, destino + 20, n).ptr;
-}
-
 // "d.ddde+XX" from the digits, trailing zeros dropped, as printf's %e and
 // to_chars write: at least two exponent digits.
 char* EscribirCientifica(Digitos d, char* destino) {
-    while (d.digitos % 10 == 0 && d.digitos >= 10) {
-        d.digitos /= 10;
-        ++d.exponente;
-    }
+    d = SinCerosFinales(d);
     char cifras[20] = {};
-    char* fin = EscribirEntero(d.digitos, cifras);
+    char* fin = EscribirCifras(d.digitos, cifras);
     const auto n = static_cast<int>(fin - cifras);
     *destino++ = cifras[0];
     if (n > 1) {
@@ -361,12 +463,9 @@ char* EscribirCientifica(Digitos d, char* destino) {
 // printf's %.*g from digits already rounded to `cifras`: the exponent form
 // below 1e-4 and from 10^cifras on, trailing zeros dropped.
 char* EscribirGeneral(Digitos d, int cifras, char* destino) {
-    while (d.digitos % 10 == 0 && d.digitos >= 10) {
-        d.digitos /= 10;
-        ++d.exponente;
-    }
+    d = SinCerosFinales(d);
     char texto[20];
-    char* fin = EscribirEntero(d.digitos, texto);
+    char* fin = EscribirCifras(d.digitos, texto);
     const auto n = static_cast<int>(fin - texto);
     const int exponente = d.exponente + n - 1;
     if (exponente < -4 || exponente >= cifras) {
@@ -389,7 +488,7 @@ char* EscribirGeneral(Digitos d, int cifras, char* destino) {
 }
 
 // The digits of "d.ddde±XX".
-Digitos LeerCientifica(const char* texto, const char* fin) {
+[[gnu::noinline]] Digitos LeerCientifica(const char* texto, const char* fin) {
     Digitos d;
     const char* c = texto;
     int decimales = 0;
@@ -413,13 +512,42 @@ Digitos LeerCientifica(const char* texto, const char* fin) {
 
 }  // namespace
 
-Digitos Corto(double x) {
-    Digitos d;
-    if (CortoExacto(x, d)) {
-        return d;
+int CuantasCifras(std::uint64_t n) {
+    const int t = (static_cast<int>(std::bit_width(n)) * 1233) >> 12;
+    return t + (n >= kPotenciasDeDiez[static_cast<std::size_t>(t)] ? 1 : 0);
+}
+
+// The low eight digits in one block each: no chain of divisions runs through
+// all of them.
+char* EscribirCifras(std::uint64_t n, char* destino) {
+    constexpr std::uint64_t kOcho = 100000000;
+    char* const fin = destino + CuantasCifras(n);
+    char* p = fin;
+    if (n >= kOcho) {
+        OchoCifras(static_cast<std::uint32_t>(n % kOcho), p);
+        n /= kOcho;
+        p -= 8;
+        if (n >= kOcho) {
+            OchoCifras(static_cast<std::uint32_t>(n % kOcho), p);
+            n /= kOcho;
+            p -= 8;
+        }
     }
+    CifrasHacia(static_cast<std::uint32_t>(n), p);
+    return fin;
+}
+
+namespace {
+// Apart from Corto, so that the common path sets up no buffer on the stack.
+[[gnu::noinline]] Digitos CortoDeBiblioteca(double x) {
     char texto[kLargoMaximo];
     return LeerCientifica(texto, CientificaDeBiblioteca(x, texto));
+}
+}  // namespace
+
+Digitos Corto(double x) {
+    Digitos d;
+    return CortoExacto(x, d) ? d : CortoDeBiblioteca(x);
 }
 
 char* Cientifica(double x, char* destino) {

@@ -18,9 +18,19 @@ struct Digitos {
     int exponente = 0;
 };
 
+// How many decimal digits n >= 1 has.
+int CuantasCifras(std::uint64_t n);
+// The decimal digits of n >= 1 written at `destino`; returns their end.
+char* EscribirCifras(std::uint64_t n, char* destino);
+
 // The shortest digits that read back to x (finite, > 0), the closest of that
 // length to x, ties to even: the digits Cientifica writes.
 Digitos Corto(double x);
+
+// How many decimal digits n >= 1 has.
+int CuantasCifras(std::uint64_t n);
+// The decimal digits of n >= 1 written at `destino`; returns their end.
+char* EscribirCifras(std::uint64_t n, char* destino);
 
 // The shortest digits that read back to x (finite), as "d.ddde+XX".
 char* Cientifica(double x, char* destino);

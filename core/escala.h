@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "doble.h"
+
 namespace pendra {
 
 // Multiplying by a power of two is exact, so a triangle scaled that way keeps
@@ -17,10 +19,10 @@ public:
         }
     }
 
-    double Reducir(double x) const { return std::ldexp(x, exponente_); }
+    double Reducir(double x) const { return PorPotenciaDeDos(x, exponente_); }
     // Back to the user's unit; a value beyond the double range becomes
     // infinite.
-    double Devolver(double x) const { return std::ldexp(x, -exponente_); }
+    double Devolver(double x) const { return PorPotenciaDeDos(x, -exponente_); }
     // The power of two that Devolver multiplies by.
     int Desescala() const { return -exponente_; }
 

@@ -92,48 +92,6 @@ std::string TextoCompleto(double x) {
     return std::string(texto, decimal::General(x, 15, texto));
 }
 
-namespace {
-
-constexpr auto kPares = [] {
-    std::array<char, 200> pares{};
-    for (std::size_t i = 0; i < 100; ++i) {
-        pares[2 * i] = static_cast<char>('0' + i / 10);
-        pares[2 * i + 1] = static_cast<char>('0' + i % 10);
-    }
-    return pares;
-}();
-
-constexpr auto kPotenciasDeDiez = [] {
-    std::array<std::uint64_t, 20> p{};
-    p[0] = 1;
-    for (std::size_t k = 1; k < p.size(); ++k) {
-        p[k] = p[k - 1] * 10;
-    }
-    return p;
-}();
-
-// How many decimal digits n >= 1 has.
-int Cifras(std::uint64_t n) {
-    const int t = (static_cast<int>(std::bit_width(n)) * 1233) >> 12;
-    return t + (n >= kPotenciasDeDiez[static_cast<std::size_t>(t)] ? 1 : 0);
-}
-
-// The digits of n written backwards from `fin`, two at a time.
-void EscribirCifras(std::uint64_t n, char* fin) {
-    while (n >= 100) {
-        fin -= 2;
-        std::memcpy(fin, &kPares[2 * (n % 100)], 2);
-        n /= 100;
-    }
-    if (n >= 10) {
-        std::memcpy(fin - 2, &kPares[2 * n], 2);
-    } else {
-        fin[-1] = static_cast<char>('0' + n);
-    }
-}
-
-}  // namespace
-
 char* EscribirNumeroJson(double x, char* p) {
     if (x == 0) {
         *p++ = '0';
@@ -147,17 +105,16 @@ char* EscribirNumeroJson(double x, char* p) {
     // on, where not every integer is a double, always an exponent: a reader
     // that keeps long integers exact would read another number.
     const decimal::Digitos corto = decimal::Corto(std::fabs(x));
-    const int k = Cifras(corto.digitos);
+    const int k = decimal::CuantasCifras(corto.digitos);
     const int n = corto.exponente + k;  // digits before the point
     // Below 2^53 there are at most 16 digits before the point.
     const bool llano = std::fabs(x) < 0x1p53;
     if (llano && n > 0 && k <= n) {
-        EscribirCifras(corto.digitos, p + k);
-        return std::fill_n(p + k, n - k, '0');
+        return std::fill_n(decimal::EscribirCifras(corto.digitos, p), n - k, '0');
     }
     if (llano && n > 0) {
         // The digits one place on, then the integer ones back before the point.
-        EscribirCifras(corto.digitos, p + k + 1);
+        decimal::EscribirCifras(corto.digitos, p + 1);
         std::memmove(p, p + 1, static_cast<std::size_t>(n));
         p[n] = '.';
         return p + k + 1;
@@ -166,10 +123,9 @@ char* EscribirNumeroJson(double x, char* p) {
         *p++ = '0';
         *p++ = '.';
         p = std::fill_n(p, -n, '0');
-        EscribirCifras(corto.digitos, p + k);
-        return p + k;
+        return decimal::EscribirCifras(corto.digitos, p);
     }
-    EscribirCifras(corto.digitos, p + k + 1);
+    decimal::EscribirCifras(corto.digitos, p + 1);
     p[0] = p[1];
     if (k > 1) {
         p[1] = '.';

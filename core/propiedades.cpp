@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <functional>
 
+#include "doble.h"
 #include "elementales.h"
 #include "escala.h"
 #include "funciones.h"
@@ -86,7 +87,7 @@ Valor Magnitud(Escalado a, int desplazamiento) {
     if (e < kExponenteMinimo) {
         return std::nullopt;
     }
-    const double x = std::ldexp(a.m, std::min(e, 1025));
+    const double x = PorPotenciaDeDos(a.m, std::min(e, 1025));
     return std::isfinite(x) ? Valor(x) : std::nullopt;
 }
 
@@ -95,7 +96,7 @@ Valor Coordenada(Escalado a, int desplazamiento) {
     if (a.m == 0) {
         return 0.0;
     }
-    const double x = std::ldexp(a.m, std::clamp(a.e + desplazamiento, -1100, 1025));
+    const double x = PorPotenciaDeDos(a.m, std::clamp(a.e + desplazamiento, -1100, 1025));
     return std::isfinite(x) ? Valor(x) : std::nullopt;
 }
 
@@ -234,12 +235,13 @@ double DeAngulos(const std::array<double, 3>& l, const std::array<double, 3>& A,
     const auto seno = [](double grados) {
         return Exacto(SenoRelativo(grados)) * Exacto(kRadianesPorGrado);
     };
+    // Each half angle's sine serves two of the g.
+    const std::array<Escalado, 3> mitad = {seno(A[0] / 2), seno(A[1] / 2), seno(A[2] / 2)};
     for (int i = 0; i < 3; ++i) {
         const int j = (i + 1) % 3, h = (i + 2) % 3;
         const Escalado semisuma = seno((A[j] + A[h]) / 2);
-        const Escalado gi =
-            PorPotencia(circunscrito, 3) * semisuma * seno(A[j] / 2) * seno(A[h] / 2);
-        g[i] = std::ldexp(gi.m, gi.e);
+        const Escalado gi = PorPotencia(circunscrito, 3) * semisuma * mitad[j] * mitad[h];
+        g[i] = PorPotenciaDeDos(gi.m, gi.e);
 
         p.alturas[i] = Magnitud(dobleArea / Exacto(l[i]), -k);
         // 4 m² = (b - c)² + (b + c - a)(a + b + c): two terms of one sign.

@@ -167,7 +167,7 @@ double Cociente(double lado, double numerador, double denominador, int desescala
     int ed = 0;
     const double m =
         std::frexp(lado, &el) * std::frexp(numerador, &en) / std::frexp(denominador, &ed);
-    return std::ldexp(m, el + en - ed + desescala);
+    return PorPotenciaDeDos(m, el + en - ed + desescala);
 }
 
 // Kahan's angle opposite side c of a triangle with sides a, b, c, or 0 when
@@ -220,16 +220,16 @@ double RaizTangente(double a, double b, double B) {
     const Doble seno = SenoRelativoDoble(B <= 90 ? B : 180 - B);
     int es = 0;
     const double sm = std::frexp(seno.hi, &es);
-    const Doble senoM{sm, std::ldexp(seno.lo, -es)};
+    const Doble senoM{sm, PorPotenciaDeDos(seno.lo, -es)};
     // a sin B / 2^eb, near b's mantissa when it matters.
     const Doble aSeno = Escalar(senoM * am * kRadianDoble, ea + es - eb);
     Doble diferencia = Doble{bm, 0} - aSeno;
     if (B >= 45 && B <= 135) {
         const Doble h = SenoRelativoDoble(std::fabs(90 - B) / 2) * kRadianDoble;
-        const double aRelativo = std::ldexp(a, -eb);
+        const double aRelativo = PorPotenciaDeDos(a, -eb);
         diferencia = SumaExacta(bm, -aRelativo) + h * h * (2 * aRelativo);
     }
-    return std::ldexp(Raiz(diferencia * (Doble{bm, 0} + aSeno)), eb);
+    return PorPotenciaDeDos(Raiz(diferencia * (Doble{bm, 0} + aSeno)), eb);
 }
 
 // A solution being built by the formulas that do not cancel: each measure
