@@ -242,7 +242,8 @@ struct Binario {
 };
 
 Binario Descomponer(double x) {
-    const auto bits = std::bit_cast<std::uint64_t>(x);
+    // The builtin: the page's C++ library has no std::bit_cast.
+    const auto bits = __builtin_bit_cast(std::uint64_t, x);
     constexpr std::uint64_t kOculto = std::uint64_t{1} << 52;
     return {(bits & (kOculto - 1)) | kOculto, static_cast<int>(bits >> 52) - 1075};
 }

@@ -7,17 +7,17 @@
 // products are exact, not from std::fma, which some C libraries (mingw-w64's
 // among them) do not round as one operation.
 
-#include <bit>
 #include <cmath>
 #include <cstdint>
 
 namespace pendra {
 
 // x * 2^e rounded once, as std::ldexp gives it: where 2^e is a normal double,
-// a product by it, many times cheaper than the library's call.
+// a product by it, many times cheaper than the library's call. (The page's
+// C++ library has no std::bit_cast; the compilers' builtin is the same.)
 inline double PorPotenciaDeDos(double x, int e) {
     if (e >= -1022 && e <= 1023) {
-        return x * std::bit_cast<double>(static_cast<std::uint64_t>(e + 1023) << 52);
+        return x * __builtin_bit_cast(double, static_cast<std::uint64_t>(e + 1023) << 52);
     }
     return std::ldexp(x, e);
 }
