@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cmath>
+#include <limits>
 #include <string>
 
 namespace pendra {
@@ -292,6 +293,25 @@ struct CasoElemental {
     double obtenido;
     double esperado;  // correctly rounded
 };
+
+// Scaling by 2^e rounds once, as std::ldexp does, also into the subnormals
+// and past the powers of two a double holds.
+TEST(Doble, ScalesByPowersOfTwoRoundingOnce) {
+    constexpr double kMinimo = std::numeric_limits<double>::denorm_min();
+    const CasoElemental casos[] = {
+        {"normal", PorPotenciaDeDos(3, 10), 3072},
+        {"subnormal, exact", PorPotenciaDeDos(0.75, -1072), 3 * kMinimo},
+        {"subnormal, a tie to even", PorPotenciaDeDos(1.5, -1074), 2 * kMinimo},
+        {"subnormal, a tie to even below", PorPotenciaDeDos(2.5, -1074), 2 * kMinimo},
+        {"exponent past the normal powers", PorPotenciaDeDos(0x1p-60, 1070), 0x1p1010},
+        {"exponent below the normal powers", PorPotenciaDeDos(0x1p60, -1100), 0x1p-1040},
+        {"overflow", PorPotenciaDeDos(1, 1024), std::numeric_limits<double>::infinity()},
+        {"underflow", PorPotenciaDeDos(1, -1100), 0},
+    };
+    for (const CasoElemental& caso : casos) {
+        EXPECT_EQ(caso.obtenido, caso.esperado) << caso.nombre;
+    }
+}
 
 // Arguments where one C library or another misses the correctly rounded
 // result by a unit in the last place; these must give it on every platform.
