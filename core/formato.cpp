@@ -1,7 +1,6 @@
 #include "formato.h"
 
 #include <algorithm>
-#include <bit>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
