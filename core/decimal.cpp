@@ -126,55 +126,51 @@ constexpr auto kPotenciasDeDiez = [] {
     return p;
 }();
 
-constexpr auto kPares = [] {
-    std::array<char, 200> pares{};
-    for (std::size_t i = 0; i < 100; ++i) {
-        pares[2 * i] = static_cast<char>('0' + i / 10);
-        pares[2 * i + 1] = static_cast<char>('0' + i % 10);
-    }
-    return pares;
-}();
-
-// The digits of n < 10^8 written backwards from `fin`, two at a time.
-void CifrasHacia(std::uint32_t n, char* fin) {
-    while (n >= 100) {
-        fin -= 2;
-        std::memcpy(fin, &kPares[2 * (n % 100)], 2);
-        n /= 100;
-    }
-    if (n >= 10) {
-        std::memcpy(fin - 2, &kPares[2 * n], 2);
-    } else {
-        fin[-1] = static_cast<char>('0' + n);
-    }
+// The eight digits of n < 10^8, zeros in front, as the bytes of a word in
+// the order they are stored: the halves of four digits, their pairs and the
+// pairs' digits each split in all lanes at once by multiplying with
+// reciprocals exact over a lane's values (10486 / 2^20 for 100 below 10^4,
+// 103 / 2^10 for 10 below 100), no lane's product reaching the next.
+std::uint64_t OchoCifras(std::uint32_t n) {
+    const std::uint32_t alta = n / 10000;
+    std::uint64_t x = alta | (static_cast<std::uint64_t>(n - alta * 10000) << 32);
+    const std::uint64_t pares = ((x * 10486) >> 20) & 0x0000007F0000007FU;
+    x = pares | ((x - pares * 100) << 16);
+    const std::uint64_t decenas = ((x * 103) >> 10) & 0x000F000F000F000FU;
+    x = decenas | ((x - decenas * 10) << 8);
+    x |= 0x3030303030303030U;
+#if __BYTE_ORDER__ == __ORDER_BIG_ENDIAN__
+    x = __builtin_bswap64(x);
+#endif
+    return x;
 }
 
-// Exactly eight digits of n < 10^8, zeros in front, ending at `fin`. n / 10^6
-// as a fixed-point number with 57 fraction bits (the multiplier rounded up,
-// whose error stays below the last pair's unit): each pair is its integer
-// part, then the fraction times 100 gives the next.
-void OchoCifras(std::uint32_t n, char* fin) {
-    constexpr int kBits = 57;
-    constexpr std::uint64_t kMascara = (std::uint64_t{1} << kBits) - 1;
-    constexpr std::uint64_t kMultiplicador = (std::uint64_t{1} << kBits) / 1000000 + 1;
-    std::uint64_t f = n * kMultiplicador;
-    for (int par = 8; par > 0; par -= 2) {
-        std::memcpy(fin - par, &kPares[2 * (f >> kBits)], 2);
-        f = (f & kMascara) * 100;
-    }
+// The last `cifras` (0 to 8) of a block's eight digits at `destino`, and
+// 8 - `cifras` bytes of no meaning after them.
+void Guardar(std::uint64_t bytes, int cifras, char* destino) {
+    // With no digits the whole block goes in, for the next one to cover.
+    const int corrimiento = (8 * (8 - cifras)) & 63;
+#if __BYTE_ORDER__ == __ORDER_BIG_ENDIAN__
+    bytes <<= corrimiento;
+#else
+    bytes >>= corrimiento;
+#endif
+    std::memcpy(destino, &bytes, 8);
 }
 
-// Trailing zeros moved from the digits into the exponent.
+// Trailing zeros moved from the digits into the exponent, in blocks of 16,
+// 8, 4, 2 and 1.
 Digitos SinCerosFinales(Digitos d) {
     if (d.digitos % 10 != 0) {
         return d;  // most computed values
     }
     const auto bloque = [&d]<int C>(std::integral_constant<int, C>) {
         constexpr std::uint64_t kBloque = kPotenciasDeDiez[C];
-        if (d.digitos % kBloque == 0) {
-            d.digitos /= kBloque;
-            d.exponente += C;
-        }
+        const std::uint64_t cociente = d.digitos / kBloque;
+        const std::uint64_t exacto =
+            0 - static_cast<std::uint64_t>(cociente * kBloque == d.digitos);
+        d.digitos = (cociente & exacto) | (d.digitos & ~exacto);
+        d.exponente += static_cast<int>(exacto & C);
     };
     bloque(std::integral_constant<int, 16>{});
     bloque(std::integral_constant<int, 8>{});
@@ -267,47 +263,48 @@ Escalado Escalar(std::uint64_t v, int q, int e) {
 }
 
 // The shortest digits where x's neighbours are equally far (m not a power of
-// two) and 5^k fits in 64 bits. At the scale 10^k that makes the gap between
-// neighbours 1 to 10 units, the halfway points hold at most one multiple of
-// ten: the answer is that multiple, or else the integer next to x that lies
-// between them, the closer one where both do. Same digits as the general
-// walk below, found without it. Everything is compared in the unit 2^-S of
-// the scale, in which 2x and the halfway points are the integers 2m 5^k and
-// (2m ± 1) 5^k; the answer is picked by arithmetic rather than branches, as
-// which candidate wins is as good as random from one number to the next.
+// two), 5^k fits in 64 bits and the scale's unit 2^S in 61 bits. At the
+// scale 10^k that makes the gap between neighbours 1 to 10 units, the halfway
+// points hold at most one multiple of ten: the answer is that multiple, or
+// else the integer next to x that lies between them, the closer one where
+// both do. Same digits as the general walk below, found without it. In the
+// unit 2^-S of the scale x is the integer 2m 5^k, its halfway points lie 5^k
+// either side, and every distance compared below is under 10 · 2^60, so only
+// the one product needs 128 bits; the answer is picked by arithmetic rather
+// than branches, as which candidate wins is as good as random from one number
+// to the next.
 Digitos CortoEntreVecinos(std::uint64_t m, int e) {
     const int k = -Log10DePotenciaDeDos(e);
     const int S = 1 - e - k;
-    if (k < 0 || k > 27 || S < 1) {
+    if (k < 0 || k > 27 || S < 1 || S > 60) {
         return {};
     }
-    const auto cinco = static_cast<std::uint64_t>(kPotenciasDeCinco[static_cast<std::size_t>(k)]);
-    const U128 doble = static_cast<U128>(2 * m) * cinco;
-    const U128 bajo = doble - cinco;
-    const U128 alto = doble + cinco;
+    const auto medio = static_cast<std::uint64_t>(kPotenciasDeCinco[static_cast<std::size_t>(k)]);
+    const U128 x = static_cast<U128>(2 * m) * medio;
+    const std::uint64_t unidad = std::uint64_t{1} << S;
+    const auto s = static_cast<std::uint64_t>(x >> S);
+    const std::uint64_t f = static_cast<std::uint64_t>(x) & (unidad - 1);
     // Reading rounds ties to even: with m even the halfway points read as x.
-    const bool par = m % 2 == 0;
-    const auto desdeBajo = [&](std::uint64_t c) {
-        const U128 u = static_cast<U128>(c) << S;
-        return par ? u >= bajo : u > bajo;
+    // Flags are 0 or 1 and combined with bit operations: a branch on any of
+    // them would be mispredicted half the time.
+    const std::uint64_t limite = medio + ((m & 1) ^ 1);
+    const auto dentro = [limite](std::uint64_t distancia) {
+        return static_cast<std::uint64_t>(distancia < limite);
     };
-    const auto hastaAlto = [&](std::uint64_t c) {
-        const U128 u = static_cast<U128>(c) << S;
-        return par ? u <= alto : u < alto;
-    };
-    const auto s = static_cast<std::uint64_t>(doble >> S);
     const std::uint64_t decenas = s / 10;
-    const bool decenaDentro = desdeBajo(decenas * 10);
-    const bool decena = decenaDentro != hastaAlto(decenas * 10 + 10);
-    // Closer to s + 1 when 2x passes 2s + 1; a tie goes to the even one.
-    const U128 medio = static_cast<U128>(2 * s + 1) << S;
-    const U128 dosX = doble << 1;
-    const bool arriba = dosX > medio || (dosX == medio && s % 2 == 1);
-    const bool subir = hastaAlto(s + 1) && (!desdeBajo(s) || arriba);
-    const std::uint64_t cercano = s + (subir ? 1 : 0);
-    const std::uint64_t multiplo = decenas + (decenaDentro ? 0 : 1);
-    const std::uint64_t elegir = 0 - static_cast<std::uint64_t>(decena);
-    return SinCerosFinales({cercano ^ ((cercano ^ multiplo) & elegir), -k + (decena ? 1 : 0)});
+    const std::uint64_t r = s - 10 * decenas;
+    const std::uint64_t decenaDentro = dentro(r * unidad + f);
+    const std::uint64_t decena = decenaDentro | dentro((10 - r) * unidad - f);
+    // Closer to s + 1 past the half unit; a tie goes to the even one.
+    const std::uint64_t mitad = unidad / 2;
+    const std::uint64_t arriba =
+        static_cast<std::uint64_t>(f > mitad) | (static_cast<std::uint64_t>(f == mitad) & s);
+    const std::uint64_t subir = dentro(unidad - f) & ((dentro(f) ^ 1) | (arriba & 1));
+    const std::uint64_t cercano = s + subir;
+    const std::uint64_t multiplo = decenas + (decenaDentro ^ 1);
+    const std::uint64_t elegir = 0 - decena;
+    return SinCerosFinales(
+        {cercano ^ ((cercano ^ multiplo) & elegir), -k + static_cast<int>(decena)});
 }
 
 // The shortest digits between the two halfway points to x's neighbours
@@ -514,24 +511,25 @@ int CuantasCifras(std::uint64_t n) {
     return t + (n >= kPotenciasDeDiez[static_cast<std::size_t>(t)] ? 1 : 0);
 }
 
-// The low eight digits in one block each: no chain of divisions runs through
-// all of them.
+// The digits in three blocks of eight, the first ones as long as they need
+// to be (none, for short numbers), each stored over the meaningless bytes of
+// the one before. No branch on the length: 16 and 17 digits come about
+// equally often.
 char* EscribirCifras(std::uint64_t n, char* destino) {
     constexpr std::uint64_t kOcho = 100000000;
-    char* const fin = destino + CuantasCifras(n);
-    char* p = fin;
-    if (n >= kOcho) {
-        OchoCifras(static_cast<std::uint32_t>(n % kOcho), p);
-        n /= kOcho;
-        p -= 8;
-        if (n >= kOcho) {
-            OchoCifras(static_cast<std::uint32_t>(n % kOcho), p);
-            n /= kOcho;
-            p -= 8;
-        }
-    }
-    CifrasHacia(static_cast<std::uint32_t>(n), p);
-    return fin;
+    const int cifras = CuantasCifras(n);
+    const std::uint64_t altas = n / kOcho;
+    // max(x, 0) by the sign's mask: the compiler turns std::max into a branch.
+    const auto noNegativo = [](int x) { return x & ~(x >> 31); };
+    const int enPrimeras = noNegativo(cifras - 16);
+    const int enMedias = noNegativo(cifras - 8) - enPrimeras;
+    const int enUltimas = cifras - enPrimeras - enMedias;
+    Guardar(OchoCifras(static_cast<std::uint32_t>(altas / kOcho)), enPrimeras, destino);
+    destino += enPrimeras;
+    Guardar(OchoCifras(static_cast<std::uint32_t>(altas % kOcho)), enMedias, destino);
+    destino += enMedias;
+    Guardar(OchoCifras(static_cast<std::uint32_t>(n % kOcho)), enUltimas, destino);
+    return destino + enUltimas;
 }
 
 namespace {
@@ -541,6 +539,10 @@ namespace {
     return LeerCientifica(texto, CientificaDeBiblioteca(x, texto));
 }
 }  // namespace
+
+Digitos Redondeado(double x, int cifras) {
+    return RedondeadoExacto(x, cifras);
+}
 
 Digitos Corto(double x) {
     const Digitos d = CortoExacto(x);

@@ -20,17 +20,18 @@ struct Digitos {
 
 // How many decimal digits n >= 1 has.
 int CuantasCifras(std::uint64_t n);
-// The decimal digits of n >= 1 written at `destino`; returns their end.
+// The decimal digits of n >= 1 written at `destino`, which has room for 20
+// characters; returns their end. What lies past the end may be overwritten.
 char* EscribirCifras(std::uint64_t n, char* destino);
 
 // The shortest digits that read back to x (finite, > 0), the closest of that
 // length to x, ties to even: the digits Cientifica writes.
 Digitos Corto(double x);
 
-// How many decimal digits n >= 1 has.
-int CuantasCifras(std::uint64_t n);
-// The decimal digits of n >= 1 written at `destino`; returns their end.
-char* EscribirCifras(std::uint64_t n, char* destino);
+// x (finite, > 0) rounded to `cifras` (1 to 17) significant digits, ties to
+// even as printf rounds: `digitos` has exactly `cifras` digits, or is 0 for
+// an x beyond the exact range (General then writes through the library).
+Digitos Redondeado(double x, int cifras);
 
 // The shortest digits that read back to x (finite), as "d.ddde+XX".
 char* Cientifica(double x, char* destino);

@@ -45,7 +45,51 @@ std::string TextoStr(double x) {
     return std::string(texto, EscribirStr(x, texto));
 }
 
+namespace {
+
+// The label of an x whose fifteen digits are written plainly, 1E-04 <= x <
+// 1E+15, straight from the digits: the same characters as cutting the text
+// below, without writing the text first. nullptr for any other x.
+char* EtiquetaLlana(double x, char* destino) {
+    if (!(x > 0)) {
+        return nullptr;
+    }
+    const decimal::Digitos d = decimal::Redondeado(x, 15);
+    const int e = d.exponente + 14;  // the first digit's power of ten
+    if (d.digitos == 0 || e < -4 || e > 14) {
+        return nullptr;
+    }
+    char cifras[20];
+    decimal::EscribirCifras(d.digitos, cifras);
+    int largo = 15;  // without the zeros %G drops at the end
+    while (cifras[largo - 1] == '0') {
+        --largo;
+    }
+    if (e < 0) {
+        // ".000ddd": the point, the zeros after it, the digits, six in all.
+        const int ceros = -e - 1;
+        *destino++ = '.';
+        destino = std::fill_n(destino, ceros, '0');
+        return std::copy_n(cifras, std::min(largo, static_cast<int>(kLargoEtiqueta) - 1 - ceros),
+                           destino);
+    }
+    // Every integer digit, and the point and decimals up to six characters.
+    const int enteras = e + 1;
+    destino = std::copy_n(cifras, enteras, destino);
+    if (largo <= enteras || enteras >= static_cast<int>(kLargoEtiqueta)) {
+        return destino;
+    }
+    *destino++ = '.';
+    return std::copy(cifras + enteras,
+                     cifras + std::min(largo, static_cast<int>(kLargoEtiqueta) - 1), destino);
+}
+
+}  // namespace
+
 char* EscribirEtiqueta(double x, char* destino) {
+    if (char* fin = EtiquetaLlana(x, destino)) {
+        return fin;
+    }
     char buffer[32];
     const char* fin = EscribirStr(x, buffer);
     const char* inicio = buffer[0] == ' ' ? buffer + 1 : buffer;
@@ -112,10 +156,19 @@ char* EscribirNumeroJson(double x, char* p) {
         return std::fill_n(decimal::EscribirCifras(corto.digitos, p), n - k, '0');
     }
     if (llano && n > 0) {
-        // The digits one place on, then the integer ones back before the point.
-        decimal::EscribirCifras(corto.digitos, p + 1);
-        std::memmove(p, p + 1, static_cast<std::size_t>(n));
-        p[n] = '.';
+        // The integer digits, the point, the rest: copies of fixed lengths
+        // that cover every case (k - n <= 16, and k <= 17), past the end too.
+        char cifras[24];
+        decimal::EscribirCifras(corto.digitos, cifras);
+        if (n <= 8) {
+            std::memcpy(p, cifras, 8);
+            p[n] = '.';
+            std::memcpy(p + n + 1, cifras + n, 16);
+        } else {
+            std::memcpy(p, cifras, 16);
+            p[n] = '.';
+            std::memcpy(p + n + 1, cifras + n, 8);
+        }
         return p + k + 1;
     }
     if (-6 < n && n <= 0) {
