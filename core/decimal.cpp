@@ -12,6 +12,10 @@
 #include <string>
 #include <type_traits>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace pendra::decimal {
 
 namespace portatil {
@@ -511,6 +515,66 @@ int CuantasCifras(std::uint64_t n) {
     return t + (n >= kPotenciasDeDiez[static_cast<std::size_t>(t)] ? 1 : 0);
 }
 
+#if defined(__SIZEOF_INT128__) && __BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__
+
+namespace {
+
+__extension__ typedef unsigned __int128 Bytes16;
+
+// The sixteen digits of n < 10^16, zeros in front, as the bytes of a 128-bit
+// word in the order they are stored. With SSE2 the two halves' blocks of four
+// digits go through the steps of OchoCifras in the lanes of one register:
+// pairs by (v · 5243) >> 19, exact below 10^4, and digits by (v · 6554) >> 16,
+// exact below 100.
+Bytes16 DieciseisCifras(std::uint64_t n) {
+    constexpr std::uint64_t kOcho = 100000000;
+    const auto altas = static_cast<std::uint32_t>(n / kOcho);
+    const auto bajas = static_cast<std::uint32_t>(n % kOcho);
+#if defined(__SSE2__)
+    const std::uint32_t a = altas / 10000;
+    const std::uint32_t b = bajas / 10000;
+    __m128i v = _mm_set_epi32(static_cast<int>(bajas - b * 10000), static_cast<int>(b),
+                              static_cast<int>(altas - a * 10000), static_cast<int>(a));
+    const __m128i pares = _mm_srli_epi16(_mm_mulhi_epu16(v, _mm_set1_epi32(5243)), 3);
+    v = _mm_or_si128(
+        pares, _mm_slli_epi32(_mm_sub_epi16(v, _mm_mullo_epi16(pares, _mm_set1_epi32(100))), 16));
+    const __m128i decenas = _mm_mulhi_epu16(v, _mm_set1_epi16(6554));
+    v = _mm_or_si128(
+        decenas, _mm_slli_epi16(_mm_sub_epi16(v, _mm_mullo_epi16(decenas, _mm_set1_epi16(10))), 8));
+    v = _mm_add_epi8(v, _mm_set1_epi8('0'));
+    Bytes16 bytes;
+    std::memcpy(&bytes, &v, sizeof bytes);
+    return bytes;
+#else
+    return OchoCifras(altas) | static_cast<Bytes16>(OchoCifras(bajas)) << 64;
+#endif
+}
+
+}  // namespace
+
+// The last sixteen digits in one word, shifted so that the first of them
+// that counts comes first, after at most four before them (a 64-bit n has
+// up to twenty). One store each, no branch on the length: 16 and 17 digits
+// come about equally often.
+char* EscribirCifras(std::uint64_t n, char* destino) {
+    constexpr std::uint64_t kDieciseis = 10000000000000000;
+    const int cifras = CuantasCifras(n);
+    const std::uint64_t primeras = n / kDieciseis;
+    const int enPrimeras = cifras > 16 ? cifras - 16 : 0;
+    if (enPrimeras > 1) {
+        Guardar(OchoCifras(static_cast<std::uint32_t>(primeras)), enPrimeras, destino);
+    } else {
+        *destino = static_cast<char>('0' + primeras);  // covered below if there is none
+    }
+    destino += enPrimeras;
+    const int enUltimas = cifras - enPrimeras;
+    const Bytes16 ultimas = DieciseisCifras(n - primeras * kDieciseis) >> (8 * (16 - enUltimas));
+    std::memcpy(destino, &ultimas, sizeof ultimas);
+    return destino + enUltimas;
+}
+
+#else
+
 // The digits in three blocks of eight, the first ones as long as they need
 // to be (none, for short numbers), each stored over the meaningless bytes of
 // the one before. No branch on the length: 16 and 17 digits come about
@@ -531,6 +595,8 @@ char* EscribirCifras(std::uint64_t n, char* destino) {
     Guardar(OchoCifras(static_cast<std::uint32_t>(n % kOcho)), enUltimas, destino);
     return destino + enUltimas;
 }
+
+#endif
 
 namespace {
 // Apart from Corto, so that the common path sets up no buffer on the stack.

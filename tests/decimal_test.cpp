@@ -104,6 +104,32 @@ TEST(Decimal, OwnDigitsAreTheStandardLibrarysInTheOrdinaryRange) {
 }
 #endif
 
+// Every length of a 64-bit integer, where the blocks of digits meet: each
+// power of ten and its neighbours, the largest, and random ones.
+TEST(Decimal, WritesTheDigitsOfEveryLength) {
+    std::vector<std::uint64_t> enteros = {1, 9, std::numeric_limits<std::uint64_t>::max()};
+    std::uint64_t potencia = 1;
+    for (int k = 1; k < 20; ++k) {
+        potencia *= 10;
+        enteros.insert(enteros.end(), {potencia - 1, potencia, potencia + 1, 3 * potencia + 7});
+    }
+    std::mt19937_64 azar(3);
+    for (int i = 0; i < 20000; ++i) {
+        enteros.push_back(azar() >> (i % 64));
+    }
+    for (const std::uint64_t n : enteros) {
+        if (n == 0) {
+            continue;
+        }
+        char esperado[24];
+        char* fin = std::to_chars(esperado, esperado + sizeof esperado, n).ptr;
+        char texto[24];
+        char* escrito = EscribirCifras(n, texto);
+        ASSERT_EQ(std::string(texto, escrito), std::string(esperado, fin)) << n;
+        ASSERT_EQ(CuantasCifras(n), fin - esperado) << n;
+    }
+}
+
 TEST(Decimal, ShortestDigitsAreTheSameOnBothPathsAndReadBack) {
 #if defined(_WIN32)
     // Windows' C runtime does not round printf's digits correctly; the build
