@@ -542,9 +542,10 @@ Bytes16 DieciseisCifras(std::uint64_t n) {
     v = _mm_or_si128(
         decenas, _mm_slli_epi16(_mm_sub_epi16(v, _mm_mullo_epi16(decenas, _mm_set1_epi16(10))), 8));
     v = _mm_add_epi8(v, _mm_set1_epi8('0'));
-    Bytes16 bytes;
-    std::memcpy(&bytes, &v, sizeof bytes);
-    return bytes;
+    // The halves through registers: a copy through memory would wait on the store.
+    const auto bajo = static_cast<std::uint64_t>(_mm_cvtsi128_si64(v));
+    const auto alto = static_cast<std::uint64_t>(_mm_cvtsi128_si64(_mm_unpackhi_epi64(v, v)));
+    return bajo | static_cast<Bytes16>(alto) << 64;
 #else
     return OchoCifras(altas) | static_cast<Bytes16>(OchoCifras(bajas)) << 64;
 #endif
