@@ -574,7 +574,30 @@ char* EscribirCifras(std::uint64_t n, char* destino) {
     return destino + enUltimas;
 }
 
+// The word of digits stored once, and its part after the point stored again
+// one place on: stores only, none read back.
+char* EscribirCifrasConPunto(std::uint64_t n, int cifras, int enteras, char* destino) {
+    constexpr std::uint64_t kDieciseis = 10000000000000000;
+    const std::uint64_t primera = n / kDieciseis;  // 0, or the first of 17
+    const int enPrimera = cifras > 16 ? 1 : 0;
+    *destino = static_cast<char>('0' + primera);
+    const int enUltimas = cifras - enPrimera;
+    const Bytes16 ultimas = DieciseisCifras(n - primera * kDieciseis) >> (8 * (16 - enUltimas));
+    std::memcpy(destino + enPrimera, &ultimas, sizeof ultimas);
+    destino[enteras] = '.';
+    const Bytes16 decimales = ultimas >> (8 * (enteras - enPrimera));
+    std::memcpy(destino + enteras + 1, &decimales, sizeof decimales);
+    return destino + cifras + 1;
+}
+
 #else
+
+char* EscribirCifrasConPunto(std::uint64_t n, int, int enteras, char* destino) {
+    char* fin = EscribirCifras(n, destino + 1);
+    std::memmove(destino, destino + 1, static_cast<std::size_t>(enteras));
+    destino[enteras] = '.';
+    return fin;
+}
 
 // The digits in three blocks of eight, the first ones as long as they need
 // to be (none, for short numbers), each stored over the meaningless bytes of

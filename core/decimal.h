@@ -24,6 +24,11 @@ int CuantasCifras(std::uint64_t n);
 // characters; returns their end. What lies past the end may be overwritten.
 char* EscribirCifras(std::uint64_t n, char* destino);
 
+// The `cifras` = CuantasCifras(n) digits of n < 10^17 with a point after the
+// first `enteras` (1 to cifras - 1) of them, at `destino`, which has room for
+// 40 characters; returns their end. What lies past the end may be overwritten.
+char* EscribirCifrasConPunto(std::uint64_t n, int cifras, int enteras, char* destino);
+
 // The shortest digits that read back to x (finite, > 0), the closest of that
 // length to x, ties to even: the digits Cientifica writes.
 Digitos Corto(double x);

@@ -156,20 +156,7 @@ char* EscribirNumeroJson(double x, char* p) {
         return std::fill_n(decimal::EscribirCifras(corto.digitos, p), n - k, '0');
     }
     if (llano && n > 0) {
-        // The integer digits, the point, the rest: copies of fixed lengths
-        // that cover every case (k - n <= 16, and k <= 17), past the end too.
-        char cifras[24];
-        decimal::EscribirCifras(corto.digitos, cifras);
-        if (n <= 8) {
-            std::memcpy(p, cifras, 8);
-            p[n] = '.';
-            std::memcpy(p + n + 1, cifras + n, 16);
-        } else {
-            std::memcpy(p, cifras, 16);
-            p[n] = '.';
-            std::memcpy(p + n + 1, cifras + n, 8);
-        }
-        return p + k + 1;
+        return decimal::EscribirCifrasConPunto(corto.digitos, k, n, p);
     }
     if (-6 < n && n <= 0) {
         *p++ = '0';

@@ -58,7 +58,7 @@ std::string TextoCompleto(double x);
 // at `destino`, which has room for kLargoNumeroJson characters.
 std::string NumeroJson(double x);
 void AgregarNumeroJson(std::string& salida, double x);
-inline constexpr std::size_t kLargoNumeroJson = 32;
+inline constexpr std::size_t kLargoNumeroJson = 48;
 char* EscribirNumeroJson(double x, char* destino);
 
 // A property for people: rounded to at most `cifras` significant digits, in
