@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <string_view>
@@ -88,6 +89,27 @@ public:
         *p_++ = '"';
         return *this;
     }
+    // Where a number's text went, to copy it where the same double comes again.
+    struct Marca {
+        std::uint64_t bits = 0;
+        std::size_t desde = 0;
+        std::size_t largo = 0;
+    };
+    Escritor& Marcado(const Valor& valor, Marca& marca) {
+        if (!valor) {
+            return *this << "null";
+        }
+        const auto bits = __builtin_bit_cast(std::uint64_t, *valor);
+        if (marca.largo > 0 && marca.bits == bits) {
+            p_ = std::copy_n(buffer_.data() + marca.desde, marca.largo, p_);
+            return *this;
+        }
+        char* const desde = p_;
+        *this << *valor;
+        marca = {bits, static_cast<std::size_t>(desde - buffer_.data()),
+                 static_cast<std::size_t>(p_ - desde)};
+        return *this;
+    }
     // A name of the program's own, without quotes or controls to escape.
     Escritor& Nombre(std::string_view nombre) {
         *p_++ = '"';
@@ -126,18 +148,31 @@ void Propiedades(Escritor& e, const pendra::Propiedades& p) {
     const auto tres = [&e](const std::array<Valor, 3>& v) {
         e.Lista([&](std::uint8_t i) { return v[PosicionMedida(i)]; });
     };
-    e << "{\"area\": " << p.area << ", \"perimetro\": " << p.perimetro << ", \"alturas\": ";
-    tres(p.alturas);
-    e << ", \"medianas\": ";
+    // The apex's height and its y, the inradius and the incentre's y, the
+    // apex's x and the orthocentre's are mostly the same doubles: the second
+    // time, their text is copied.
+    Escritor::Marca altura;
+    Escritor::Marca inscrito;
+    Escritor::Marca apice;
+    const pendra::Punto& v1 = p.vertices[PosicionMedida(1)];
+    e << "{\"area\": " << p.area << ", \"perimetro\": " << p.perimetro << ", \"alturas\": [";
+    e.Marcado(p.alturas[PosicionMedida(1)], altura)
+        << ", " << p.alturas[PosicionMedida(2)] << ", " << p.alturas[PosicionMedida(3)]
+        << "], \"medianas\": ";
     tres(p.medianas);
     e << ", \"bisectrices\": ";
     tres(p.bisectrices);
-    e << ", \"radio_inscrito\": " << p.radioInscrito
-      << ", \"radio_circunscrito\": " << p.radioCircunscrito << ", \"vertices\": ";
-    e.Lista([&](std::uint8_t i) { return p.vertices[PosicionMedida(i)]; });
-    e << ", \"baricentro\": " << p.baricentro << ", \"incentro\": " << p.incentro
-      << ", \"circuncentro\": " << p.circuncentro << ", \"ortocentro\": " << p.ortocentro
-      << ", \"clase\": [";
+    e << ", \"radio_inscrito\": ";
+    e.Marcado(p.radioInscrito, inscrito)
+        << ", \"radio_circunscrito\": " << p.radioCircunscrito << ", \"vertices\": [[";
+    e.Marcado(v1.x, apice) << ", ";
+    e.Marcado(v1.y, altura) << "], " << p.vertices[PosicionMedida(2)] << ", "
+                            << p.vertices[PosicionMedida(3)]
+                            << "], \"baricentro\": " << p.baricentro << ", \"incentro\": ["
+                            << p.incentro.x << ", ";
+    e.Marcado(p.incentro.y, inscrito)
+        << "], \"circuncentro\": " << p.circuncentro << ", \"ortocentro\": [";
+    e.Marcado(p.ortocentro.x, apice) << ", " << p.ortocentro.y << "], \"clase\": [";
     e.Nombre(Nombre(p.porAngulos)) << ", ";
     e.Nombre(Nombre(p.porLados)) << "]}";
 }
