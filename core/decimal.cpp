@@ -316,18 +316,10 @@ Digitos CortoEntreVecinos(std::uint64_t m, int e) {
 // even), rounded to nearest, ties to even: the digits the standard library's
 // shortest writer gives. The bounds start with 17 to 19 digits, at least one
 // more than any double needs, and lose a digit while they stay apart.
-Digitos CortoExacto(double x) {
-    if (!(x >= kDesde && x < kHasta)) {
-        return {};
-    }
-    const auto [m, e] = Descomponer(x);
-    // Where m is a power of two the neighbour below is half as far.
+// Apart from CortoExacto, which it would load with registers to save on
+// every call: powers of two and the far ends of the range are few.
+[[gnu::noinline]] Digitos CortoPorBloques(std::uint64_t m, int e) {
     const bool potencia = m == (std::uint64_t{1} << 52);
-    if (!potencia) {
-        if (const Digitos d = CortoEntreVecinos(m, e); d.digitos != 0) {
-            return d;
-        }
-    }
     const bool par = m % 2 == 0;
     const std::uint64_t abajo = potencia ? 1 : 2;
     const int q = 17 - Log10DePotenciaDeDos(e + 52);
@@ -392,6 +384,20 @@ Digitos CortoExacto(double x) {
     }
     const bool subir = (vr == vm && !bajoExacto) || ultima >= 5;
     return {vr + (subir ? 1 : 0), quitadas - q};
+}
+
+Digitos CortoExacto(double x) {
+    if (!(x >= kDesde && x < kHasta)) {
+        return {};
+    }
+    const auto [m, e] = Descomponer(x);
+    // Where m is a power of two the neighbour below is half as far.
+    if (m != (std::uint64_t{1} << 52)) {
+        if (const Digitos d = CortoEntreVecinos(m, e); d.digitos != 0) {
+            return d;
+        }
+    }
+    return CortoPorBloques(m, e);
 }
 
 // x rounded to `cifras` significant digits, ties to even, as printf rounds.
