@@ -14,8 +14,9 @@ inline constexpr int kSalida = 1;
 
 // Sets the standard streams up for bytes as they are: on Windows no "\n" to
 // "\r\n" in the output (a "\r\n" in the input is accepted as a line end
-// anyway), and UTF-8 on a console so that Spanish text reads right. Nothing
-// to do elsewhere.
+// anyway), and UTF-8 on a console so that Spanish text reads right. On Linux
+// an output pipe is made as large as allowed (1 MiB unless the system says
+// otherwise), for batches.
 void PrepararFlujos();
 
 // The arguments after the program's name, in UTF-8. On Windows they come

@@ -397,6 +397,10 @@ TEST(PendraCli, ReportsAnOutputItCannotWriteAndWaitsForOneThatIsBusy) {
         {"exec 3>&1; yes 2>/dev/null | { $CLI 2>&3; echo \"estado $?\" >&3; } | head -n 1 "
          ">/dev/null",
          "estado 141\n"},
+        // An output pipe is enlarged to the 1 MiB an unprivileged process may
+        // ask for, read here once the program has ended (1032: F_GETPIPE_SZ).
+        {"$CLI --version | perl -e 'local $/; <STDIN>; print fcntl(STDIN, 1032, 0), \"\\n\"'",
+         "1048576\n"},
         // A pipe set not to block, read late: the answers wait for room.
         {"yes $'\\t3\\t\\t4\\t\\t5' | head -n 2000 >\"$TMP_LOTE\"\n"
          "{ perl -MFcntl -e 'fcntl(STDOUT, F_SETFL, fcntl(STDOUT, F_GETFL, 0) | O_NONBLOCK) or "
