@@ -528,19 +528,20 @@ namespace {
 __extension__ typedef unsigned __int128 Bytes16;
 
 // The sixteen digits of n < 10^16, zeros in front, as the bytes of a 128-bit
-// word in the order they are stored. With SSE2 the two halves' blocks of four
-// digits go through the steps of OchoCifras in the lanes of one register:
-// pairs by (v · 5243) >> 19, exact below 10^4, and digits by (v · 6554) >> 16,
-// exact below 100.
+// word in the order they are stored. With SSE2 the two halves of eight go
+// through the steps of OchoCifras in the lanes of one register: blocks of
+// four by (v · 109951163) >> 40, exact below 10^8, pairs by (v · 5243) >> 19,
+// exact below 10^4, and digits by (v · 6554) >> 16, exact below 100.
 Bytes16 DieciseisCifras(std::uint64_t n) {
     constexpr std::uint64_t kOcho = 100000000;
-    const auto altas = static_cast<std::uint32_t>(n / kOcho);
-    const auto bajas = static_cast<std::uint32_t>(n % kOcho);
+    const std::uint64_t altas = n / kOcho;
+    const std::uint64_t bajas = n - altas * kOcho;
 #if defined(__SSE2__)
-    const std::uint32_t a = altas / 10000;
-    const std::uint32_t b = bajas / 10000;
-    __m128i v = _mm_set_epi32(static_cast<int>(bajas - b * 10000), static_cast<int>(b),
-                              static_cast<int>(altas - a * 10000), static_cast<int>(a));
+    __m128i v = _mm_set_epi64x(static_cast<long long>(bajas), static_cast<long long>(altas));
+    const __m128i cuatro = _mm_srli_epi64(_mm_mul_epu32(v, _mm_set1_epi64x(109951163)), 40);
+    v = _mm_or_si128(
+        cuatro,
+        _mm_slli_epi64(_mm_sub_epi32(v, _mm_mul_epu32(cuatro, _mm_set1_epi64x(10000))), 32));
     const __m128i pares = _mm_srli_epi16(_mm_mulhi_epu16(v, _mm_set1_epi32(5243)), 3);
     v = _mm_or_si128(
         pares, _mm_slli_epi32(_mm_sub_epi16(v, _mm_mullo_epi16(pares, _mm_set1_epi32(100))), 16));
@@ -553,7 +554,8 @@ Bytes16 DieciseisCifras(std::uint64_t n) {
     const auto alto = static_cast<std::uint64_t>(_mm_cvtsi128_si64(_mm_unpackhi_epi64(v, v)));
     return bajo | static_cast<Bytes16>(alto) << 64;
 #else
-    return OchoCifras(altas) | static_cast<Bytes16>(OchoCifras(bajas)) << 64;
+    return OchoCifras(static_cast<std::uint32_t>(altas)) |
+           static_cast<Bytes16>(OchoCifras(static_cast<std::uint32_t>(bajas))) << 64;
 #endif
 }
 
