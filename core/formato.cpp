@@ -60,28 +60,30 @@ char* EtiquetaLlana(double x, char* destino) {
         return nullptr;
     }
     char cifras[20];
-    decimal::EscribirCifras(d.digitos, cifras);
-    int largo = 15;  // without the zeros %G drops at the end
+    decimal::EscribirCifras(d.digitos, cifras);  // 15 digits, and room past them
+    int largo = 15;                              // without the zeros %G drops at the end
     while (cifras[largo - 1] == '0') {
         --largo;
     }
+    // Copies of fixed lengths, cut by the length returned: a label has room
+    // for 24 characters, and no copy here reaches past 16.
+    constexpr int kCifrasEnEtiqueta = static_cast<int>(kLargoEtiqueta) - 1;
     if (e < 0) {
         // ".000ddd": the point, the zeros after it, the digits, six in all.
         const int ceros = -e - 1;
-        *destino++ = '.';
-        destino = std::fill_n(destino, ceros, '0');
-        return std::copy_n(cifras, std::min(largo, static_cast<int>(kLargoEtiqueta) - 1 - ceros),
-                           destino);
+        std::memcpy(destino, ".000", 4);
+        std::memcpy(destino + 1 + ceros, cifras, 8);
+        return destino + 1 + ceros + std::min(largo, kCifrasEnEtiqueta - ceros);
     }
     // Every integer digit, and the point and decimals up to six characters.
     const int enteras = e + 1;
-    destino = std::copy_n(cifras, enteras, destino);
-    if (largo <= enteras || enteras >= static_cast<int>(kLargoEtiqueta)) {
-        return destino;
+    std::memcpy(destino, cifras, 16);
+    if (largo <= enteras || enteras > kCifrasEnEtiqueta) {
+        return destino + enteras;
     }
-    *destino++ = '.';
-    return std::copy(cifras + enteras,
-                     cifras + std::min(largo, static_cast<int>(kLargoEtiqueta) - 1), destino);
+    destino[enteras] = '.';
+    std::memcpy(destino + enteras + 1, cifras + enteras, 8);
+    return destino + std::min(largo, kCifrasEnEtiqueta) + 1;
 }
 
 }  // namespace
