@@ -2,7 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
 #include <cstdlib>
+#include <random>
 #include <string>
 
 namespace pendra {
@@ -57,6 +61,15 @@ TEST(FormatoMedida, CutsLabelsToSixCharactersWithoutMisstatingMagnitude) {
         {0.00001, "1E-05"},
         {1.7976931348623157e308, "1.79E+308"},
         {0.000123456, ".00012"},
+        // Five integer digits leave room for the point alone; zeros inside
+        // the six stay when digits follow them; rounding to fifteen digits
+        // may carry into a new first digit.
+        {12345.678, "12345."},
+        {1.20003, "1.2000"},
+        {0.0123, ".0123"},
+        {9.9999999999999999, "10"},
+        {0.00099999999999999999, ".001"},
+        {999999999999999.9, "1E+15"},
         // A label never drops a minus sign.
         {-2.5, "-2.5"},
         {-0.25, "-.25"},
@@ -65,6 +78,35 @@ TEST(FormatoMedida, CutsLabelsToSixCharactersWithoutMisstatingMagnitude) {
         EXPECT_EQ(FormatoMedida(caso.valor), caso.texto) << caso.valor;
     }
 }
+
+#if !defined(_WIN32)
+// The rule itself, with the C library's correctly rounded %.15G as the
+// witness: the text without the zero before its point, the integer digits
+// whole, six characters in all; in the exponent form four of the mantissa.
+// (Windows' printf does not round its digits correctly.)
+TEST(FormatoMedida, IsTheCutOfTheFifteenDigitText) {
+    std::mt19937_64 azar(11);
+    std::uniform_real_distribution<double> exponente(-6, 17);
+    for (int i = 0; i < 100000; ++i) {
+        double x = std::pow(10.0, exponente(azar));
+        if (i % 3 == 0) {
+            x = std::round(x * 1e4) / 1e4;  // a few decimals, as typed
+        }
+        char texto[40];
+        std::snprintf(texto, sizeof texto, "%.15G", x);
+        std::string t = texto;
+        if (t.starts_with("0.")) {
+            t.erase(0, 1);
+        }
+        const std::size_t e = t.find('E');
+        const std::string esperado =
+            e != std::string::npos
+                ? t.substr(0, std::min<std::size_t>(e, 4)) + t.substr(e)
+                : t.substr(0, std::max<std::size_t>(6, std::min(t.find('.'), t.size())));
+        ASSERT_EQ(FormatoMedida(x), esperado) << texto;
+    }
+}
+#endif
 
 TEST(NumeroJson, WritesTheShortestTextThatReadsBack) {
     const Caso casos[] = {
@@ -90,6 +132,14 @@ TEST(NumeroJson, WritesTheShortestTextThatReadsBack) {
         {0x1p-20, "9.5367431640625e-7"},
         {1e-13, "1e-13"},
         {99999999999999984.0, "9.999999999999998e+16"},
+        // The point after every count of integer digits, with sixteen and
+        // seventeen digits in all.
+        {1.0000000000000002, "1.0000000000000002"},
+        {10.000000000000002, "10.000000000000002"},
+        {12345678.5, "12345678.5"},
+        {123456789.25, "123456789.25"},
+        {1234567890123.4, "1234567890123.4"},
+        {999999999999999.9, "999999999999999.9"},
         {4.9406564584124654e-324, "5e-324"},
         {1.7976931348623157e308, "1.7976931348623157e+308"},
     };
