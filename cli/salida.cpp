@@ -3,12 +3,12 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
-#include <cstdio>
 #include <cstring>
 #include <string_view>
 
 #include "decimal.h"
 #include "formato.h"
+#include "presentacion.h"
 #include "procedimiento.h"
 #include "propiedades.h"
 
@@ -17,34 +17,7 @@ namespace pendra::cli {
 namespace {
 
 void Cadena(std::string& salida, std::string_view texto) {
-    salida.push_back('"');
-    // Most texts (labels, names) need no escape: one append.
-    if (std::none_of(texto.begin(), texto.end(), [](char c) {
-            return c == '"' || c == '\\' || static_cast<unsigned char>(c) < 0x20;
-        })) {
-        salida.append(texto);
-        salida.push_back('"');
-        return;
-    }
-    for (const char c : texto) {
-        switch (c) {
-            case '"':
-                salida += "\\\"";
-                break;
-            case '\\':
-                salida += "\\\\";
-                break;
-            default:
-                if (static_cast<unsigned char>(c) < 0x20) {
-                    char escape[8];
-                    std::snprintf(escape, sizeof escape, "\\u%04x", static_cast<unsigned>(c));
-                    salida += escape;
-                } else {
-                    salida.push_back(c);
-                }
-        }
-    }
-    salida.push_back('"');
+    AgregarCadenaJson(salida, texto);
 }
 
 void Numero(std::string& salida, const Valor& valor) {
@@ -177,9 +150,10 @@ void Propiedades(Escritor& e, const pendra::Propiedades& p) {
     e.Nombre(Nombre(p.porLados)) << "]}";
 }
 
-// {"caso": "LLL", "descripcion": …, "pasos": [{"regla", "calcula", "formula",
-// "sustitucion", "valor", "nota"}, …]}, with "calcula" and "nota" null where a
-// step has none and "valor" in degrees for an angle.
+// {"caso": "LLL", "descripcion": …, "pasos": [{"regla", "titulo", "calcula",
+// "formula", "sustitucion", "valor", "resultado", "nota"}, …]}, with "calcula"
+// and "nota" null where a step has none, "valor" in degrees for an angle and
+// "resultado" the value as the working writes it.
 void Trabajo(std::string& salida, const Procedimiento& procedimiento) {
     salida += "{\"caso\": ";
     Cadena(salida, procedimiento.caso);
@@ -190,6 +164,8 @@ void Trabajo(std::string& salida, const Procedimiento& procedimiento) {
         const Paso& paso = procedimiento.pasos[i];
         salida += i > 0 ? ", {\"regla\": " : "{\"regla\": ";
         Cadena(salida, paso.regla);
+        salida += ", \"titulo\": ";
+        Cadena(salida, paso.titulo);
         salida += ", \"calcula\": ";
         if (paso.calcula) {
             Cadena(salida, NombreEnFrase(*paso.calcula));
@@ -202,6 +178,8 @@ void Trabajo(std::string& salida, const Procedimiento& procedimiento) {
         Cadena(salida, paso.sustitucion);
         salida += ", \"valor\": ";
         Numero(salida, paso.valor);
+        salida += ", \"resultado\": ";
+        Cadena(salida, paso.resultado);
         salida += ", \"nota\": ";
         if (paso.nota.empty()) {
             salida += "null";
@@ -213,25 +191,12 @@ void Trabajo(std::string& salida, const Procedimiento& procedimiento) {
     salida += "]}";
 }
 
-// The rule as the head of a line: its first letter in capitals ("Teorema",
-// "Ángulo"), the accented one included.
-std::string Titulo(const std::string& regla) {
-    if (regla.starts_with("\u00E1")) {
-        return "\u00C1" + regla.substr(2);
-    }
-    std::string titulo = regla;
-    if (!titulo.empty() && titulo[0] >= 'a' && titulo[0] <= 'z') {
-        titulo[0] = static_cast<char>(titulo[0] - 'a' + 'A');
-    }
-    return titulo;
-}
-
 // The working as lines of text, each indented by two blanks under the solution.
 void TrabajoTexto(std::string& salida, const Procedimiento& procedimiento) {
     salida += "  Procedimiento (" + procedimiento.caso + ": " + procedimiento.descripcion + "):\n";
     for (std::size_t i = 0; i < procedimiento.pasos.size(); ++i) {
         const Paso& paso = procedimiento.pasos[i];
-        salida += "    " + std::to_string(i + 1) + ". " + Titulo(paso.regla);
+        salida += "    " + std::to_string(i + 1) + ". " + paso.titulo;
         salida += paso.calcula ? ", " + NombreEnFrase(*paso.calcula) + ":\n" : ":\n";
         salida += "       " + paso.formula + "\n";
         salida += "       " + paso.sustitucion + " = " + paso.resultado + "\n";
@@ -241,7 +206,8 @@ void TrabajoTexto(std::string& salida, const Procedimiento& procedimiento) {
     }
 }
 
-void Solucion(std::string& salida, const pendra::Solucion& s, bool procedimiento) {
+void Solucion(std::string& salida, const pendra::Solucion& s, bool procedimiento,
+              const TamanoSvg* svg) {
     Escritor e;
     MedidasYEtiquetas(e, s);
     e << ", \"propiedades\": ";
@@ -251,12 +217,17 @@ void Solucion(std::string& salida, const pendra::Solucion& s, bool procedimiento
         salida += ", \"procedimiento\": ";
         Trabajo(salida, ProcedimientoDe(s));
     }
+    if (svg != nullptr) {
+        salida += ", \"svg\": ";
+        Cadena(salida, SvgDeSolucion(s, svg->ancho, svg->alto));
+    }
     salida.push_back('}');
 }
 
 }  // namespace
 
-void EscribirJson(const Respuesta& respuesta, std::string& salida, bool procedimiento) {
+void EscribirJson(const Respuesta& respuesta, std::string& salida, bool procedimiento,
+                  const TamanoSvg* svg) {
     salida += "{\"mensaje\": ";
     if (respuesta.mensaje) {
         const Mensaje& m = *respuesta.mensaje;
@@ -283,7 +254,7 @@ void EscribirJson(const Respuesta& respuesta, std::string& salida, bool procedim
         if (i > 0) {
             salida += ", ";
         }
-        Solucion(salida, respuesta.soluciones[i], procedimiento);
+        Solucion(salida, respuesta.soluciones[i], procedimiento, svg);
     }
     salida += "]}";
 }

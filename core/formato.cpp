@@ -221,11 +221,13 @@ std::string TextoValor(const Valor& valor, int cifras) {
     if (*valor == 0) {
         return "0";  // never "-0"
     }
-    // %G rounds and writes an exponent below 1E-04 and from 1E+<cifras> on,
-    // so no magnitude is ever misread.
-    char buffer[40];
-    std::snprintf(buffer, sizeof buffer, "%.*G", std::clamp(cifras, 1, 17), *valor);
-    return buffer;
+    // Rounded as %G rounds, with an exponent below 1E-04 and from
+    // 1E+<cifras> on, so no magnitude is ever misread; the point whatever
+    // the locale.
+    char buffer[decimal::kLargoMaximo];
+    char* fin = decimal::General(*valor, std::clamp(cifras, 1, 17), buffer);
+    std::replace(buffer, fin, 'e', 'E');
+    return {buffer, fin};
 }
 
 std::string TextoPunto(const Punto& punto) {

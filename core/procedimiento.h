@@ -18,13 +18,15 @@ namespace pendra {
 
 struct Paso {
     std::string regla;             // "teorema del coseno", "suma de los ángulos", …
+    std::string titulo;            // the rule as a heading: "Teorema del coseno"
     std::optional<Campo> calcula;  // the measure the step finds, if any
     std::string formula;  // "A₁ = arccos((L₂² + L₃² − L₁²) / (2·L₂·L₃))"
-    // The formula with the numbers put in: the measures' labels, and other
-    // numbers with enough digits to reach the value.
+    // The formula with the numbers put in: typed values as typed, the others
+    // rounded, each with enough digits that the formula evaluated on them
+    // lands within one unit of the last digit of `resultado`.
     std::string sustitucion;
     std::optional<double> valor;  // degrees for an angle; none when not finite
-    std::string resultado;        // the value as shown: the measure's label, or its digits
+    std::string resultado;        // the value rounded to six digits, or ten for a sine
     std::string nota;             // why, where the step needs a word; may be empty
 };
 
@@ -35,8 +37,8 @@ struct Procedimiento {
 };
 
 // The working that leads from the solution's data to it. The values are the
-// exact solution's (degrees for angles) and the numbers put in are its
-// labels. Empty (no case, no steps) when the data form no case.
+// exact solution's (degrees for angles). Empty (no case, no steps) when the
+// data form no case.
 Procedimiento ProcedimientoDe(const Solucion& solucion);
 
 // Why data that form a case fix no triangle, for a student, with the numbers:

@@ -1,6 +1,7 @@
 #include "procedimiento.h"
 
 #include <gtest/gtest.h>
+#include <mpreal.h>
 
 #include <cmath>
 #include <numbers>
@@ -18,52 +19,38 @@ using prueba::Resueltos;
 using prueba::Solicitar;
 using prueba::Textos;
 
-// Reads a step's substitution back as a calculator would: the numbers as
-// shown (labels are cut, so each may lie up to one unit of its last digit
-// above the truth), º for degrees, sen, cos, arcsen, arccos, √, ², ·, /, +, −.
+using Mp = mpfr::mpreal;
+// Set before any number is made.
+const bool kPrecision = (Mp::set_default_prec(1100), true);
+
+// Reads a step's substitution back as a calculator would, exactly (to 1100
+// bits, which hold 180º less an angle of 1e-300º): the numbers as shown, º for degrees, sen, cos, arcsen, arccos, √,
+// ², ·, /, +, −. False when the text does not read or leaves a domain.
 class Calculadora {
 public:
     explicit Calculadora(std::string texto) : t_(std::move(texto)) {}
 
-    // The value with the numbers as shown, and the first-order bound on how
-    // far the digits the cut left out can move it.
-    bool Evaluar(double& valor, double& margen) {
+    bool Evaluar(Mp& valor) {
         p_ = 0;
-        k_ = -1;
         valor = Suma();
-        if (p_ != t_.size() || !std::isfinite(valor)) {
-            return false;
-        }
-        margen = 0;
-        for (int k = 0; k < static_cast<int>(unidades_.size()); ++k) {
-            p_ = 0;
-            k_ = k;
-            numero_ = 0;
-            const double movido = Suma();
-            // Past the edge of an arc's domain nothing bounds the step.
-            margen += std::isnan(movido) ? HUGE_VAL : std::fabs(movido - valor);
-        }
-        return true;
+        return p_ == t_.size() && mpfr::isfinite(valor);
     }
 
 private:
-    static constexpr double kRad = std::numbers::pi / 180;
+    static Mp Rad() { return mpfr::const_pi() / 180; }
 
     bool Toma(std::string_view s) {
-        Blancos();
+        while (p_ < t_.size() && t_[p_] == ' ') {
+            ++p_;
+        }
         if (t_.compare(p_, s.size(), s) == 0) {
             p_ += s.size();
             return true;
         }
         return false;
     }
-    void Blancos() {
-        while (p_ < t_.size() && t_[p_] == ' ') {
-            ++p_;
-        }
-    }
-    double Suma() {
-        double x = Producto();
+    Mp Suma() {
+        Mp x = Producto();
         for (;;) {
             if (Toma("+")) {
                 x += Producto();
@@ -74,8 +61,8 @@ private:
             }
         }
     }
-    double Producto() {
-        double x = Factor();
+    Mp Producto() {
+        Mp x = Factor();
         for (;;) {
             if (Toma("\u00B7")) {
                 x *= Factor();
@@ -86,85 +73,94 @@ private:
             }
         }
     }
-    double Factor() {
-        double x = Primario();
+    Mp Factor() {
+        Mp x = Primario();
         while (Toma("\u00B2")) {
             x *= x;
         }
         return x;
     }
-    double Primario() {
+    Mp Primario() {
         if (Toma("arcsen(")) {
-            return Cierra(std::asin(Suma())) / kRad;
+            return mpfr::asin(Cierra(Suma())) / Rad();
         }
         if (Toma("arccos(")) {
-            return Cierra(std::acos(Suma())) / kRad;
+            return mpfr::acos(Cierra(Suma())) / Rad();
         }
         if (Toma("sen ")) {
-            return std::sin(Primario() * kRad);
+            return mpfr::sin(Primario() * Rad());
         }
         if (Toma("cos ")) {
-            return std::cos(Primario() * kRad);
+            return mpfr::cos(Primario() * Rad());
         }
         if (Toma("\u221A(")) {
-            return std::sqrt(Cierra(Suma()));
+            return mpfr::sqrt(Cierra(Suma()));
         }
         if (Toma("(")) {
             return Cierra(Suma());
         }
         return Numero();
     }
-    double Cierra(double x) {
+    Mp Cierra(const Mp& x) {
         if (!Toma(")")) {
             p_ = t_.size() + 1;  // fails the whole reading
         }
+        Toma("\u00BA");
         return x;
     }
-    // A number as shown, and its unit: one of its last decimal digit, or of
-    // the integer when a six-character label cut its fraction; none for a
-    // short integer, which the labels show whole.
-    double Numero() {
-        Blancos();
+    Mp Numero() {
+        Toma("");
         const std::size_t inicio = p_;
         while (p_ < t_.size() &&
                (std::isdigit(static_cast<unsigned char>(t_[p_])) || t_[p_] == '.' ||
                 t_[p_] == 'E' || ((t_[p_] == '-' || t_[p_] == '+') && t_[p_ - 1] == 'E'))) {
             ++p_;
         }
-        const std::string texto = t_.substr(inicio, p_ - inicio);
-        if (texto.empty()) {
+        if (p_ == inicio) {
             p_ = t_.size() + 1;
             return 0;
         }
-        double x = std::stod(texto);
-        const std::size_t e = texto.find('E');
-        const std::string mantisa = texto.substr(0, e);
-        const int exponente = e == std::string::npos ? 0 : std::stoi(texto.substr(e + 1));
-        // Shorter than the cut (six characters, four before an exponent),
-        // the text is the whole number.
-        const std::size_t punto = mantisa.find('.');
-        const bool cortado = mantisa.size() >= (e == std::string::npos ? 6U : 4U);
-        double unidad = 0;
-        if (cortado && punto != std::string::npos) {
-            unidad = std::pow(10.0, exponente - static_cast<int>(mantisa.size() - punto - 1));
-        } else if (cortado) {
-            unidad = std::pow(10.0, exponente);
-        }
-        if (k_ < 0) {
-            unidades_.push_back(unidad);
-        } else if (numero_++ == k_) {
-            x += unidad;
-        }
+        const Mp x(t_.substr(inicio, p_ - inicio));
         Toma("\u00BA");
         return x;
     }
 
     std::string t_;
     std::size_t p_ = 0;
-    int k_ = -1;      // the number moved by its unit, or none
-    int numero_ = 0;  // numbers read so far, while one is moved
-    std::vector<double> unidades_;
 };
+
+// A result as shown and one unit of its last digit: "41.8103º" is 41.8103
+// and 0.0001, "5.72958E-08" is 5.72958e-08 and 1e-13, "90º" is 90 and 1.
+void LeerResultado(std::string texto, Mp& valor, Mp& unidad) {
+    if (texto.ends_with("\u00BA")) {
+        texto.resize(texto.size() - 2);
+    }
+    valor = Mp(texto);
+    const std::size_t e = texto.find('E');
+    const std::string mantisa = texto.substr(0, e);
+    const int exponente = e == std::string::npos ? 0 : std::stoi(texto.substr(e + 1));
+    const std::size_t punto = mantisa.find('.');
+    const int decimales =
+        punto == std::string::npos ? 0 : static_cast<int>(mantisa.size() - punto - 1);
+    unidad = mpfr::pow(Mp(10), exponente - decimales);
+}
+
+// The arithmetic "a ± b ± … = r" a calculator redoes: true when it reaches
+// the result shown within one unit of its last digit.
+::testing::AssertionResult Rehace(const std::string& cuenta, const std::string& resultado) {
+    Mp valor;
+    if (!Calculadora(cuenta).Evaluar(valor)) {
+        return ::testing::AssertionFailure() << "cannot read back " << cuenta;
+    }
+    Mp mostrado;
+    Mp unidad;
+    LeerResultado(resultado, mostrado, unidad);
+    if (mpfr::abs(valor - mostrado) > unidad * (1 + 1e-9)) {
+        return ::testing::AssertionFailure()
+               << cuenta << " = " << valor.toString(20) << ", shown as " << resultado;
+    }
+    return ::testing::AssertionSuccess();
+}
 
 // Each measure the data left missing has a step that finds it, the last such
 // step giving the exact solution's value (degrees for an angle); the given
@@ -194,18 +190,19 @@ void ComprobarMedidas(const Procedimiento& pr, const Solucion& s, const std::str
     }
 }
 
-// Every step, read back, reaches its own value within what its digits allow.
+// Every step, and every sum in its note, redone with a calculator from the
+// numbers shown, reaches the result shown within one unit of its last digit.
 void ComprobarPasos(const Procedimiento& pr, const Solucion& s, const std::string& caso) {
     for (const Paso& paso : pr.pasos) {
         const std::string expresion = paso.sustitucion.substr(paso.sustitucion.find(" = ") + 3);
-        double valor = 0;
-        double margen = 0;
-        ASSERT_TRUE(Calculadora(expresion).Evaluar(valor, margen))
-            << caso << ": cannot read back " << paso.sustitucion;
-        ASSERT_TRUE(paso.valor) << caso << ": " << paso.formula;
-        EXPECT_LE(std::fabs(valor - *paso.valor), 2 * margen + 1e-9 * std::fabs(*paso.valor))
-            << caso << ": " << paso.sustitucion << " gives " << valor << ", the step says "
-            << *paso.valor;
+        EXPECT_TRUE(Rehace(expresion, paso.resultado)) << caso << ": " << paso.sustitucion;
+        const std::size_t suman = paso.nota.find("suman ");
+        if (suman != std::string::npos) {
+            const std::string cuenta = paso.nota.substr(suman + 6, paso.nota.find(", ", suman) - suman - 6);
+            const std::size_t igual = cuenta.find(" = ");
+            EXPECT_TRUE(Rehace(cuenta.substr(0, igual), cuenta.substr(igual + 3)))
+                << caso << ": " << paso.nota;
+        }
     }
     ComprobarMedidas(pr, s, caso);
 }
@@ -256,7 +253,12 @@ TEST(Procedimiento, WorksEveryCaseStepByStepToTheMeasuresShown) {
          "LLA",
          {{"teorema del seno", "ángulo recto", "suma de los ángulos", "teorema del seno"}}},
         {"needle of three sides", {"", "1", "", "1", "", "1e-9"}, "LLL", {kAguja}},
-        {"thin, a degree short of flat", {"", "2", "", "1.5", "", "3.4999"}, "LLL", {kAguja}},
+        // Flat: both thin angles from their cosines, the largest from the sum.
+        {"thin, a degree short of flat", {"", "2", "", "1.5", "", "3.4999"}, "LLL", {kLLL}},
+        {"two thin angles given, the third near a half turn",
+         {"1e-200", "", "", "5", "3e-200", ""},
+         "ALA",
+         {kSenos}},
     };
     for (const CasoProcedimiento& caso : casos) {
         const std::vector<Solucion> ventanas = Resueltos(caso.textos);
@@ -348,8 +350,8 @@ TEST(Procedimiento, ExplainsWhyThereIsNoTriangle) {
 }
 
 // A large batch of data at every magnitude: every triangle shown has a step
-// for each missing measure that gives exactly its value, and every request
-// that shows none says why.
+// for each missing measure that gives exactly its value, every step redoes
+// with a calculator, and every request that shows none says why.
 TEST(Procedimiento, ExplainsEveryAnswerOfALargeBatch) {
     std::mt19937_64 azar(20261207);
     std::uniform_int_distribution<int> caso(0, 19);
@@ -388,7 +390,7 @@ TEST(Procedimiento, ExplainsEveryAnswerOfALargeBatch) {
         }
         for (const Solucion& s : r.soluciones) {
             ++triangulos;
-            ComprobarMedidas(ProcedimientoDe(s), s, lugar);
+            ComprobarPasos(ProcedimientoDe(s), s, lugar);
         }
     }
     // The batch reaches both answers in numbers.

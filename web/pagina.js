@@ -5,23 +5,8 @@
 (function () {
   const NS = 'http://www.w3.org/2000/svg';
   const CAMPOS = ['angulo1', 'lado1', 'angulo2', 'lado2', 'angulo3', 'lado3'];
-  // Labels as the desktop draws them: a sans serif, blue lengths, red angles.
-  const FUENTE = 'Arial, "Liberation Sans", Arimo, sans-serif';
-  const TAMANO_FUENTE = 13;
-  const ASCENSO = 0.905 * TAMANO_FUENTE;     // Arial's ascent
-  const INTERLINEA = 1.149 * TAMANO_FUENTE;  // and its line spacing
-  const COLOR_LADO = '#000000';
-  const COLOR_LONGITUD = '#0000ff';
-  const COLOR_ANGULO = '#c00000';
-  const MARCA = '\u00ba';
   // The result window's picture, 4695 by 2620 twips.
   const PROPORCION = 2620 / 4695;
-
-  // Text widths from a canvas with the labels' font: no layout of the page
-  // is forced while a drawing is built.
-  const medidor = document.createElement('canvas').getContext('2d');
-  medidor.font = `${TAMANO_FUENTE}px ${FUENTE}`;
-  const medir = (texto) => medidor.measureText(texto).width;
 
   const codificar = new TextEncoder();
   const decodificar = new TextDecoder();
@@ -67,68 +52,23 @@
   }
 
   // Draws solution `indice` of the last answer into `svg`, `ancho` pixels
-  // wide: fitted and labelled as the result window does it.
-  function dibujar(m, svg, indice, ancho, etiquetas) {
+  // wide: the picture the core lays out, labels placed and all, as pendra-cli
+  // --svg writes it.
+  function dibujar(m, svg, indice, ancho) {
     const alto = Math.round(ancho * PROPORCION);
     svg.replaceChildren();
     svg.setAttribute('viewBox', `0 0 ${ancho} ${alto}`);
     svg.setAttribute('width', ancho);
     svg.setAttribute('height', alto);
-    elemento('rect', { width: ancho, height: alto, fill: '#ffffff' }, svg);
-    const g = JSON.parse(leer(m, m._pendra_vista(indice, ancho, alto)));
-    if (!g) {
+    const texto = leer(m, m._pendra_svg(indice, ancho, alto));
+    if (!texto) {
+      elemento('rect', { width: ancho, height: alto, fill: '#ffffff' }, svg);
       return;
     }
-    const [izquierda, arriba, derecha, abajo] = g.vista;
-    const sx = ancho / (derecha - izquierda);
-    const sy = alto / (abajo - arriba);
-    const punto = (x, y) => [(x - izquierda) * sx, (y - arriba) * sy];
-    const [vx, vy] = g.apice;
-    const base = g.base;
-    const apice = punto(vx, vy);
-    const origen = punto(0, 0);
-    const extremo = punto(base, 0);
-
-    // Through pixel centres, so a level side is one sharp pixel.
-    const centro = (p) => `${Math.floor(p[0]) + 0.5},${Math.floor(p[1]) + 0.5}`;
-    elemento('polygon', {
-      points: `${centro(apice)} ${centro(origen)} ${centro(extremo)}`,
-      fill: 'none', stroke: COLOR_LADO, 'stroke-width': 1,
-    }, svg);
-
-    const textos = elemento('g', { 'font-family': FUENTE, 'font-size': TAMANO_FUENTE }, svg);
-    const escribir = (texto, x, y, color, clase) => {
-      const t = elemento('text', {
-        x: Math.round(x), y: Math.round(y) + ASCENSO, fill: color, class: clase,
-      }, textos);
-      t.textContent = texto;
-      return t;
-    };
-    // Each length with its upper-left corner at the midpoint of its side; the
-    // midpoints in single precision, like the vertices.
-    const f = Math.fround;
-    const lados = [
-      punto(f(base / 2), 0),
-      punto(f(f(base + vx) / 2), f(vy / 2)),
-      punto(f(vx / 2), f(vy / 2)),
-    ];
-    lados.forEach((p, i) => escribir(etiquetas.lados[i], p[0], p[1], COLOR_LONGITUD, 'lado'));
-    // Each angle's number centred on its vertex, the mark behind it: one line
-    // above the apex, hanging below the base.
-    const angulo = (i, vertice, alturaTexto) => {
-      const numero = etiquetas.angulos[i].endsWith(MARCA)
-        ? etiquetas.angulos[i].slice(0, -MARCA.length) : etiquetas.angulos[i];
-      const x = vertice[0] - medir(numero) / 2;
-      const t = escribir('', x, alturaTexto, COLOR_ANGULO, 'angulo');
-      const tNumero = document.createElementNS(NS, 'tspan');
-      tNumero.textContent = numero;
-      const tMarca = document.createElementNS(NS, 'tspan');
-      tMarca.textContent = MARCA;
-      t.append(tNumero, tMarca);
-    };
-    angulo(0, apice, apice[1] - INTERLINEA);
-    angulo(1, origen, origen[1]);
-    angulo(2, extremo, extremo[1]);
+    const figura = new DOMParser().parseFromString(texto, 'image/svg+xml').documentElement;
+    for (const hijo of Array.from(figura.children)) {
+      svg.appendChild(document.importNode(hijo, true));
+    }
   }
 
   function descargar(nombre, blob) {
@@ -208,36 +148,24 @@
 
   // The working as the desktop lays it out: the case, then one step a list
   // item: its rule and the measure it finds, the formula, the formula with
-  // the numbers put in and the value, shown as the measure's label.
-  function procedimiento(contenedor, datos, etiquetas) {
+  // the numbers put in and the result, all as the core writes them.
+  function procedimiento(contenedor, datos) {
     const p = document.createElement('p');
     const caso = document.createElement('strong');
     caso.textContent = `Caso ${datos.caso}:`;
     p.append(caso, ` ${datos.descripcion || ''}`);
     contenedor.appendChild(p);
-    const etiqueta = (calcula, valor) => {
-      const [tipo, numero] = (calcula || '').split(' ');
-      const i = Number(numero) - 1;
-      if (tipo === 'ángulo') {
-        return etiquetas.angulos[i];
-      }
-      if (tipo === 'lado') {
-        return etiquetas.lados[i];
-      }
-      return valor === null || valor === undefined ? '' : String(Number(valor.toPrecision(10)));
-    };
     const lista = document.createElement('ol');
     for (const paso of datos.pasos || []) {
       const li = document.createElement('li');
       const cabeza = document.createElement('strong');
-      cabeza.textContent = paso.regla.charAt(0).toUpperCase() + paso.regla.slice(1);
+      cabeza.textContent = paso.titulo;
       li.appendChild(cabeza);
       if (paso.calcula) {
         li.append(` (${paso.calcula})`);
       }
-      const valor = etiqueta(paso.calcula, paso.valor);
-      for (const texto of [paso.formula, paso.sustitucion && valor
-        ? `${paso.sustitucion} = ${valor}` : paso.sustitucion]) {
+      for (const texto of [paso.formula, paso.sustitucion && paso.resultado
+        ? `${paso.sustitucion} = ${paso.resultado}` : paso.sustitucion]) {
         if (texto) {
           const f = document.createElement('div');
           f.className = 'formula';
@@ -263,15 +191,12 @@
     titulo.textContent = `Solución ${indice + 1}`;
     nodo.setAttribute('aria-labelledby', titulo.id);
 
-    const etiquetas = solucion.etiquetas;
-    const nombre = `triangulo-${etiquetas.lados.join('-')}`;
+    const nombre = detalles.nombre;
     const svg = elemento('svg', {
-      role: 'img', tabindex: '0',
-      'aria-label': `Triángulo de lados ${etiquetas.lados[0]}, ${etiquetas.lados[1]} y ${etiquetas.lados[2]};`
-        + ` ángulos ${etiquetas.angulos.join(', ')}`,
+      role: 'img', tabindex: '0', 'aria-label': detalles.accesible,
     });
     nodo.querySelector('.lienzo').appendChild(svg);
-    nodo.querySelector('.franja').textContent = detalles.franja;
+    nodo.querySelector('.franja').textContent = detalles.franja[0];
 
     const aviso = nodo.querySelector('.aviso');
     const propiedades = nodo.querySelector('.propiedades');
@@ -305,7 +230,7 @@
     const verTrabajo = nodo.querySelector('.ver-procedimiento');
     if (solucion.procedimiento) {
       trabajo.id = `${id}-procedimiento`;
-      procedimiento(trabajo, solucion.procedimiento, solucion.etiquetas);
+      procedimiento(trabajo, solucion.procedimiento);
       verTrabajo.hidden = false;
       verTrabajo.setAttribute('aria-controls', trabajo.id);
       verTrabajo.addEventListener('click', () => alternar(verTrabajo, trabajo));
@@ -321,7 +246,7 @@
     nodo.querySelector('.descargar-png').addEventListener('click', () => {
       descargarPng(svg, `${nombre}.png`, aviso);
     });
-    return { nodo, svg, etiquetas, indice };
+    return { nodo, svg, indice };
   }
 
   function iniciar() {
@@ -353,7 +278,7 @@
         const ancho = Math.max(1, Math.floor(p.nodo.querySelector('.lienzo').clientWidth));
         if (p.ancho !== ancho) {
           p.ancho = ancho;
-          dibujar(modulo, p.svg, p.indice, ancho, p.etiquetas);
+          dibujar(modulo, p.svg, p.indice, ancho);
         }
       }
     };

@@ -12,14 +12,12 @@
 #include <vector>
 
 #include "formato.h"
-#include "geometria.h"
+#include "presentacion.h"
 #include "propiedades.h"
 #include "salida.h"
 #include "solicitud.h"
 
 namespace {
-
-using pendra::NumeroJson;
 
 std::string respuesta;
 std::vector<pendra::Solucion> soluciones;  // of the last request, for the page's details
@@ -39,53 +37,39 @@ const char* Responder(const pendra::TextosCampos& campos, bool procedimiento) {
 }
 
 std::string Cadena(std::string_view texto) {
-    std::string salida = "\"";
-    for (const char c : texto) {
-        if (c == '"' || c == '\\') {
-            salida += '\\';
-        }
-        salida += c;
-    }
-    return salida + '"';
+    std::string salida;
+    pendra::AgregarCadenaJson(salida, texto);
+    return salida;
 }
 
-// What the page shows of one solution beyond pendra-cli's answer: the strip
-// under the drawing, the properties as the desktop lists them, and the
-// measures as the desktop copies them.
+// What the page shows of one solution beyond pendra-cli's answer: the
+// strip's texts, longest first, the properties as the desktop lists them,
+// the file name, what a screen reader says of the drawing, and the measures
+// as the desktop copies them.
 std::string Detalles(const pendra::Solucion& s) {
     const pendra::Propiedades p = pendra::PropiedadesDe(s);
-    const pendra::MedidasEnGrados& m = s.precisa;
-    std::string salida =
-        "{\"franja\": " + Cadena("Área " + pendra::TextoValor(p.area) + "   Perímetro " +
-                                 pendra::TextoValor(p.perimetro));
-    salida += ", \"filas\": [";
+    std::string salida = "{\"franja\": [";
     bool primera = true;
+    for (const std::string& texto : pendra::TextosFranja(p, {})) {
+        salida += (primera ? "" : ", ") + Cadena(texto);
+        primera = false;
+    }
+    salida += "], \"filas\": [";
+    primera = true;
     for (const auto& [nombre, valor] : pendra::FilasPropiedades(p)) {
         salida += (primera ? "[" : ", [") + Cadena(nombre) + ", " + Cadena(valor) + "]";
         primera = false;
     }
-    std::string copia = "Medida\tValor\n";
-    for (std::uint8_t i = 1; i <= 3; ++i) {
-        copia += pendra::NombreEnTabla({pendra::TipoCampo::Lado, i}) + "\t" +
-                 pendra::TextoCompleto(m.Lado(i)) + "\n";
+    const pendra::Etiquetas etiquetas = pendra::EtiquetasDe(s.precisa);
+    std::vector<pendra::FilaTabla> filas = pendra::FilasTablaMedidas(s.precisa, etiquetas);
+    salida += "], \"nombre\": " + Cadena(pendra::NombrePorDefecto(etiquetas)) +
+              ", \"accesible\": " +
+              Cadena(pendra::NombreAccesible(etiquetas) + "; " +
+                     pendra::DescripcionAccesible(filas));
+    for (pendra::FilaTabla& fila : pendra::FilasTablaAreaYPerimetro(p)) {
+        filas.push_back(std::move(fila));
     }
-    for (std::uint8_t i = 1; i <= 3; ++i) {
-        copia += pendra::NombreEnTabla({pendra::TipoCampo::Angulo, i}) + "\t" +
-                 pendra::TextoCompleto(m.Angulo(i)) + "\n";
-    }
-    for (const auto& [nombre, valor] : {std::pair{"Área", p.area}, {"Perímetro", p.perimetro}}) {
-        if (valor) {
-            copia += std::string(nombre) + "\t" + pendra::TextoCompleto(*valor) + "\n";
-        }
-    }
-    // The copy holds tabs and line ends: escaped as JSON wants them.
-    std::string escapada;
-    for (const char c : copia) {
-        escapada += c == '\t'   ? std::string("\\t")
-                    : c == '\n' ? std::string("\\n")
-                                : std::string(1, c);
-    }
-    return salida + "], \"copia\": \"" + escapada + "\"}";
+    return salida + ", \"copia\": " + Cadena(pendra::TablaTexto(filas)) + "}";
 }
 
 }  // namespace
@@ -135,23 +119,14 @@ EMSCRIPTEN_KEEPALIVE const char* pendra_detalles() {
     return Guardar(salida + "]");
 }
 
-// Solution i of the last request placed and fitted to a picture `ancho` by
-// `alto` as the result window fits it: the apex, the base's far end (the
-// origin is the other vertex) and the view [left, top, right, bottom], in
-// the drawing plane; null when the picture has no room.
-EMSCRIPTEN_KEEPALIVE const char* pendra_vista(std::size_t i, double ancho, double alto) {
+// Solution i of the last request as a standalone SVG picture `ancho` by
+// `alto` pixels, laid out as every face lays it out; empty when there is no
+// such solution or the picture has no room.
+EMSCRIPTEN_KEEPALIVE const char* pendra_svg(std::size_t i, double ancho, double alto) {
     if (i >= soluciones.size()) {
-        return Guardar("null");
+        return Guardar({});
     }
-    pendra::GeometriaTriangulo g(soluciones[i].medidas);
-    if (!g.AjustarRangos(static_cast<float>(ancho), static_cast<float>(alto))) {
-        return Guardar("null");
-    }
-    const pendra::Vista v = g.VistaAjustada();
-    const auto n = [](float x) { return NumeroJson(x); };
-    return Guardar("{\"apice\": [" + n(g.VerticeX()) + ", " + n(g.VerticeY()) +
-                   "], \"base\": " + n(g.Base()) + ", \"vista\": [" + n(v.izquierda) + ", " +
-                   n(v.arriba) + ", " + n(v.derecha) + ", " + n(v.abajo) + "]}");
+    return Guardar(pendra::SvgDeSolucion(soluciones[i], ancho, alto));
 }
 
 // The length in bytes of the last answer.

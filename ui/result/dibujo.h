@@ -10,6 +10,7 @@
 #include <optional>
 
 #include "etiquetas.h"
+#include "figura.h"
 #include "geometria.h"
 
 class QPainter;
@@ -17,9 +18,9 @@ class QPainter;
 namespace pendra {
 
 // The colours of a drawing: black sides, blue lengths, red angles.
-inline const QColor kColorLado{0, 0, 0};
-inline const QColor kColorLongitud{0, 0, 255};
-inline const QColor kColorAngulo{255, 0, 0};
+inline const QColor kColorLado{kRgbLado};
+inline const QColor kColorLongitud{kRgbLongitud};
+inline const QColor kColorAngulo{kRgbAngulo};
 
 // One label as it was written: its text, the box it takes and its colour.
 struct EtiquetaDibujada {
@@ -40,13 +41,14 @@ struct Trazado {
 // Arial 8.25 pt, or a sans serif with the same metrics where Arial is missing.
 QFont FuenteEtiquetas();
 
-// Draws a solved triangle and its labels on any painter: the part of the plane
-// that `vista` names fills `area`, which is cleared to white first; nothing is
-// drawn outside it. Lines and text keep their size whatever the scale: a line
-// is one pixel of a 96 dpi screen wide and the labels are FuenteEtiquetas, on
-// the painter's device. Each length stands with its upper-left corner at the
-// midpoint of its side; each angle number is centred on its vertex, with the
-// degree mark behind it, one line above the apex or hanging below the base.
+// Draws a figure laid out by the core on any painter, in `area`, which is
+// cleared to white first; nothing is drawn outside it. Lines and text keep
+// their size whatever the device: a line is one pixel of a 96 dpi screen wide
+// and the labels are FuenteEtiquetas. Where there is no figure the area is
+// only cleared.
+Trazado DibujarFigura(QPainter& pintor, const QRectF& area, const std::optional<Figura>& figura);
+
+// The window's drawing: the part of the plane that `vista` names fills `area`.
 Trazado DibujarTriangulo(QPainter& pintor, const QRectF& area, const Vista& vista,
                          const GeometriaTriangulo& geometria, const EtiquetasTriangulo& etiquetas);
 
@@ -54,8 +56,8 @@ Trazado DibujarTriangulo(QPainter& pintor, const QRectF& area, const Vista& vist
 // window fits its own picture; none when the picture has no room.
 std::optional<Vista> VistaPara(const GeometriaTriangulo& geometria, const QSizeF& tamano);
 
-// The triangle drawn in `area` with the view fitted to it; an area without
-// room is left as it is and nothing is reported.
+// The triangle drawn in `area` as a picture that stands on its own, centred
+// in it; an area without room is left as it is and nothing is reported.
 std::optional<Trazado> DibujarAjustado(QPainter& pintor, const QRectF& area,
                                        const GeometriaTriangulo& geometria,
                                        const EtiquetasTriangulo& etiquetas);

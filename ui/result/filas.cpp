@@ -1,45 +1,39 @@
 #include "filas.h"
 
-#include <QStringList>
-#include <cstdint>
-
-#include "formato.h"
+#include "presentacion.h"
 
 namespace pendra {
 
 namespace {
 
-QString Completo(double x) {
-    return QString::fromStdString(TextoCompleto(x));
+QString Q(const std::string& texto) {
+    return QString::fromStdString(texto);
+}
+
+QList<Fila> EnQt(const std::vector<FilaTabla>& filas) {
+    QList<Fila> lista;
+    for (const FilaTabla& f : filas) {
+        lista.append({Q(f.nombre), Q(f.valor), Q(f.etiqueta)});
+    }
+    return lista;
+}
+
+std::vector<FilaTabla> DeQt(const QList<Fila>& filas) {
+    std::vector<FilaTabla> lista;
+    for (const Fila& f : filas) {
+        lista.push_back({f.nombre.toStdString(), f.valor.toStdString(), f.etiqueta.toStdString()});
+    }
+    return lista;
 }
 
 }  // namespace
 
 QList<Fila> FilasMedidas(const EtiquetasTriangulo& etiquetas) {
-    const MedidasEnGrados& m = etiquetas.Valores();
-    QList<Fila> filas;
-    for (std::uint8_t i = 1; i <= 3; ++i) {
-        filas.append({QString::fromStdString(NombreEnTabla({TipoCampo::Lado, i})),
-                      Completo(m.Lado(i)), QString::fromStdString(etiquetas.Lado(i))});
-    }
-    for (std::uint8_t i = 1; i <= 3; ++i) {
-        filas.append(
-            {QString::fromStdString(NombreEnTabla({TipoCampo::Angulo, i})), Completo(m.Angulo(i)),
-             QString::fromStdString(etiquetas.Angulo(i)) + QString::fromUtf8(kMarcaGrado)});
-    }
-    return filas;
+    return EnQt(FilasTablaMedidas(etiquetas.Valores(), etiquetas.Textos()));
 }
 
 QList<Fila> FilasAreaYPerimetro(const Propiedades& propiedades) {
-    QList<Fila> filas;
-    const auto agregar = [&filas](const QString& nombre, const Valor& valor) {
-        if (valor) {
-            filas.append({nombre, Completo(*valor), QString::fromStdString(TextoValor(valor))});
-        }
-    };
-    agregar(QStringLiteral("Área"), propiedades.area);
-    agregar(QStringLiteral("Perímetro"), propiedades.perimetro);
-    return filas;
+    return EnQt(FilasTablaAreaYPerimetro(propiedades));
 }
 
 namespace {
@@ -73,28 +67,15 @@ QString TablaHtml(const QList<Fila>& filas, const QLocale& locale) {
 }
 
 QString NombreAccesible(const EtiquetasTriangulo& etiquetas) {
-    return QStringLiteral("Triángulo de lados %1, %2 y %3")
-        .arg(QString::fromStdString(etiquetas.Lado(1)), QString::fromStdString(etiquetas.Lado(2)),
-             QString::fromStdString(etiquetas.Lado(3)));
+    return Q(NombreAccesible(etiquetas.Textos()));
 }
 
 QString DescripcionAccesible(const QList<Fila>& filas) {
-    QStringList partes;
-    for (const Fila& fila : filas) {
-        // "º" is read out as an ordinal sign; the word is what is meant.
-        QString etiqueta = fila.etiqueta;
-        etiqueta.replace(QStringLiteral("º"), QStringLiteral(" grados"));
-        QString nombre = fila.nombre;
-        nombre.remove(QStringLiteral(" (grados)"));
-        partes << nombre + QStringLiteral(": ") + etiqueta;
-    }
-    return partes.join(QStringLiteral("; ")) + u'.';
+    return Q(DescripcionAccesible(DeQt(filas)));
 }
 
 QString NombrePorDefecto(const EtiquetasTriangulo& etiquetas) {
-    return QStringLiteral("triangulo-%1-%2-%3")
-        .arg(QString::fromStdString(etiquetas.Lado(1)), QString::fromStdString(etiquetas.Lado(2)),
-             QString::fromStdString(etiquetas.Lado(3)));
+    return Q(NombrePorDefecto(etiquetas.Textos()));
 }
 
 }  // namespace pendra

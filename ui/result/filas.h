@@ -5,12 +5,13 @@
 #include <QString>
 
 #include "etiquetas.h"
+#include "presentacion.h"
 #include "propiedades.h"
 
 namespace pendra {
 
-// A solved triangle in words: the rows that copying, printing and the screen
-// reader give, the table the clipboard holds, and a file name.
+// The core's rows and names of a solved triangle as Qt strings, and the
+// table the clipboard holds in the user's locale.
 
 // One measure or property of the triangle: its name, its value at full
 // precision (the shortest text that reads back to the same double) and its

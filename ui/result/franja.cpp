@@ -5,7 +5,7 @@
 #include <algorithm>
 
 #include "areadibujo.h"
-#include "formato.h"
+#include "presentacion.h"
 
 namespace pendra {
 
@@ -45,18 +45,10 @@ void FranjaPropiedades::ColocarJunto(QWidget& boton, const QPushButton& cerrar) 
 
 QString TextoFranja(const Propiedades& propiedades, const QFontMetrics& metricas, int ancho,
                     const QString& solucion) {
-    const QString cabeza = solucion.isEmpty() ? QString() : solucion + QStringLiteral("   ");
-    const auto area = [&](int cifras) {
-        return cabeza + QStringLiteral("Área ") +
-               QString::fromStdString(TextoValor(propiedades.area, cifras));
-    };
-    const auto ambos = [&](int cifras) {
-        return area(cifras) + QStringLiteral("   Perímetro ") +
-               QString::fromStdString(TextoValor(propiedades.perimetro, cifras));
-    };
-    for (const QString& texto : {ambos(10), ambos(4), area(10), area(4), solucion}) {
-        if (metricas.horizontalAdvance(texto) <= ancho) {
-            return texto;
+    for (const std::string& texto : TextosFranja(propiedades, solucion.toStdString())) {
+        const QString q = QString::fromStdString(texto);
+        if (metricas.horizontalAdvance(q) <= ancho) {
+            return q;
         }
     }
     return {};

@@ -45,15 +45,6 @@ QString Html(const std::string& texto) {
     return QString::fromStdString(texto).toHtmlEscaped();
 }
 
-// The rule as a heading: its first letter in capitals.
-QString Titulo(const std::string& regla) {
-    QString titulo = QString::fromStdString(regla);
-    if (!titulo.isEmpty()) {
-        titulo[0] = titulo[0].toUpper();
-    }
-    return titulo.toHtmlEscaped();
-}
-
 QChar Subindice(QChar c) {
     return c.isDigit() ? QChar(0x2080 + c.digitValue()) : c;
 }
@@ -118,7 +109,7 @@ QString HtmlProcedimiento(const Procedimiento& procedimiento) {
         "opuestos a ellos.</p>");
     int numero = 0;
     for (const Paso& paso : procedimiento.pasos) {
-        html += QStringLiteral("<p><b>%1. %2</b>").arg(++numero).arg(Titulo(paso.regla));
+        html += QStringLiteral("<p><b>%1. %2</b>").arg(++numero).arg(Html(paso.titulo));
         if (paso.calcula) {
             html += QStringLiteral(" (%1)").arg(Html(NombreEnFrase(*paso.calcula)));
         }

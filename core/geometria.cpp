@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "elementales.h"
 #include "escala.h"
 
 namespace pendra {
@@ -30,8 +31,8 @@ GeometriaTriangulo::GeometriaTriangulo(const Medidas& medidas) {
     const double angulo2 = medidas.Angulo(2);
 
     // The apex, side 3 away from the origin at angle 2 above the base.
-    VerticeX_ = static_cast<float>(std::cos(angulo2) * lado3);
-    VerticeY_ = static_cast<float>(std::sin(angulo2) * lado3);
+    VerticeX_ = static_cast<float>(mate::Cos(angulo2) * lado3);
+    VerticeY_ = static_cast<float>(mate::Sen(angulo2) * lado3);
     Base_ = static_cast<float>(lado1);
     // The extents compare the stored single-precision values; on a tie they
     // take the apex's x, which then equals 0 or the base.
@@ -75,6 +76,21 @@ Vista GeometriaTriangulo::VistaAjustada() const {
         .arriba = static_cast<float>((minY + rangoY) + rangoY / 10),
         .derecha = static_cast<float>((minX + rangoX) + rangoX / 10),
         .abajo = static_cast<float>(minY - rangoY / 10),
+    };
+}
+
+Vista GeometriaTriangulo::VistaCentrada() const {
+    // The room the fit added goes half to each side of the triangle's own
+    // extents; the tenth around it is the same as in VistaAjustada.
+    const double centroX = (static_cast<double>(MinX_) + MaxX_) / 2;
+    const double centroY = (static_cast<double>(MinY_) + MaxY_) / 2;
+    const double mitadX = static_cast<double>(RangoX_) / 2 + static_cast<double>(RangoX_) / 10;
+    const double mitadY = static_cast<double>(RangoY_) / 2 + static_cast<double>(RangoY_) / 10;
+    return Vista{
+        .izquierda = static_cast<float>(centroX - mitadX),
+        .arriba = static_cast<float>(centroY + mitadY),
+        .derecha = static_cast<float>(centroX + mitadX),
+        .abajo = static_cast<float>(centroY - mitadY),
     };
 }
 

@@ -40,6 +40,9 @@ public:
     // The ranges enlarged by a tenth on every side. Meaningful only after
     // AjustarRangos has returned true.
     Vista VistaAjustada() const;
+    // The same ranges and tenth, with the triangle in the middle: the view of
+    // a picture that stands on its own (a file, the clipboard, the page).
+    Vista VistaCentrada() const;
 
     float VerticeX() const { return VerticeX_; }
     float VerticeY() const { return VerticeY_; }

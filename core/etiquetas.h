@@ -23,6 +23,9 @@ public:
         return etiquetas_.angulos[PosicionMedida(i)];
     }
 
+    // The six texts together, as the core lays them out.
+    const Etiquetas& Textos() const { return etiquetas_; }
+
     // The measures themselves, at full precision, angles in degrees.
     const MedidasEnGrados& Valores() const { return valores_; }
 
