@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <utility>
+#include <vector>
 
 namespace pendra {
 
@@ -172,16 +174,31 @@ double AnchoTexto(std::string_view utf8) {
 
 void ColocarEtiquetas(std::array<EtiquetaFigura, 6>& etiquetas, const Lados& lados, double ancho,
                       double alto, const std::array<PuntoFigura, 6>& salidas) {
-    // Far enough to cross the picture; each step tries the way out first,
-    // then turned to either side by up to a right angle.
+    // Far enough to cross the picture.
     const int pasos = static_cast<int>(std::min(std::ceil(ancho + alto), 1e5)) + 1;
-    // Cosine and sine of 0, ±22.5º, ±45º, ±67.5º and ±90º, written out so that
-    // every build turns by the same bits.
+    // Cosine and sine of the turns from the way out: 0, ±22.5º, ±45º, ±67.5º,
+    // ±90º, then on round to the way in; written out so that every build
+    // turns by the same bits.
     constexpr double kC1 = 0.92387953251128674;
     constexpr double kC2 = 0.70710678118654757;
     constexpr double kC3 = 0.38268343236508978;
-    constexpr double kGiros[][2] = {{1, 0},     {kC1, kC3}, {kC1, -kC3}, {kC2, kC2}, {kC2, -kC2},
-                                    {kC3, kC1}, {kC3, -kC1}, {0, 1},     {0, -1}};
+    constexpr double kGiros[][2] = {
+        {1, 0},       {kC1, kC3},   {kC1, -kC3},  {kC2, kC2},  {kC2, -kC2},  {kC3, kC1},
+        {kC3, -kC1},  {0, 1},       {0, -1},      {-kC3, kC1}, {-kC3, -kC1}, {-kC2, kC2},
+        {-kC2, -kC2}, {-kC1, kC3},  {-kC1, -kC3}, {-1, 0}};
+    // The first nine turns lead away from the triangle; the others, into it,
+    // count twice their distance, so that a label goes in only where the way
+    // out is more than twice as long (no room between the triangle and the
+    // picture's edge).
+    constexpr std::size_t kFuera = 9;
+    std::vector<std::pair<int, std::size_t>> orden;
+    for (int paso = 1; paso <= pasos; ++paso) {
+        for (std::size_t k = 0; k < std::size(kGiros); ++k) {
+            orden.emplace_back(k < kFuera ? paso : 2 * paso, k);
+        }
+    }
+    std::stable_sort(orden.begin(), orden.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
     for (std::size_t i = 0; i < etiquetas.size(); ++i) {
         EtiquetaFigura& e = etiquetas[i];
         double mejor = Choque(e.caja, i, etiquetas, lados, ancho, alto);
@@ -190,22 +207,18 @@ void ColocarEtiquetas(std::array<EtiquetaFigura, 6>& etiquetas, const Lados& lad
         }
         PuntoFigura desplazamiento{0, 0};
         const PuntoFigura s = salidas[i];
-        std::array<PuntoFigura, std::size(kGiros)> rumbos;
-        for (std::size_t k = 0; k < rumbos.size(); ++k) {
+        for (const auto& [costo, k] : orden) {
+            const int paso = k < kFuera ? costo : costo / 2;
             const double c = kGiros[k][0];
             const double n = kGiros[k][1];
-            rumbos[k] = {s.x * c - s.y * n, s.x * n + s.y * c};
-        }
-        for (int paso = 1; paso <= pasos && mejor > 0; ++paso) {
-            for (const PuntoFigura& r : rumbos) {
-                const PuntoFigura d{std::round(r.x * paso), std::round(r.y * paso)};
-                const double choque = Choque(Movida(e.caja, d), i, etiquetas, lados, ancho, alto);
-                if (choque < mejor) {
-                    mejor = choque;
-                    desplazamiento = d;
-                    if (choque == 0) {
-                        break;
-                    }
+            const PuntoFigura d{std::round((s.x * c - s.y * n) * paso),
+                                std::round((s.x * n + s.y * c) * paso)};
+            const double choque = Choque(Movida(e.caja, d), i, etiquetas, lados, ancho, alto);
+            if (choque < mejor) {
+                mejor = choque;
+                desplazamiento = d;
+                if (choque == 0) {
+                    break;
                 }
             }
         }

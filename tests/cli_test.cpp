@@ -19,6 +19,7 @@
 #include <utility>
 #include <vector>
 
+#include "presentacion.h"
 #include "salida.h"
 
 namespace pendra::cli {
@@ -274,9 +275,14 @@ TEST(PendraCli, AnswersABatchLineByLine) {
         ++trabajos;
     }
     EXPECT_EQ(trabajos, 2U) << p[0];
-    EXPECT_NE(p[0].find("{\"regla\": \"caso ambiguo\", \"calcula\": \"ángulo 3\", \"formula\": "
-                        "\"A₃ = arcsen(sen A₃)\", \"sustitucion\": \"A₃ = arcsen(0.6666666667)\", "
-                        "\"valor\": "),
+    EXPECT_NE(p[0].find("{\"regla\": \"caso ambiguo\", \"titulo\": \"Caso ambiguo\", "
+                        "\"calcula\": \"ángulo 3\", \"formula\": \"A₃ = arcsen(sen A₃)\", "
+                        "\"sustitucion\": \"A₃ = arcsen(0.666667)\", \"valor\": "),
+              std::string::npos)
+        << p[0];
+    // Each step's result as the working writes it, so that no face writes it again.
+    EXPECT_NE(p[0].find("\"sustitucion\": \"A₂ = 180º − 30º − 138.1897º\", \"valor\": "
+                        "11.810314895778596, \"resultado\": \"11.8103º\""),
               std::string::npos)
         << p[0];
     EXPECT_EQ(p[1], l[1]);
@@ -309,10 +315,42 @@ TEST(PendraCli, ExitsWithTheStatusScriptsExpect) {
         {"--procedimiento '' 3 '' 4 '' 5", 0},
         {"--procedimiento --json '' 1 '' 2 '' 3", 1},
         {"'' 3 '' 4 '' 5 --procedimiento", 2},
+        {"--svg 313x175 '' 3 '' 4 '' 5", 0},
+        {"--svg=800×446 --solucion 2 30 1.5 '' '' '' 2", 0},
+        {"--svg 800x446 --solucion 2 '' 3 '' 4 '' 5", 1},
+        {"--svg 800x446 '' 1 '' 2 '' 3", 1},
+        {"--json --svg 800x446 '' 1 '' 2 '' 3", 1},
+        {"--svg 0x446 '' 3 '' 4 '' 5", 2},
+        {"--svg 800 '' 3 '' 4 '' 5", 2},
+        {"--svg 800x10001 '' 3 '' 4 '' 5", 2},
+        {"--svg", 2},
+        {"--svg 800x446", 2},
+        {"--svg 800x446 --procedimiento '' 3 '' 4 '' 5", 2},
+        {"--solucion 2 30 1.5 '' '' '' 2", 2},
+        {"--json --svg 800x446 --solucion 1 '' 3 '' 4 '' 5", 2},
     };
     for (const CasoEstado& caso : casos) {
         EXPECT_EQ(Ejecutar(caso.argumentos).estado, caso.estado) << caso.argumentos;
     }
+}
+
+// The picture alone for a script, and within the JSON answer, the same
+// document: the window's colours, the labels as text.
+TEST(PendraCli, DrawsEachSolutionAsAStandaloneSvg) {
+    const Ejecucion sola = Ejecutar("--svg 800x446 '' 3 '' 4 '' 5");
+    EXPECT_TRUE(sola.salida.starts_with("<?xml")) << sola.salida;
+    EXPECT_NE(sola.salida.find("width=\"800\" height=\"446\""), std::string::npos);
+    EXPECT_NE(sola.salida.find("fill=\"#0000ff\">5</text>"), std::string::npos) << sola.salida;
+    EXPECT_NE(sola.salida.find(">36.869<tspan>º</tspan></text>"), std::string::npos);
+    const Ejecucion json = Ejecutar("--json --svg 800x446 '' 3 '' 4 '' 5");
+    std::string escapada;
+    AgregarCadenaJson(escapada, sola.salida);
+    EXPECT_NE(json.salida.find(", \"svg\": " + escapada + "}]}"), std::string::npos) << json.salida;
+    // Two triangles: the first unless told, and a word of the other.
+    const Ejecucion primera = Ejecutar("--svg 800x446 30 1.5 '' '' '' 2");
+    const Ejecucion segunda = Ejecutar("--svg 800x446 --solucion 2 30 1.5 '' '' '' 2");
+    EXPECT_NE(primera.salida.find(">108.18<"), std::string::npos);
+    EXPECT_NE(segunda.salida.find(">138.18<"), std::string::npos);
 }
 
 TEST(PendraCli, WritesPlainSpanishWithoutJson) {
@@ -325,13 +363,13 @@ TEST(PendraCli, WritesPlainSpanishWithoutJson) {
                           "  Procedimiento (LLL: tres lados):\n"
                           "    1. Teorema del coseno, ángulo 1:\n"
                           "       A₁ = arccos((L₂² + L₃² − L₁²) / (2·L₂·L₃))\n"
-                          "       A₁ = arccos((4² + 5² − 3²) / (2·4·5)) = 36.869º\n"
+                          "       A₁ = arccos((4² + 5² − 3²) / (2·4·5)) = 36.8699º\n"
                           "    2. Teorema del coseno, ángulo 2:\n"
                           "       A₂ = arccos((L₁² + L₃² − L₂²) / (2·L₁·L₃))\n"
-                          "       A₂ = arccos((3² + 5² − 4²) / (2·3·5)) = 53.130º\n"
+                          "       A₂ = arccos((3² + 5² − 4²) / (2·3·5)) = 53.1301º\n"
                           "    3. Suma de los ángulos, ángulo 3:\n"
                           "       A₃ = 180º − A₁ − A₂\n"
-                          "       A₃ = 180º − 36.869º − 53.130º = 90º\n"))
+                          "       A₃ = 180º − 36.8699º − 53.1301º = 90º\n"))
         << trabajo;
     EXPECT_EQ(Ejecutar("--procedimiento '' 10 '' 3 '' 4").salida,
               "Datos inválidos: No hay solución para esos datos.\n"

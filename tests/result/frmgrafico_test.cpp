@@ -159,16 +159,15 @@ TEST_F(VentanaResultado, DrawsTheTriangle3_4_5ToScaleWithATenthOfMargin) {
                 << "no line at " << p.x() << ", " << p.y();
         }
     }
-    // Lengths in blue to the lower right of each midpoint.
+    // Lengths in blue beside each midpoint, angles in red beside each vertex,
+    // wherever they had to move to stand clear of the sides.
     for (const QPointF& medio : {(v2 + v3) / 2, (v3 + v1) / 2, (v1 + v2) / 2}) {
         const QPoint p = medio.toPoint();
-        EXPECT_GT(Contar(imagen, QRect(p, QSize(20, 14)), EsAzul), 0)
+        EXPECT_GT(Contar(imagen, QRect(p - QPoint(20, 20), QSize(40, 40)), EsAzul), 0)
             << "no length near " << p.x() << ", " << p.y();
     }
-    // Angle 1 above the apex, angles 2 and 3 under their vertices.
-    EXPECT_GT(Contar(imagen, QRect(v1.toPoint() + QPoint(-20, -14), QSize(40, 13)), EsRojo), 0);
-    for (const QPointF& vertice : {v2, v3}) {
-        EXPECT_GT(Contar(imagen, QRect(vertice.toPoint() + QPoint(-20, 1), QSize(40, 13)), EsRojo),
+    for (const QPointF& vertice : {v1, v2, v3}) {
+        EXPECT_GT(Contar(imagen, QRect(vertice.toPoint() - QPoint(30, 30), QSize(60, 60)), EsRojo),
                   0);
     }
 }

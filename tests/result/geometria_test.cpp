@@ -7,10 +7,13 @@
 #include <optional>
 #include <ostream>
 #include <string>
+#include <utility>
 
 #include "etiquetas.h"
+#include "figura.h"
 #include "funciones.h"
 #include "globales.h"
+#include "solicitar.h"
 #include "triangulos.h"
 
 namespace pendra {
@@ -223,6 +226,106 @@ TEST(Etiquetas, ShowSidesAndAnglesInDegreesOfTheTriangle3_4_5) {
     EXPECT_EQ(etiquetas.Angulo(2), "53.130");
     // The right angle, whose classic value lies a hair under 90 degrees.
     EXPECT_EQ(etiquetas.Angulo(3), "90");
+}
+
+}  // namespace
+}  // namespace pendra
+
+namespace pendra {
+namespace {
+
+// How far a label's box stands from a segment, its picture's edge and the
+// other labels: sampled along the segment, so that the check shares nothing
+// with the placement it checks.
+bool Toca(const CajaFigura& c, PuntoFigura a, PuntoFigura b, double holgura) {
+    for (int k = 0; k <= 400; ++k) {
+        const double t = k / 400.0;
+        const double x = a.x + t * (b.x - a.x);
+        const double y = a.y + t * (b.y - a.y);
+        if (x > c.izquierda - holgura && x < c.derecha + holgura && y > c.arriba - holgura &&
+            y < c.abajo + holgura) {
+            return true;
+        }
+    }
+    return false;
+}
+
+bool Solapan(const CajaFigura& a, const CajaFigura& b) {
+    return a.izquierda < b.derecha && b.izquierda < a.derecha && a.arriba < b.abajo &&
+           b.arriba < a.abajo;
+}
+
+// Wherever the picture has room, no label touches a side, another label or
+// the picture's edge: needles, flat and obtuse triangles, the ambiguous
+// pair, long and exponent labels, in the window's fit and standing alone.
+TEST(Figura, LabelsStandClearOfSidesLabelsAndEdges) {
+    const prueba::Textos datos[] = {
+        {"", "3", "", "4", "", "5"},
+        {"9", "46", "", "", "", "39"},
+        {"", "1", "", "1000000", "", "1000000"},
+        {"", "1000000", "", "1", "", "1000000"},
+        {"", "2", "", "1.5", "", "3.4999"},
+        {"179.9", "", "", "1", "", "1"},
+        {"30", "1.5", "", "", "", "2"},
+        {"", "12345678901", "", "12345678902", "", "3"},
+        {"", "0.00001234", "", "0.00001235", "", "0.00002"},
+        {"120", "", "", "5", "", "10"},
+        {"30", "0.5", "", "0.99999999999998477", "", ""},
+    };
+    const std::pair<double, double> tamanos[] = {{313, 175}, {800, 446}, {1600, 892}};
+    int figuras = 0;
+    for (const prueba::Textos& textos : datos) {
+        for (const Solucion& s : prueba::Resueltos(textos)) {
+            for (const auto& [ancho, alto] : tamanos) {
+                GeometriaTriangulo g(s.medidas);
+                ASSERT_TRUE(g.AjustarRangos(static_cast<float>(ancho), static_cast<float>(alto)));
+                const Etiquetas e = EtiquetasDe(s.precisa);
+                for (const std::optional<Figura>& f :
+                     {FiguraCentrada(g, e, ancho, alto), FiguraDe(g, e, g.VistaAjustada(), ancho, alto)}) {
+                    ASSERT_TRUE(f);
+                    ++figuras;
+                    const std::string donde = textos[0] + "|" + textos[1] + "|" + textos[2] + "|" +
+                                              textos[3] + "|" + textos[4] + "|" + textos[5] +
+                                              " at " + std::to_string(int(ancho));
+                    for (std::size_t i = 0; i < 6; ++i) {
+                        const CajaFigura& c = f->etiquetas[i].caja;
+                        EXPECT_TRUE(c.izquierda >= 0 && c.arriba >= 0 && c.derecha <= ancho &&
+                                    c.abajo <= alto)
+                            << donde << ": " << f->etiquetas[i].numero << " leaves the picture";
+                        for (const auto& [a, b] : f->lados) {
+                            EXPECT_FALSE(Toca(c, a, b, 1))
+                                << donde << ": " << f->etiquetas[i].numero << " touches a side";
+                        }
+                        for (std::size_t j = i + 1; j < 6; ++j) {
+                            EXPECT_FALSE(Solapan(c, f->etiquetas[j].caja))
+                                << donde << ": " << f->etiquetas[i].numero << " and "
+                                << f->etiquetas[j].numero;
+                        }
+                    }
+                }
+            }
+        }
+    }
+    EXPECT_GT(figuras, 60);
+}
+
+// A picture too small for its labels still places every one of them, inside
+// where it fits, and ends.
+TEST(Figura, PlacesEveryLabelInAPictureTooSmallForThem) {
+    for (const prueba::Textos& textos :
+         {prueba::Textos{"", "3", "", "4", "", "5"},
+          prueba::Textos{"", "123456789012345", "", "123456789012345", "", "1e-5"}}) {
+        const Solucion s = prueba::Resueltos(textos).at(0);
+        for (const auto& [ancho, alto] : {std::pair{1.0, 1.0}, {8.0, 5.0}, {40.0, 12.0}}) {
+            const std::optional<Figura> f =
+                FiguraCentrada(GeometriaTriangulo(s.medidas), EtiquetasDe(s.precisa), ancho, alto);
+            ASSERT_TRUE(f);
+            for (const EtiquetaFigura& e : f->etiquetas) {
+                EXPECT_TRUE(std::isfinite(e.caja.izquierda) && std::isfinite(e.caja.arriba));
+                EXPECT_LE(std::fabs(e.caja.izquierda), ancho + e.caja.Ancho() + 1);
+            }
+        }
+    }
 }
 
 }  // namespace
