@@ -20,7 +20,7 @@ paquetes=(
     fontconfig fonts-liberation fonts-dejavu-core fonts-dejavu-extra
     xclip python3 binutils-mingw-w64-x86-64
     g++-mingw-w64-x86-64 wine64 googletest
-    appstream desktop-file-utils dpkg-dev file groff-base man-db
+    appstream desktop-file-utils dpkg-dev file groff-base man-db locales
 )
 
 instalar_faltantes() {
@@ -60,6 +60,19 @@ instalar_web() {
             echo "setup.sh: no se pudo instalar axe-core con npm; la prueba del" \
                 "navegador no comprobará la accesibilidad." >&2
     fi
+}
+
+# The tests that read numbers under a comma locale need one: es_ES.UTF-8,
+# made where the system lacks it.
+preparar_locale() {
+    locale -a 2>/dev/null | grep -qix 'es_ES.utf-\?8' && return 0
+    local sudo=()
+    [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+    echo "Creando la configuración regional es_ES.UTF-8"
+    "${sudo[@]}" sed -i 's/^# *es_ES.UTF-8 UTF-8/es_ES.UTF-8 UTF-8/' /etc/locale.gen
+    grep -q '^es_ES.UTF-8 UTF-8' /etc/locale.gen ||
+        echo 'es_ES.UTF-8 UTF-8' | "${sudo[@]}" tee -a /etc/locale.gen >/dev/null
+    "${sudo[@]}" locale-gen >/dev/null
 }
 
 # compilar PRESET [CMAKE_ARGS...]

@@ -13,6 +13,7 @@
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
 
+preparar_locale
 cd "$raiz"
 for preset in release debug asan windows; do
     cmake --workflow --preset "$preset"

@@ -6,8 +6,15 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <clocale>
+#include <vector>
 #include <random>
 #include <string>
+
+#include "presentacion.h"
+#include "procedimiento.h"
+#include "propiedades.h"
+#include "solicitar.h"
 
 namespace pendra {
 namespace {
@@ -146,6 +153,48 @@ TEST(NumeroJson, WritesTheShortestTextThatReadsBack) {
     for (const Caso& caso : casos) {
         EXPECT_EQ(NumeroJson(caso.valor), caso.texto);
         EXPECT_EQ(std::strtod(NumeroJson(caso.valor).c_str(), nullptr), caso.valor);
+    }
+}
+
+}  // namespace
+}  // namespace pendra
+
+namespace pendra {
+namespace {
+
+// In a language that writes the comma, every number a person reads still
+// carries the point: the properties, the strip, the working.
+TEST(UnaMarcaDecimal, IsThePointWhateverTheLocale) {
+#ifdef _WIN32
+    const char* const local = "Spanish_Spain.1252";
+#else
+    const char* const local = "es_ES.UTF-8";  // scripts/setup.sh makes it
+#endif
+    const std::string antes = std::setlocale(LC_ALL, nullptr);
+    ASSERT_NE(std::setlocale(LC_ALL, local), nullptr) << local << " is not installed";
+    char coma[16];
+    std::snprintf(coma, sizeof coma, "%.1f", 1.5);
+    EXPECT_STREQ(coma, "1,5");  // the locale is really in force
+
+    const std::vector<Solucion> s = prueba::Resueltos({"30", "1.5", "", "", "", "2"});
+    ASSERT_EQ(s.size(), 2U);
+    const Propiedades p = PropiedadesDe(s[0]);
+    std::string textos;
+    for (const auto& [nombre, valor] : FilasPropiedades(p)) {
+        textos += valor + "\n";
+    }
+    for (const std::string& franja : TextosFranja(p, "Solución 1 de 2")) {
+        textos += franja + "\n";
+    }
+    for (const Paso& paso : ProcedimientoDe(s[0]).pasos) {
+        textos += paso.sustitucion + " = " + paso.resultado + "\n" + paso.nota + "\n";
+    }
+    std::setlocale(LC_ALL, antes.c_str());
+    EXPECT_NE(textos.find("(0.75, 1.299038106)"), std::string::npos) << textos;
+    for (std::size_t k = 1; k + 1 < textos.size(); ++k) {
+        EXPECT_FALSE(textos[k] == ',' && std::isdigit(static_cast<unsigned char>(textos[k - 1])) &&
+                     std::isdigit(static_cast<unsigned char>(textos[k + 1])))
+            << textos.substr(k - std::min<std::size_t>(k, 20), 40);
     }
 }
 
