@@ -16,9 +16,9 @@
   const MARCA = '\u00ba';
   // The result window's picture, 4695 by 2620 twips.
   const PROPORCION = 2620 / 4695;
-  // The narrowest drawing the page fits to a short screen, and the room it
-  // leaves under the answers.
-  const ANCHO_MINIMO = 240;
+  // The narrowest drawing the page fits to a short screen (its margin still
+  // holds a line of label), and the room it leaves under the answers.
+  const ANCHO_MINIMO = 320;
   const MARGEN_INFERIOR = 8;
 
   // Text widths from a canvas with the labels' font: no layout of the page
