@@ -2,9 +2,11 @@
 """Draws Pendra's icon: a white triangle with a blue border and a red arc
 marking the angle at its bottom-left vertex.
 
-Writes app/iconos/: pendra.svg, pendra-16/32/48/256.png (anti-aliased, with
-transparency) and pendra.ico, which holds the three images a Windows program
-carries: 32x32 in 2 colours, 32x32 in 16 colours and 16x16 in 16 colours.
+Writes app/iconos/: pendra.svg, pendra-16/32/48/192/256/512.png (anti-aliased,
+with transparency), the page's maskable pendra-mascara-192/512.png (on an
+opaque ground, with room to be cut round) and pendra.ico, which holds the
+three images a Windows program carries: 32x32 in 2 colours, 32x32 in 16
+colours and 16x16 in 16 colours.
 
     python3 scripts/iconos.py                  # write the files
     python3 scripts/iconos.py --comprobar      # exit 1 if the files are stale
@@ -43,6 +45,13 @@ PALETA_16 = [
 PALETA_2 = [NEGRO, BLANCO]
 
 TAMANOS_PNG = (16, 32, 48, 256)
+# The page's manifest: an icon as drawn and a maskable one, whose launcher may
+# cut it to any shape inside the centred circle of four fifths of its width.
+# The triangle's farthest vertex lies 0.576 from the centre, so at two thirds
+# of the image it stays inside that circle.
+TAMANOS_WEB = (192, 512)
+ESCALA_MASCARA = 2 / 3
+FONDO_MASCARA = (0xDD, 0xE6, 0xF6)
 
 
 def grosor(lado):
@@ -87,19 +96,34 @@ def zona(x, y, g):
     return "relleno"
 
 
-def cobertura(lado, muestras):
-    """For every pixel, how much of it each zone covers (fractions)."""
-    g = grosor(lado)
+def cobertura(lado, muestras, escala=1.0):
+    """For every pixel, how much of it each zone covers (fractions). The
+    drawing fills `escala` of the image, about its centre."""
+    g = grosor(lado * escala)
+    unidad = 1 / (lado * escala)
+    # A pixel whose centre lies further than half its diagonal from every
+    # boundary between zones is all one zone: distances change no faster than
+    # the point moves, so its samples would all agree.
+    margen = 0.71 * unidad
+
+    def punto(columna, fila):
+        return (0.5 + (columna / lado - 0.5) / escala, 0.5 + (fila / lado - 0.5) / escala)
+
     filas = []
     for fila in range(lado):
         pixeles = []
         for columna in range(lado):
+            x, y = punto(columna + 0.5, fila + 0.5)
+            d = distancia_al_borde(x, y)
+            r = math.hypot(x - IZQUIERDA[0], y - IZQUIERDA[1])
+            if min(abs(d), abs(d - g), abs(r - RADIO_ARCO), abs(r - RADIO_ARCO - g)) > margen:
+                z = zona(x, y, g)
+                pixeles.append({} if z is None else {z: 1.0})
+                continue
             cuenta = {}
             for i in range(muestras):
                 for j in range(muestras):
-                    x = (columna + (j + 0.5) / muestras) / lado
-                    y = (fila + (i + 0.5) / muestras) / lado
-                    z = zona(x, y, g)
+                    z = zona(*punto(columna + (j + 0.5) / muestras, fila + (i + 0.5) / muestras), g)
                     if z is not None:
                         cuenta[z] = cuenta.get(z, 0) + 1
             total = muestras * muestras
@@ -111,17 +135,21 @@ def cobertura(lado, muestras):
 COLOR = {"borde": AZUL, "arco": ROJO, "relleno": BLANCO}
 
 
-def png(lado):
+def png(lado, escala=1.0, fondo=None):
+    """The icon `lado` pixels wide; with `fondo`, on that opaque ground."""
     filas = []
-    for pixeles in cobertura(lado, 4):
+    for pixeles in cobertura(lado, 4, escala):
         fila = bytearray([0])  # filter: none
         for partes in pixeles:
+            if fondo is not None:
+                partes = dict(partes, fondo=1 - sum(partes.values()))
             alfa = sum(partes.values())
             if alfa == 0:
                 fila += bytes(4)
                 continue
+            colores = dict(COLOR, fondo=fondo)
             rgb = [
-                round(sum(COLOR[z][c] * p for z, p in partes.items()) / alfa) for c in range(3)
+                round(sum(colores[z][c] * p for z, p in partes.items()) / alfa) for c in range(3)
             ]
             fila += bytes(rgb + [round(255 * alfa)])
         filas.append(bytes(fila))
@@ -238,6 +266,9 @@ def archivos():
     resultado = {"pendra.svg": svg(), "pendra.ico": ico()}
     for lado in TAMANOS_PNG:
         resultado[f"pendra-{lado}.png"] = png(lado)
+    for lado in TAMANOS_WEB:
+        resultado[f"pendra-{lado}.png"] = png(lado)
+        resultado[f"pendra-mascara-{lado}.png"] = png(lado, ESCALA_MASCARA, FONDO_MASCARA)
     return resultado
 
 

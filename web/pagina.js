@@ -7,6 +7,10 @@
   const CAMPOS = ['angulo1', 'lado1', 'angulo2', 'lado2', 'angulo3', 'lado3'];
   // The result window's picture, 4695 by 2620 twips.
   const PROPORCION = 2620 / 4695;
+  // The narrowest drawing the page fits to a short screen (its margin still
+  // holds a line of label), and the room it leaves under the answers.
+  const ANCHO_MINIMO = 320;
+  const MARGEN_INFERIOR = 8;
 
   const codificar = new TextEncoder();
   const decodificar = new TextDecoder();
@@ -249,6 +253,71 @@
     return { nodo, svg, indice };
   }
 
+  // The address carries the six fields as typed, in its fragment, so that
+  // nothing goes to a server: #angulo1=30&lado1=1.5&angulo2=&...
+  const LARGO_CAMPO = 4096;  // each field's own limit
+  // A typed character takes at most nine characters once percent-encoded
+  // (three bytes of UTF-8); a longer fragment cannot come from six fields.
+  const LARGO_FRAGMENTO = 9 * CAMPOS.length * LARGO_CAMPO
+    + CAMPOS.reduce((s, c) => s + c.length + 2, 0);
+
+  function fragmentoDe(valores) {
+    return '#' + CAMPOS.map((c, i) => `${c}=${encodeURIComponent(valores[i])}`).join('&');
+  }
+
+  // The six values of a fragment this page writes; null for any other
+  // (malformed, too long, or holding markup or control characters).
+  function valoresDe(fragmento) {
+    const texto = fragmento.startsWith('#') ? fragmento.slice(1) : fragmento;
+    if (texto.length > LARGO_FRAGMENTO) {
+      return null;
+    }
+    const partes = texto.split('&');
+    if (partes.length !== CAMPOS.length) {
+      return null;
+    }
+    const valores = [];
+    for (let i = 0; i < CAMPOS.length; ++i) {
+      const igual = partes[i].indexOf('=');
+      if (igual < 0 || partes[i].slice(0, igual) !== CAMPOS[i]) {
+        return null;
+      }
+      let valor;
+      try {
+        valor = decodeURIComponent(partes[i].slice(igual + 1));
+      } catch (e) {
+        return null;
+      }
+      if (valor.length > LARGO_CAMPO || /[<>\u0000-\u001f\u007f]/.test(valor)) {
+        return null;
+      }
+      valores.push(valor);
+    }
+    return valores;
+  }
+
+  // The width to draw at: the panel's, or less, so that each of `filas`
+  // rows of answers `hueco` apart, drawing, strip and buttons, fits in `alto`
+  // pixels.
+  function anchoQueCabe(anchoPanel, alto, filas, hueco, resto) {
+    const porFila = (alto - (filas - 1) * hueco) / filas - resto;
+    const ancho = Math.floor(porFila / PROPORCION);
+    return Math.max(1, Math.min(anchoPanel, Math.max(ANCHO_MINIMO, ancho)));
+  }
+
+  // Served over the network, a worker keeps the page for use offline. Opened
+  // from the disk, or where the browser refuses, the page works as it is.
+  function registrarTrabajador() {
+    if (!/^https?:$/.test(location.protocol) || !('serviceWorker' in navigator)) {
+      return;
+    }
+    try {
+      navigator.serviceWorker.register('trabajador.js').catch(() => {});
+    } catch (e) {
+      // Refused outright: nothing to keep, the page still answers.
+    }
+  }
+
   function iniciar() {
     const formulario = document.getElementById('entrada');
     const campos = CAMPOS.map((id) => document.getElementById(id));
@@ -256,9 +325,13 @@
     const estado = document.getElementById('estado');
     const soluciones = document.getElementById('soluciones');
     const plantilla = document.getElementById('plantilla-solucion');
+    const copiarEnlace = document.getElementById('copiar-enlace');
+    const avisoEnlace = document.getElementById('aviso-enlace');
+    const ancha = window.matchMedia('(min-width: 60rem)');
     let destino = null;    // the field a message sends the focus back to
     let paneles = [];
     let modulo = null;
+    let fragmento = location.hash;  // the fragment the fields were last filled from
 
     // A field reached from the keyboard has its text selected, ready to be
     // typed over, as in the window; a click places the caret.
@@ -273,9 +346,29 @@
       });
     }
 
+    // Each drawing as wide as its panel, or narrower so that the answers fit
+    // the screen's height: on a wide screen all of them, beside the input; on
+    // a narrow one the page scrolls to the first, which alone must fit.
     const redibujar = () => {
+      if (!paneles.length) {
+        return;
+      }
+      const rejilla = getComputedStyle(soluciones);
+      const columnas = rejilla.gridTemplateColumns.split(' ').length;
+      const filas = ancha.matches ? Math.ceil(paneles.length / columnas) : 1;
+      const arriba = ancha.matches ? soluciones.getBoundingClientRect().top + window.scrollY : 0;
+      const alto = document.documentElement.clientHeight - arriba - MARGEN_INFERIOR;
+      // What a panel holds above and below its drawing, closed sections aside.
+      const resto = Math.max(...paneles.map((p) => {
+        const caja = p.nodo.getBoundingClientRect();
+        const svg = p.svg.getBoundingClientRect();
+        const estilo = getComputedStyle(p.nodo);
+        return (svg.top - caja.top) + (p.nodo.querySelector('.aviso').getBoundingClientRect().bottom
+          - svg.bottom) + parseFloat(estilo.paddingBottom) + parseFloat(estilo.borderBottomWidth);
+      }));
       for (const p of paneles) {
-        const ancho = Math.max(1, Math.floor(p.nodo.querySelector('.lienzo').clientWidth));
+        const anchoPanel = Math.max(1, Math.floor(p.nodo.querySelector('.lienzo').clientWidth));
+        const ancho = anchoQueCabe(anchoPanel, alto, filas, parseFloat(rejilla.rowGap) || 0, resto);
         if (p.ancho !== ancho) {
           p.ancho = ancho;
           dibujar(modulo, p.svg, p.indice, ancho);
@@ -283,6 +376,7 @@
       }
     };
     new ResizeObserver(redibujar).observe(soluciones);
+    window.addEventListener('resize', redibujar);
 
     const mostrarMensaje = (mensaje) => {
       document.getElementById('mensaje-titulo').textContent = mensaje.titulo;
@@ -300,33 +394,97 @@
     });
     document.getElementById('aceptar').addEventListener('click', () => dialogo.close());
 
-    document.getElementById('borrar').addEventListener('click', () => {
-      for (const campo of campos) {
-        campo.value = '';
-      }
-      campos[0].focus();
-    });
+    // Only the answer to the fields as they stand is shown.
+    const quitarPaneles = () => {
+      paneles = [];
+      soluciones.replaceChildren();
+      estado.textContent = '';
+      avisoEnlace.textContent = '';
+      copiarEnlace.hidden = true;
+    };
 
-    formulario.addEventListener('submit', async (evento) => {
-      evento.preventDefault();
+    // The first answer brought into view, the focus on its heading for
+    // screen readers.
+    const mostrarRespuesta = () => {
+      const titulo = paneles[0].nodo.querySelector('.titulo');
+      titulo.tabIndex = -1;
+      paneles[0].nodo.scrollIntoView({ block: 'nearest' });
+      titulo.focus({ preventScroll: true });
+    };
+
+    // Solves the fields as they stand; `guardar` records them in the address
+    // as a new step of the history, when they differ from its own.
+    const resolver = async (guardar) => {
       modulo = modulo || await nucleo;
-      const respuesta = responder(modulo, campos.map((c) => c.value));
+      const valores = campos.map((c) => c.value);
+      const respuesta = responder(modulo, valores);
       if (respuesta.mensaje) {
+        quitarPaneles();
         mostrarMensaje(respuesta.mensaje);
         return;
       }
       paneles = respuesta.soluciones.map((s, i) =>
         panel(plantilla, s, respuesta.detalles[i], i));
-      soluciones.replaceChildren(...paneles.map((p) => p.nodo));
-      redibujar();
       const n = paneles.length;
       estado.textContent = n === 1 ? 'Una solución.' : n === 2 ? 'Dos soluciones.' : '';
+      avisoEnlace.textContent = '';
+      copiarEnlace.hidden = false;
+      soluciones.replaceChildren(...paneles.map((p) => p.nodo));
+      redibujar();
+      if (guardar && fragmentoDe(valores) !== location.hash) {
+        fragmento = fragmentoDe(valores);
+        history.pushState(null, '', fragmento);
+      }
+      mostrarRespuesta();
+    };
+
+    // The address's fragment, when opened, or reached by Back and Forward:
+    // one this page writes fills the fields and solves them; any other
+    // fills nothing, runs nothing and leaves the page empty.
+    const seguirDireccion = () => {
+      if (location.hash === fragmento) {
+        return;
+      }
+      fragmento = location.hash;
+      const valores = valoresDe(location.hash);
+      campos.forEach((c, i) => { c.value = valores ? valores[i] : ''; });
+      quitarPaneles();
+      if (valores) {
+        resolver(false);
+      }
+    };
+    window.addEventListener('popstate', seguirDireccion);
+    window.addEventListener('hashchange', seguirDireccion);
+
+    document.getElementById('borrar').addEventListener('click', () => {
+      for (const campo of campos) {
+        campo.value = '';
+      }
+      quitarPaneles();
+      campos[0].focus();
+    });
+
+    formulario.addEventListener('submit', (evento) => {
+      evento.preventDefault();
+      resolver(true);
+    });
+
+    copiarEnlace.addEventListener('click', async () => {
+      avisoEnlace.textContent = (await copiarTexto(location.href))
+        ? 'Enlace copiado.' : 'No se pudo copiar el enlace: el navegador no lo permite.';
     });
 
     nucleo.catch(() => {
       estado.textContent = 'Este navegador no puede ejecutar Pendra (falta WebAssembly).';
     });
+
+    const valores = valoresDe(location.hash);
+    if (valores) {
+      campos.forEach((c, i) => { c.value = valores[i]; });
+      resolver(false);
+    }
   }
 
   iniciar();
+  window.addEventListener('load', registrarTrabajador);
 })();

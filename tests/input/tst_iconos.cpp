@@ -7,6 +7,8 @@
 #include <QTest>
 #include <QtEndian>
 
+#include <cmath>
+
 namespace {
 
 QString Ruta(const QString& nombre) {
@@ -99,19 +101,54 @@ private Q_SLOTS:
         }
     }
 
-    void the_png_icons_come_in_their_four_sizes_data() {
+    void the_png_icons_come_in_their_sizes_data() {
         QTest::addColumn<int>("lado");
-        for (int lado : {16, 32, 48, 256}) {
+        for (int lado : {16, 32, 48, 192, 256, 512}) {
             QTest::addRow("%d px", lado) << lado;
         }
     }
 
-    void the_png_icons_come_in_their_four_sizes() {
+    void the_png_icons_come_in_their_sizes() {
         QFETCH(int, lado);
         const QImage imagen(Ruta(QStringLiteral("pendra-%1.png").arg(lado)));
         QCOMPARE(imagen.size(), QSize(lado, lado));
         QVERIFY(imagen.hasAlphaChannel());
         ComprobarDibujo(imagen.convertToFormat(QImage::Format_ARGB32));
+    }
+
+    void the_maskable_icons_keep_the_drawing_inside_the_safe_circle_data() {
+        QTest::addColumn<int>("lado");
+        for (int lado : {192, 512}) {
+            QTest::addRow("%d px", lado) << lado;
+        }
+    }
+
+    // A launcher may cut a maskable icon to any shape that holds the centred
+    // circle of four fifths of its width: opaque everywhere, the ground alone
+    // outside that circle, the triangle's white and blue inside it.
+    void the_maskable_icons_keep_the_drawing_inside_the_safe_circle() {
+        QFETCH(int, lado);
+        const QImage imagen = QImage(Ruta(QStringLiteral("pendra-mascara-%1.png").arg(lado)))
+                                  .convertToFormat(QImage::Format_ARGB32);
+        QCOMPARE(imagen.size(), QSize(lado, lado));
+        const QRgb fondo = imagen.pixel(0, 0);
+        int dibujo = 0;
+        for (int y = 0; y < lado; ++y) {
+            for (int x = 0; x < lado; ++x) {
+                const QRgb p = imagen.pixel(x, y);
+                QCOMPARE(qAlpha(p), 255);
+                if (p != fondo) {
+                    ++dibujo;
+                    const double r = std::hypot(x + 0.5 - lado / 2.0, y + 0.5 - lado / 2.0);
+                    QVERIFY2(r <= 0.4 * lado, qPrintable(QStringLiteral("%1, %2").arg(x).arg(y)));
+                }
+            }
+        }
+        QVERIFY(dibujo > lado * lado / 10);
+        QCOMPARE(imagen.pixel(lado / 2, lado * 9 / 16), 0xffffffffU);
+        const QRgb base = imagen.pixel(lado / 2, lado * 3 / 4 - 1);
+        QVERIFY2(qBlue(base) > 200 && qRed(base) < 60 && qGreen(base) < 60,
+                 qPrintable(QString::number(base, 16)));
     }
 };
 
