@@ -366,6 +366,13 @@ TEST(PendraCli, ReadsFieldsAsPeopleTypeThemAndNamesUnknownOptions) {
          "\xEF\xBB\xBF"
          "30\t3\t\t4\t\t\n",
          "\"lados\": [3, 4, "},
+        // Carriage returns, vertical tabs and form feeds at a line's end are
+        // part of the line end; elsewhere they are field text.
+        {"--json", "30\t3\t\t4\t\t\r\r\n", "\"lados\": [3, 4, "},
+        {"--json", "\t3\t\t4\t\t5\v\f\r\n", "\"lados\": [3, 4, 5]"},
+        {"--json", "\t3\t\t4\t30\t\f\r\v", "\"lados\": [3, 4, "},
+        {"--json", "\t\r\t\t4\t\t5\n", "El lado 1 no es un número."},
+        {"--json", "\t3\t\t4\t\t\v5\n", "El lado 3 no es un número."},
         {"-x 3 '' 4 '' 5", "", "pendra-cli: opción desconocida: «-x».\n"},
         {"--json --json", "", "pendra-cli: la opción «--json» no va en ese lugar.\n"},
         {"--procedimiento --json --procedimiento", "",
@@ -465,6 +472,13 @@ TEST(PendraCli, AnswersHugeLinesAndFieldsUnderAMemoryLimit) {
         {"a long field that holds no number, as the last one",
          "printf '\\t3\\t\\t4\\t\\t'; head -c 30000000 /dev/zero | tr '\\0' ' '; printf 'x\\r\\n'",
          {"El lado 3 no es un número."}},
+        {"a long field of blanks ended by form feeds and carriage returns",
+         "printf '\\t3\\t\\t4\\t30\\t'; head -c 30000000 /dev/zero | tr '\\0' ' '; "
+         "printf '\\f\\r\\r\\n'",
+         {"\"lados\": [3, 4, "}},
+        {"a long field whose vertical tabs end no line",
+         "printf '\\t'; head -c 30000000 /dev/zero | tr '\\0' ' '; printf '\\v\\r\\t\\t4\\t\\t5\\n'",
+         {"El lado 1 no es un número."}},
         {"a long field of blanks ended by a carriage return",
          "printf '\\t3\\t\\t4\\t30\\t'; head -c 30000000 /dev/zero | tr '\\0' ' '; printf '\\r'",
          {"\"lados\": [3, 4, "}},
