@@ -83,6 +83,7 @@ int Lote(Opciones opciones) {
                      "tabuladores, hasta el final de la entrada ("
                   << pendra::cli::FinDeEntrada() << ").\n";
     }
+    pendra::cli::PrepararLote();
     Escritura salida(pendra::cli::kSalida);
     pendra::cli::LectorLineas entrada(pendra::cli::kEntrada, salida);
     unsigned long numero = 0;

@@ -385,6 +385,11 @@ TEST(PendraCli, ReadsFieldsAsPeopleTypeThemAndNamesUnknownOptions) {
     }
 }
 
+// A bash function that prints the size of the pipe on its standard input
+// once everything in it has been read.
+const std::string kTamanoTubo =
+    "tamano() { perl -e 'local $/; <STDIN>; print fcntl(STDIN, 1032, 0), \"\\n\"'; }\n";
+
 TEST(PendraCli, ReportsAnOutputItCannotWriteAndWaitsForOneThatIsBusy) {
     const std::string cerrada =
         "pendra-cli: no se pudo escribir la salida: quien leía la salida la ha cerrado.\n";
@@ -404,10 +409,19 @@ TEST(PendraCli, ReportsAnOutputItCannotWriteAndWaitsForOneThatIsBusy) {
         {"exec 3>&1; yes 2>/dev/null | { $CLI 2>&3; echo \"estado $?\" >&3; } | head -n 1 "
          ">/dev/null",
          "estado 141\n"},
-        // An output pipe is enlarged to the 1 MiB an unprivileged process may
-        // ask for, read here once the program has ended (1032: F_GETPIPE_SZ).
-        {"$CLI --version | perl -e 'local $/; <STDIN>; print fcntl(STDIN, 1032, 0), \"\\n\"'",
-         "1048576\n"},
+        // A single request leaves its output pipe as it is; a batch enlarges
+        // it to at most 256 KiB and a 256th of the soft limit on the user's
+        // pipes, where that leaves room to grow (the size read once the program
+        // has ended; 1032: F_GETPIPE_SZ).
+        {kTamanoTubo + "antes=$(: | tamano)\n"
+                       "[ \"$($CLI --version | tamano)\" = \"$antes\" ] && echo igual\n"
+                       "[ \"$($CLI '' 3 '' 4 '' 5 | tamano)\" = \"$antes\" ] && echo igual\n"
+                       "lote=$(printf '\\t3\\t\\t4\\t\\t5\\n' | $CLI --json | tamano)\n"
+                       "blando=$(cat /proc/sys/fs/pipe-user-pages-soft)\n"
+                       "cupo=$(( blando == 0 ? 262144 : blando / 256 * $(getconf PAGESIZE) ))\n"
+                       "(( cupo > 262144 )) && cupo=262144\n"
+                       "(( cupo > antes ? lote == cupo : lote == antes )) && echo cabe",
+         "igual\nigual\ncabe\n"},
         // A pipe set not to block, read late: the answers wait for room.
         {"yes $'\\t3\\t\\t4\\t\\t5' | head -n 2000 >\"$TMP_LOTE\"\n"
          "{ perl -MFcntl -e 'fcntl(STDOUT, F_SETFL, fcntl(STDOUT, F_GETFL, 0) | O_NONBLOCK) or "
