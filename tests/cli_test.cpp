@@ -491,7 +491,8 @@ TEST(PendraCli, AnswersHugeLinesAndFieldsUnderAMemoryLimit) {
          "printf '\\f\\r\\r\\n'",
          {"\"lados\": [3, 4, "}},
         {"a long field whose vertical tabs end no line",
-         "printf '\\t'; head -c 30000000 /dev/zero | tr '\\0' ' '; printf '\\v\\r\\t\\t4\\t\\t5\\n'",
+         "printf '\\t'; head -c 30000000 /dev/zero | tr '\\0' ' '; printf "
+         "'\\v\\r\\t\\t4\\t\\t5\\n'",
          {"El lado 1 no es un número."}},
         {"a long field of blanks ended by a carriage return",
          "printf '\\t3\\t\\t4\\t30\\t'; head -c 30000000 /dev/zero | tr '\\0' ' '; printf '\\r'",

@@ -606,9 +606,9 @@ TEST_F(DiscoLleno, ADiskThatFillsPartWayThroughAFileNamesTheCause) {
 TEST_F(DiscoLleno, AReadOnlyFileSystemIsNamedWhetherTheFileIsNewOrReplaced) {
     ASSERT_TRUE(ventana_->GuardarEn(QDir(disco_).filePath("keep.png")));
     const QByteArray antes = Leer("keep.png");
-    ASSERT_EQ(mount(nullptr, disco_.toLocal8Bit().constData(), nullptr, MS_REMOUNT | MS_RDONLY,
-                    nullptr),
-              0);
+    ASSERT_EQ(
+        mount(nullptr, disco_.toLocal8Bit().constData(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr),
+        0);
     for (const char* nombre : {"keep.png", "nuevo.svg"}) {
         std::unique_ptr<QString> mensaje(ContestarMensaje());
         const QString ruta = QDir(disco_).filePath(nombre);
