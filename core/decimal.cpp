@@ -570,7 +570,8 @@ char* ConPuntoMovido(std::uint64_t n, int enteras, char* destino) {
 }  // namespace
 
 // Sixteen digits in one 128-bit word where the compiler has the type and a
-// word's lowest byte is stored first; three words of eight elsewhere.
+// word's lowest byte is stored first; three words of eight elsewhere, where
+// the word's functions are compiled all the same, and left unused.
 #if defined(__SIZEOF_INT128__)
 
 namespace {
@@ -613,7 +614,7 @@ Bytes16 DieciseisCifras(std::uint64_t n) {
 // that counts comes first, after at most four before them (a 64-bit n has
 // up to twenty). One store each, no branch on the length: 16 and 17 digits
 // come about equally often.
-char* EscribirCifrasEnDieciseis(std::uint64_t n, char* destino) {
+[[maybe_unused]] char* EscribirCifrasEnDieciseis(std::uint64_t n, char* destino) {
     constexpr std::uint64_t kDieciseis = 10000000000000000;
     const int cifras = CuantasCifras(n);
     const std::uint64_t primeras = n / kDieciseis;
@@ -632,7 +633,8 @@ char* EscribirCifrasEnDieciseis(std::uint64_t n, char* destino) {
 
 // The word of digits stored once, and its part after the point stored again
 // one place on: stores only, none read back.
-char* ConPuntoEnDieciseis(std::uint64_t n, int cifras, int enteras, char* destino) {
+[[maybe_unused]] char* ConPuntoEnDieciseis(std::uint64_t n, int cifras, int enteras,
+                                           char* destino) {
     constexpr std::uint64_t kDieciseis = 10000000000000000;
     const std::uint64_t primera = n / kDieciseis;  // 0, or the first of 17
     const int enPrimera = cifras > 16 ? 1 : 0;
