@@ -222,10 +222,10 @@ char* GeneralDeBiblioteca(double x, int cifras, char* destino) {
 // Every double from 1e-13 to 1e17 (all a triangle's measures and properties
 // but the extreme ones) gets its digits from exact 128-bit integer
 // arithmetic, the same bytes on every platform. Measured with pendra-bench
-// --benchmark_filter=Numeros (GCC 12, libstdc++, x86-64): a computed value's
-// JSON text, digits and layout, takes about half the processor time that
-// std::to_chars takes for its shortest text, a typed value's (a few digits)
-// about 0.8 of it. The scaled values below stay under 2^127 there; outside,
+// --benchmark_filter=Numeros (GCC 12, libstdc++, x86-64, three runs): a
+// computed value's JSON text, digits and layout, takes 0.5 to 0.6 of the
+// processor time std::to_chars takes for its shortest text, a typed value's
+// (a few digits) 0.75 to 0.9. The scaled values below stay under 2^127 there; outside,
 // and where the compiler has no 128-bit integer, the library writes.
 #if defined(__SIZEOF_INT128__)
 
