@@ -20,6 +20,13 @@ constexpr std::size_t kBloque = 64 * 1024;
 // one types that much, and six of them still fit in well under a megabyte.
 constexpr std::size_t kCampoGuardado = 64 * 1024;
 
+// Where a text ends once the carriage returns, vertical tabs and form feeds
+// at its end are left off: at the end of a line they are part of its end.
+std::size_t FinSinCierre(std::string_view texto) {
+    const std::size_t ultimo = texto.find_last_not_of("\r\v\f");
+    return ultimo == std::string_view::npos ? 0 : ultimo + 1;
+}
+
 // The call would block on a descriptor set not to block.
 bool Ocupado(int error) {
     return error == EAGAIN || error == EWOULDBLOCK;
@@ -129,33 +136,38 @@ void LectorLineas::Agregar(std::size_t campo, const char* desde, const char* has
     }
     if (!largo) {
         largo.emplace(campo % 2 == 0 ? TipoCampo::Angulo : TipoCampo::Lado);
-        largo->Leer(texto);
+        LeerLargo(campo, texto);
         texto.clear();
     }
-    if (retorno_[campo]) {
-        largo->Leer("\r");
-        retorno_[campo] = false;
+    LeerLargo(campo, std::string_view(desde, n));
+}
+
+void LectorLineas::LeerLargo(std::size_t campo, std::string_view trozo) {
+    const std::size_t cuerpo = FinSinCierre(trozo);
+    if (cuerpo > 0) {
+        if (retenido_[campo] != '\0') {
+            largos_[campo]->Leer(std::string_view(&retenido_[campo], 1));
+            retenido_[campo] = '\0';
+        }
+        largos_[campo]->Leer(trozo.substr(0, cuerpo));
     }
-    std::string_view trozo(desde, n);
-    if (trozo.back() == '\r') {
-        trozo.remove_suffix(1);
-        retorno_[campo] = true;
+    if (cuerpo < trozo.size() && retenido_[campo] == '\0') {
+        retenido_[campo] = trozo[cuerpo];
     }
-    largo->Leer(trozo);
 }
 
 void LectorLineas::Cerrar(std::size_t campo, bool finDeLinea) {
     std::optional<LectorCampo>& largo = largos_[campo];
     if (!largo) {
-        if (finDeLinea && !campos_[campo].empty() && campos_[campo].back() == '\r') {
-            campos_[campo].pop_back();
+        if (finDeLinea) {
+            campos_[campo].resize(FinSinCierre(campos_[campo]));
         }
         return;
     }
-    if (retorno_[campo] && !finDeLinea) {
-        largo->Leer("\r");
+    if (retenido_[campo] != '\0' && !finDeLinea) {
+        largo->Leer(std::string_view(&retenido_[campo], 1));
     }
-    retorno_[campo] = false;
+    retenido_[campo] = '\0';
     campos_[campo] = TextoEquivalente(largo->Terminar());
     largo.reset();
 }
@@ -164,7 +176,7 @@ bool LectorLineas::Siguiente() {
     for (std::size_t campo = 0; campo < campos_.size(); ++campo) {
         campos_[campo].clear();
         largos_[campo].reset();
-        retorno_[campo] = false;
+        retenido_[campo] = '\0';
     }
     tabuladores_ = 0;
     bool leida = false;  // some of the line has been read

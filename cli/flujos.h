@@ -47,8 +47,9 @@ public:
     // answered in large writes.
     LectorLineas(int descriptor, Escritura& antesDeEsperar);
 
-    // The next line, without its line end (and without a carriage return
-    // before it). False at the end of the input or on a read error.
+    // The next line, without its line end (nor the carriage returns,
+    // vertical tabs and form feeds before it). False at the end of the input
+    // or on a read error.
     bool Siguiente();
     // The line had exactly six fields; Campos() then holds their texts.
     bool SeisCampos() const { return tabuladores_ == 5; }
@@ -60,6 +61,8 @@ private:
     // A piece of the line up to its next tab or its end.
     void Repartir(const char* desde, const char* hasta);
     void Agregar(std::size_t campo, const char* desde, const char* hasta);
+    // A piece of a field too long to keep, to its reader.
+    void LeerLargo(std::size_t campo, std::string_view trozo);
     // The field ended at a tab or at the line end.
     void Cerrar(std::size_t campo, bool finDeLinea);
 
@@ -74,9 +77,11 @@ private:
     std::array<std::string, 6> campos_;
     // The fields too long to keep as typed, read as they come.
     std::array<std::optional<LectorCampo>, 6> largos_;
-    // A long field's last carriage return, held back until it is known not
-    // to end the line.
-    std::array<bool, 6> retorno_{};
+    // The first of the carriage returns, vertical tabs and form feeds that
+    // end a long field so far, held back until it is known not to end the
+    // line ('\0' for none). Only the first: the field rule stops reading at
+    // it, and what follows cannot change the reading.
+    std::array<char, 6> retenido_{};
     std::size_t tabuladores_ = 0;
 };
 

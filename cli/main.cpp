@@ -149,6 +149,7 @@ int Lote(const Opciones& opciones) {
                      "tabuladores, hasta el final de la entrada ("
                   << pendra::cli::FinDeEntrada() << ").\n";
     }
+    pendra::cli::PrepararLote();
     Escritura salida(pendra::cli::kSalida);
     pendra::cli::LectorLineas entrada(pendra::cli::kEntrada, salida);
     unsigned long numero = 0;

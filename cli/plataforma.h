@@ -14,10 +14,14 @@ inline constexpr int kSalida = 1;
 
 // Sets the standard streams up for bytes as they are: on Windows no "\n" to
 // "\r\n" in the output (a "\r\n" in the input is accepted as a line end
-// anyway), and UTF-8 on a console so that Spanish text reads right. On Linux
-// an output pipe is made as large as allowed (1 MiB unless the system says
-// otherwise), for batches.
+// anyway), and UTF-8 on a console so that Spanish text reads right.
 void PrepararFlujos();
+
+// Before a batch, on Linux: an output pipe smaller than 256 KiB is enlarged
+// to that, or to a 256th of the system's soft limit on a user's pipes where
+// that is less, so that writer and reader do not keep waiting for each
+// other. Nothing else is touched.
+void PrepararLote();
 
 // The arguments after the program's name, in UTF-8. On Windows they come
 // from the UTF-16 command line, not from the ANSI code page's argv, which

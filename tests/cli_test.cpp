@@ -404,6 +404,13 @@ TEST(PendraCli, ReadsFieldsAsPeopleTypeThemAndNamesUnknownOptions) {
          "\xEF\xBB\xBF"
          "30\t3\t\t4\t\t\n",
          "\"lados\": [3, 4, "},
+        // Carriage returns, vertical tabs and form feeds at a line's end are
+        // part of the line end; elsewhere they are field text.
+        {"--json", "30\t3\t\t4\t\t\r\r\n", "\"lados\": [3, 4, "},
+        {"--json", "\t3\t\t4\t\t5\v\f\r\n", "\"lados\": [3, 4, 5]"},
+        {"--json", "\t3\t\t4\t30\t\f\r\v", "\"lados\": [3, 4, "},
+        {"--json", "\t\r\t\t4\t\t5\n", "El lado 1 no es un número."},
+        {"--json", "\t3\t\t4\t\t\v5\n", "El lado 3 no es un número."},
         {"-x 3 '' 4 '' 5", "", "pendra-cli: opción desconocida: «-x».\n"},
         {"--json --json", "", "pendra-cli: la opción «--json» no va en ese lugar.\n"},
         {"--procedimiento --json --procedimiento", "",
@@ -415,6 +422,11 @@ TEST(PendraCli, ReadsFieldsAsPeopleTypeThemAndNamesUnknownOptions) {
                                                                    << e.salida;
     }
 }
+
+// A bash function that prints the size of the pipe on its standard input
+// once everything in it has been read.
+const std::string kTamanoTubo =
+    "tamano() { perl -e 'local $/; <STDIN>; print fcntl(STDIN, 1032, 0), \"\\n\"'; }\n";
 
 TEST(PendraCli, ReportsAnOutputItCannotWriteAndWaitsForOneThatIsBusy) {
     const std::string cerrada =
@@ -435,10 +447,19 @@ TEST(PendraCli, ReportsAnOutputItCannotWriteAndWaitsForOneThatIsBusy) {
         {"exec 3>&1; yes 2>/dev/null | { $CLI 2>&3; echo \"estado $?\" >&3; } | head -n 1 "
          ">/dev/null",
          "estado 141\n"},
-        // An output pipe is enlarged to the 1 MiB an unprivileged process may
-        // ask for, read here once the program has ended (1032: F_GETPIPE_SZ).
-        {"$CLI --version | perl -e 'local $/; <STDIN>; print fcntl(STDIN, 1032, 0), \"\\n\"'",
-         "1048576\n"},
+        // A single request leaves its output pipe as it is; a batch enlarges
+        // it to at most 256 KiB and a 256th of the soft limit on the user's
+        // pipes, where that leaves room to grow (the size read once the program
+        // has ended; 1032: F_GETPIPE_SZ).
+        {kTamanoTubo + "antes=$(: | tamano)\n"
+                       "[ \"$($CLI --version | tamano)\" = \"$antes\" ] && echo igual\n"
+                       "[ \"$($CLI '' 3 '' 4 '' 5 | tamano)\" = \"$antes\" ] && echo igual\n"
+                       "lote=$(printf '\\t3\\t\\t4\\t\\t5\\n' | $CLI --json | tamano)\n"
+                       "blando=$(cat /proc/sys/fs/pipe-user-pages-soft)\n"
+                       "cupo=$(( blando == 0 ? 262144 : blando / 256 * $(getconf PAGESIZE) ))\n"
+                       "(( cupo > 262144 )) && cupo=262144\n"
+                       "(( cupo > antes ? lote == cupo : lote == antes )) && echo cabe",
+         "igual\nigual\ncabe\n"},
         // A pipe set not to block, read late: the answers wait for room.
         {"yes $'\\t3\\t\\t4\\t\\t5' | head -n 2000 >\"$TMP_LOTE\"\n"
          "{ perl -MFcntl -e 'fcntl(STDOUT, F_SETFL, fcntl(STDOUT, F_GETFL, 0) | O_NONBLOCK) or "
@@ -503,6 +524,14 @@ TEST(PendraCli, AnswersHugeLinesAndFieldsUnderAMemoryLimit) {
         {"a long field that holds no number, as the last one",
          "printf '\\t3\\t\\t4\\t\\t'; head -c 30000000 /dev/zero | tr '\\0' ' '; printf 'x\\r\\n'",
          {"El lado 3 no es un número."}},
+        {"a long field of blanks ended by form feeds and carriage returns",
+         "printf '\\t3\\t\\t4\\t30\\t'; head -c 30000000 /dev/zero | tr '\\0' ' '; "
+         "printf '\\f\\r\\r\\n'",
+         {"\"lados\": [3, 4, "}},
+        {"a long field whose vertical tabs end no line",
+         "printf '\\t'; head -c 30000000 /dev/zero | tr '\\0' ' '; printf "
+         "'\\v\\r\\t\\t4\\t\\t5\\n'",
+         {"El lado 1 no es un número."}},
         {"a long field of blanks ended by a carriage return",
          "printf '\\t3\\t\\t4\\t30\\t'; head -c 30000000 /dev/zero | tr '\\0' ' '; printf '\\r'",
          {"\"lados\": [3, 4, "}},

@@ -4,11 +4,17 @@
 # from one machine to another would show first, then EXTREMOS, a file of thin,
 # flat and extreme requests, when given. CLI may be a command with arguments
 # (node and a script); EMULADOR, a list joined by "|", runs this build's
-# programs, the generator included (Wine for a Windows build). Skipped while
-# the other build has no pendra-cli (the windows and web presets name the
-# release one, built first by scripts/test.sh).
-if(NOT EXISTS "${REFERENCIA}" OR NOT EXISTS "${GENERADOR}")
-    message("SKIP: no ${REFERENCIA} or ${GENERADOR} to compare with: build them first")
+# programs, the generator included (Wine for a Windows build). Skipped, with
+# a line that says why and that the tests' SKIP_REGULAR_EXPRESSION matches,
+# while the other build has no pendra-cli (the windows and web presets name
+# the release one, built first by scripts/test.sh) or the generator is missing.
+if(NOT REFERENCIA OR NOT EXISTS "${REFERENCIA}")
+    message("SKIP: the pendra-cli to compare with, \"${REFERENCIA}\", does not exist: "
+            "build the release preset first (scripts/test.sh does)")
+    return()
+endif()
+if(NOT GENERADOR OR NOT EXISTS "${GENERADOR}")
+    message("SKIP: the batch generator, \"${GENERADOR}\", does not exist: build it first")
     return()
 endif()
 string(REPLACE "|" ";" emulador "${EMULADOR}")

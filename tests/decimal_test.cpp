@@ -104,6 +104,8 @@ TEST(Decimal, OwnDigitsAreTheStandardLibrarysInTheOrdinaryRange) {
 }
 #endif
 
+constexpr std::uint64_t kDiezALa17 = 100000000000000000;
+
 // Every length of a 64-bit integer, where the blocks of digits meet: each
 // power of ten and its neighbours, the largest, and random ones.
 TEST(Decimal, WritesTheDigitsOfEveryLength) {
@@ -127,6 +129,19 @@ TEST(Decimal, WritesTheDigitsOfEveryLength) {
         char* escrito = EscribirCifras(n, texto);
         ASSERT_EQ(std::string(texto, escrito), std::string(esperado, fin)) << n;
         ASSERT_EQ(CuantasCifras(n), fin - esperado) << n;
+        // And with the point after each count of integer digits.
+        const std::string cifras(esperado, fin);
+        if (n >= kDiezALa17) {
+            continue;
+        }
+        for (std::size_t enteras = 1; enteras < cifras.size(); ++enteras) {
+            char conPunto[40];
+            char* finConPunto = EscribirCifrasConPunto(n, static_cast<int>(cifras.size()),
+                                                       static_cast<int>(enteras), conPunto);
+            ASSERT_EQ(std::string(conPunto, finConPunto),
+                      cifras.substr(0, enteras) + "." + cifras.substr(enteras))
+                << n;
+        }
     }
 }
 

@@ -477,17 +477,74 @@ private Q_SLOTS:
         QCOMPARE(cuadros.Vistos().size(), 0U);
     }
 
-    void a_field_holds_4096_characters_and_cuts_a_huge_paste() {
+    void a_field_refuses_whole_an_edit_longer_than_it_holds_data() {
+        QTest::addColumn<QString>("antes");
+        QTest::addColumn<bool>("todoSeleccionado");
+        QTest::addColumn<QString>("pegado");  // empty: the key 5 typed instead
+        QTest::addColumn<int>("largo");       // what the field would hold; 0 if it is allowed
+        const int n = CampoMedida::kLargoMaximo;
+        const QString lleno(n, u'1');
+        QTest::newRow("a paste that just fits")
+            << QStringLiteral("12") << true << QString(n, u'7') << 0;
+        QTest::newRow("a paste one character too long")
+            << QStringLiteral("12") << true << QString(n + 1, u'7') << n + 1;
+        // Cut to what fits, it would read as 1.000… without its exponent.
+        QTest::newRow("a long mantissa with its exponent at the end")
+            << QStringLiteral("3") << true
+            << QStringLiteral("1.") + QString(10'000, u'0') + QStringLiteral("e5") << 10'004;
+        QTest::newRow("a paste of a whole document")
+            << QStringLiteral("3") << true << QStringLiteral("2,5") + QString(10'000'000, u' ')
+            << 10'000'003;
+        QTest::newRow("a paste that fits in place of the selection")
+            << lleno << true << QString(n, u'7') << 0;
+        QTest::newRow("a paste added to a long text")
+            << QString(n - 50, u'1') << false << QString(51, u'7') << n + 1;
+        QTest::newRow("a key typed into a full field") << lleno << false << QString() << n + 1;
+    }
+
+    void a_field_refuses_whole_an_edit_longer_than_it_holds() {
+        QFETCH(QString, antes);
+        QFETCH(bool, todoSeleccionado);
+        QFETCH(QString, pegado);
+        QFETCH(int, largo);
+        Cuadros cuadros;
         CampoMedida* campo = Ventana().txtLado(1);
-        const QString largo(CampoMedida::kLargoMaximo, QLatin1Char('1'));
-        campo->setText(largo);
-        QCOMPARE(campo->text(), largo);
-        QApplication::clipboard()->setText(QStringLiteral("2,5") + QString(10'000'000, u' '));
+        campo->setText(antes);
         campo->setFocus();
-        QTest::keyClick(campo, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClick(campo, Qt::Key_V, Qt::ControlModifier);
-        QCOMPARE(campo->text().size(), CampoMedida::kLargoMaximo);
-        QVERIFY(campo->text().startsWith(QStringLiteral("2,5 ")));
+        if (todoSeleccionado) {
+            campo->selectAll();
+        } else {
+            campo->end(false);
+        }
+        if (pegado.isEmpty()) {
+            QTest::keyClick(campo, Qt::Key_5);
+        } else {
+            QApplication::clipboard()->setText(pegado);
+            QTest::keyClick(campo, Qt::Key_V, Qt::ControlModifier);
+        }
+        if (largo == 0) {
+            QCOMPARE(campo->text(), pegado);
+            QTest::qWait(50);
+            QCOMPARE(cuadros.Vistos().size(), 0U);
+            return;
+        }
+        // Nothing of the edit is kept, and a box says why.
+        QCOMPARE(campo->text(), antes);
+        QTRY_COMPARE(cuadros.Vistos().size(), 1U);
+        const Cuadro& cuadro = cuadros.Vistos()[0];
+        QCOMPARE(cuadro.titulo, QStringLiteral("Texto demasiado largo"));
+        QCOMPARE(cuadro.texto, QStringLiteral("El campo «Lado 1» admite como mucho %1 caracteres, "
+                                              "y con ese texto tendría %2. El campo queda como "
+                                              "estaba.")
+                                   .arg(CampoMedida::kLargoMaximo)
+                                   .arg(largo));
+        QCOMPARE(cuadro.icono, QMessageBox::Warning);
+        QCOMPARE(cuadro.textosBotones, QStringList{"Aceptar"});
+        // And an edit that fits is taken afterwards as ever.
+        campo->setText(QStringLiteral("4"));
+        campo->end(false);
+        QTest::keyClick(campo, Qt::Key_2);
+        QCOMPARE(campo->text(), QStringLiteral("42"));
     }
 
     void each_message_of_the_solve_request_shows_in_a_critical_box_data() {

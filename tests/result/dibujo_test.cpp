@@ -375,9 +375,10 @@ private:
     QTimer reloj_;
 };
 
-// In the dialog: that folder, that name, the SVG type, then Save.
+// In the dialog: that folder, that name, the type (SVG unless given), then Save.
 std::function<void(QWidget*)> Elegir(const QString& carpeta, const QString& nombre,
-                                     QString* abierta = nullptr) {
+                                     QString* abierta = nullptr,
+                                     const QString& tipo = QStringLiteral("Dibujo SVG (*.svg)")) {
     return [=](QWidget* w) {
         auto* dialogo = qobject_cast<QFileDialog*>(w);
         ASSERT_NE(dialogo, nullptr);
@@ -385,7 +386,7 @@ std::function<void(QWidget*)> Elegir(const QString& carpeta, const QString& nomb
             *abierta = dialogo->directory().absolutePath();
         }
         dialogo->setDirectory(carpeta);
-        dialogo->selectNameFilter(QStringLiteral("Dibujo SVG (*.svg)"));
+        dialogo->selectNameFilter(tipo);
         dialogo->selectFile(nombre);
         static_cast<QDialog*>(dialogo)->accept();  // as the Save button does
     };
@@ -423,6 +424,40 @@ TEST_F(AccionesDelResultado, AsksBeforeReplacingTheFileTheNameWithItsExtensionWo
         ASSERT_TRUE(leido.open(QIODevice::ReadOnly));
         EXPECT_EQ(leido.readAll().startsWith("viejo"), !reemplazar);
     }
+}
+
+TEST_F(AccionesDelResultado, TheDialogAddsTheTypesExtensionUnlessTheNameEndsInOneOfTheThree) {
+    const QString svg = QStringLiteral("Dibujo SVG (*.svg)");
+    const QString png = QStringLiteral("Imagen PNG (*.png)");
+    const QString pdf = QStringLiteral("Documento PDF (*.pdf)");
+    const struct {
+        const char* nombre;
+        QString tipo;
+        const char* guardado;
+        const char* cabecera;  // the file's first bytes
+    } casos[] = {
+        // The suggested name of 30, 1.5, 2 with its ".svg" deleted.
+        {"triangulo-1.5-2.8500-2", svg, "triangulo-1.5-2.8500-2.svg", "<?xml"},
+        {"triangulo-1.5-2.8500-2", png, "triangulo-1.5-2.8500-2.png", "\x89PNG"},
+        {"v1.2", pdf, "v1.2.pdf", "%PDF-"},
+        {"foto.jpg", png, "foto.jpg.png", "\x89PNG"},
+        {"sin-punto", pdf, "sin-punto.pdf", "%PDF-"},
+        // A name that ends in one of the three keeps it, whatever the type.
+        {"t.PNG", svg, "t.PNG", "\x89PNG"},
+        {"dibujo.pdf", png, "dibujo.pdf", "%PDF-"},
+    };
+    for (const auto& caso : casos) {
+        // A message box instead of the save is answered and fails the case.
+        QString mensaje;
+        Guion guion({Elegir(carpeta_.path(), QString::fromUtf8(caso.nombre), nullptr, caso.tipo),
+                     Contestar(QMessageBox::Ok, &mensaje)});
+        ventana_->GuardarComo();
+        EXPECT_EQ(guion.Hechos(), 1U) << caso.nombre << ": " << mensaje.toStdString();
+        QFile archivo(carpeta_.filePath(QString::fromUtf8(caso.guardado)));
+        ASSERT_TRUE(archivo.open(QIODevice::ReadOnly)) << caso.guardado;
+        EXPECT_TRUE(archivo.readAll().startsWith(caso.cabecera)) << caso.guardado;
+    }
+    EXPECT_EQ(QDir(carpeta_.path()).entryList(QDir::Files).size(), std::size(casos));
 }
 
 TEST_F(AccionesDelResultado, TheDialogOffersAFolderOnlyAfterASaveThereSucceeded) {
@@ -519,13 +554,14 @@ protected:
         }
         AccionesDelResultado::TearDown();
     }
-    // Fills what is left of the file system.
-    void Llenar() {
+    // Fills what is left of the file system but `libres` bytes.
+    void Llenar(qint64 libres = 0) {
         QFile relleno(QDir(disco_).filePath("relleno"));
         ASSERT_TRUE(relleno.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
         const QByteArray bloque(4096, '\0');
         while (relleno.write(bloque) > 0) {
         }
+        ASSERT_TRUE(relleno.resize(std::max<qint64>(relleno.size() - libres, 0)));
     }
     QByteArray Leer(const QString& nombre) {
         QFile archivo(QDir(disco_).filePath(nombre));
@@ -568,6 +604,38 @@ TEST_F(DiscoLleno, KeepsTheOldFileAndLeavesNoNewOneForEachFormatAndThePrintedPdf
             << caso.nombre;
         EXPECT_EQ(Leer("keep.png"), antes) << caso.nombre;
     }
+}
+
+TEST_F(DiscoLleno, ADiskThatFillsPartWayThroughAFileNamesTheCause) {
+    // Room for the start of each file, not for all of it (an SVG file fits).
+    Llenar(4096);
+    for (const char* nombre : {"parte.png", "parte.pdf"}) {
+        std::unique_ptr<QString> mensaje(ContestarMensaje());
+        const QString ruta = QDir(disco_).filePath(nombre);
+        EXPECT_FALSE(ventana_->GuardarEn(ruta)) << nombre;
+        EXPECT_EQ(*mensaje, QStringLiteral("No se pudo guardar|No se pudo guardar el triángulo en "
+                                           "«%1»: no queda espacio en el disco.")
+                                .arg(ruta));
+        EXPECT_EQ(QDir(disco_).entryList(QDir::Files), QStringList({"relleno"})) << nombre;
+    }
+}
+
+TEST_F(DiscoLleno, AReadOnlyFileSystemIsNamedWhetherTheFileIsNewOrReplaced) {
+    ASSERT_TRUE(ventana_->GuardarEn(QDir(disco_).filePath("keep.png")));
+    const QByteArray antes = Leer("keep.png");
+    ASSERT_EQ(
+        mount(nullptr, disco_.toLocal8Bit().constData(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr),
+        0);
+    for (const char* nombre : {"keep.png", "nuevo.svg"}) {
+        std::unique_ptr<QString> mensaje(ContestarMensaje());
+        const QString ruta = QDir(disco_).filePath(nombre);
+        EXPECT_FALSE(ventana_->GuardarEn(ruta)) << nombre;
+        EXPECT_EQ(*mensaje, QStringLiteral("No se pudo guardar|No se pudo guardar el triángulo en "
+                                           "«%1»: el sistema de archivos es de solo lectura.")
+                                .arg(ruta));
+    }
+    EXPECT_EQ(Leer("keep.png"), antes);
+    EXPECT_EQ(QDir(disco_).entryList(QDir::Files), QStringList({"keep.png"}));
 }
 
 #endif

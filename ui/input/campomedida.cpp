@@ -2,13 +2,41 @@
 
 #include <QFocusEvent>
 #include <QMouseEvent>
+#include <QValidator>
+#include <limits>
+#include <utility>
 
 namespace pendra {
 
-CampoMedida::CampoMedida(QWidget* parent) : QLineEdit(parent) {
-    // Far more than any measure needs, and short enough that pasting a
-    // whole document into a field is cut at once instead of laid out.
-    setMaxLength(kLargoMaximo);
+// Refuses a text longer than a field holds, and keeps its length for the
+// report. An edit the validator refuses is undone before it is laid out, so
+// pasting a whole document costs no more than holding it.
+class CampoMedida::ValidadorLargo : public QValidator {
+public:
+    using QValidator::QValidator;
+
+    State validate(QString& texto, int&) const override {
+        rechazado_ = texto.size() > kLargoMaximo ? texto.size() : 0;
+        return rechazado_ == 0 ? Acceptable : Invalid;
+    }
+    // The length last refused, once.
+    qsizetype Rechazado() { return std::exchange(rechazado_, 0); }
+
+private:
+    mutable qsizetype rechazado_ = 0;
+};
+
+CampoMedida::CampoMedida(QWidget* parent)
+    : QLineEdit(parent), validador_(new ValidadorLargo(this)) {
+    // The validator, not the maximum length, bounds the text: the maximum
+    // length would cut an edit silently.
+    setMaxLength(std::numeric_limits<int>::max());
+    setValidator(validador_);
+    connect(this, &QLineEdit::inputRejected, this, [this] {
+        if (const qsizetype largo = validador_->Rechazado(); largo > 0) {
+            Q_EMIT TextoDemasiadoLargo(largo);
+        }
+    });
 }
 
 void CampoMedida::SeleccionarTodo() {

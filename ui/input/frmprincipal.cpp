@@ -109,6 +109,11 @@ frmPrincipal::frmPrincipal(AbrirResultadoFn abrirResultado, QWidget* parent)
         campo->setAccessibleName(nombreAccesible);
         campo->setToolTip(ayuda);
         campo->setGeometry(lugar.Pixeles());
+        // Queued: the box opens once the field has undone the edit.
+        connect(
+            campo, &CampoMedida::TextoDemasiadoLargo, this,
+            [this, campo](qsizetype largo) { AvisarTextoLargo(*campo, largo); },
+            Qt::QueuedConnection);
         return campo;
     };
     for (std::uint8_t i = 1; i <= 3; ++i) {
@@ -186,6 +191,16 @@ void frmPrincipal::MostrarMensaje(const Mensaje& mensaje) {
         // leaves the selection alone: select here as well.
         destino->SeleccionarTodo();
     }
+}
+
+void frmPrincipal::AvisarTextoLargo(CampoMedida& campo, qsizetype largo) {
+    QMessageBox::warning(
+        this, QStringLiteral("Texto demasiado largo"),
+        QStringLiteral("El campo «%1» admite como mucho %2 caracteres, y con ese texto tendría "
+                       "%3. El campo queda como estaba.")
+            .arg(campo.accessibleName())
+            .arg(CampoMedida::kLargoMaximo)
+            .arg(largo));
 }
 
 void frmPrincipal::cmdBorrar_Click() {

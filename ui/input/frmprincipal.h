@@ -48,6 +48,8 @@ protected:
 private:
     CampoMedida* CampoDe(Campo campo) const;
     void MostrarMensaje(const Mensaje& mensaje);
+    // An edit of `campo` was refused: it would have left `largo` characters.
+    void AvisarTextoLargo(CampoMedida& campo, qsizetype largo);
 
     // Index 0 is never used: the measures are numbered from 1.
     std::array<CampoMedida*, 4> txtAngulo_{};

@@ -30,9 +30,11 @@ const QString kFiltroSvg = QStringLiteral("Dibujo SVG (*.svg)");
 const QString kFiltroPng = QStringLiteral("Imagen PNG (*.png)");
 const QString kFiltroPdf = QStringLiteral("Documento PDF (*.pdf)");
 
-// `ruta`, with the extension of the dialog's type `filtro` when it has none.
+// `ruta`, with the extension of the dialog's type `filtro` unless it already
+// ends in one of the three: a name's own dots ("triangulo-1.5-2.8500-2")
+// make no extension.
 QString RutaConExtension(const QString& ruta, const QString& filtro) {
-    if (!QFileInfo(ruta).suffix().isEmpty()) {
+    if (FormatoDeRuta(ruta)) {
         return ruta;
     }
     return ruta + (filtro == kFiltroPng   ? QStringLiteral(".png")

@@ -1,3 +1,4 @@
+#include <QFile>
 #include <QFileDevice>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -18,7 +19,9 @@ struct RazonDelSistema {
 };
 constexpr RazonDelSistema kRazones[] = {
     {ENOSPC, "no queda espacio en el disco"},
+#if defined(EDQUOT)  // not in every C library, mingw-w64's among them
     {EDQUOT, "se ha superado la cuota de disco"},
+#endif
     {EROFS, "el sistema de archivos es de solo lectura"},
     {EACCES, "permiso denegado"},
     {EPERM, "operación no permitida"},
@@ -98,11 +101,19 @@ QString EscribirArchivo(const QString& ruta, const QByteArray& contenido) {
         return QStringLiteral("es una carpeta");
     }
     QSaveFile archivo(ruta);
-    if (!archivo.open(QIODevice::WriteOnly)) {
+    // Unbuffered, each write goes to the system as it is made: a disk that
+    // fills part way through one gives the system's reason on the next. A
+    // buffer's flush cut short would fail with no reason at all.
+    if (!archivo.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        // A file there that may not be written is refused without the
+        // system's reason; opening it to append, which changes nothing, gets it.
+        QFile existente(ruta);
+        if (existente.exists() &&
+            !existente.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::ExistingOnly)) {
+            return RazonDeError(existente);
+        }
         return RazonDeError(archivo);
     }
-    // Written through Qt's buffer: a full disk shows on the flush, before the
-    // commit, or on the commit's own flush and sync to the disk.
     QString razon = EscribirDatos(archivo, contenido);
     if (razon.isEmpty() && !archivo.flush()) {
         razon = RazonDeError(archivo);
