@@ -5,6 +5,8 @@
 #include <cmath>
 #include <cstring>
 
+#include "errores.h"
+#include "formato.h"
 #include "plataforma.h"
 #include "solicitud.h"
 
@@ -41,8 +43,7 @@ std::string TextoEquivalente(const LecturaCampo& lectura) {
     if (std::isinf(lectura.valor)) {
         return lectura.valor < 0 ? "-1e400" : "1e400";
     }
-    char texto[32];
-    return {texto, std::to_chars(texto, texto + sizeof texto, lectura.valor).ptr};
+    return NumeroJson(lectura.valor);
 }
 
 }  // namespace
@@ -206,26 +207,7 @@ bool LectorLineas::Siguiente() {
 }
 
 std::string DescribirError(int error) {
-    switch (error) {
-        case EPIPE:
-            return "quien leía la salida la ha cerrado";
-        case ENOSPC:
-            return "no queda espacio en el dispositivo";
-#if defined(EDQUOT)
-        case EDQUOT:
-            return "se ha superado la cuota de disco";
-#endif
-        case EFBIG:
-            return "el archivo ha alcanzado su tamaño máximo";
-        case EIO:
-            return "error de entrada y salida del dispositivo";
-        case EBADF:
-            return "el descriptor no está abierto";
-        case EISDIR:
-            return "es un directorio";
-        default:
-            return "error del sistema número " + std::to_string(error);
-    }
+    return TextoDeError(error);
 }
 
 }  // namespace pendra::cli

@@ -432,7 +432,7 @@ TEST(PendraCli, ReportsAnOutputItCannotWriteAndWaitsForOneThatIsBusy) {
     const std::string cerrada =
         "pendra-cli: no se pudo escribir la salida: quien leía la salida la ha cerrado.\n";
     const std::string llena =
-        "pendra-cli: no se pudo escribir la salida: no queda espacio en el dispositivo.\n";
+        "pendra-cli: no se pudo escribir la salida: no queda espacio en el disco.\n";
     // Each script writes the program's standard error, then its status.
     const std::pair<std::string, std::string> casos[] = {
         {"$CLI '' 3 '' 4 '' 5 2>&1 >/dev/full; echo \"estado $?\"", llena + "estado 3\n"},

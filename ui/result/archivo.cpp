@@ -4,41 +4,10 @@
 #include <QSaveFile>
 #include <cerrno>
 
+#include "errores.h"
 #include "exportar.h"
 
 namespace pendra {
-
-namespace {
-
-// The system's reasons a save meets, in Spanish. Qt words them in English
-// (or in the language of its own translations), with no error number kept:
-// they are recognised by the text Qt gives for each number.
-struct RazonDelSistema {
-    int numero;
-    const char* texto;
-};
-constexpr RazonDelSistema kRazones[] = {
-    {ENOSPC, "no queda espacio en el disco"},
-#if defined(EDQUOT)  // not in every C library, mingw-w64's among them
-    {EDQUOT, "se ha superado la cuota de disco"},
-#endif
-    {EROFS, "el sistema de archivos es de solo lectura"},
-    {EACCES, "permiso denegado"},
-    {EPERM, "operación no permitida"},
-    {ENOENT, "la carpeta no existe"},
-    {ENOTDIR, "una parte de la ruta no es una carpeta"},
-    {EISDIR, "es una carpeta"},
-    {ENAMETOOLONG, "el nombre es demasiado largo"},
-    {EFBIG, "el archivo es demasiado grande"},
-    {EIO, "error de entrada o salida en el dispositivo"},
-    {EMFILE, "hay demasiados archivos abiertos"},
-    {ENFILE, "hay demasiados archivos abiertos en el sistema"},
-    {ELOOP, "hay demasiados enlaces simbólicos en la ruta"},
-    {EBUSY, "el dispositivo está ocupado"},
-    {ETXTBSY, "el archivo está en uso"},
-};
-
-}  // namespace
 
 std::optional<Formato> FormatoDeRuta(const QString& ruta) {
     const QString extension = QFileInfo(ruta).suffix().toLower();
@@ -56,7 +25,9 @@ std::optional<Formato> FormatoDeRuta(const QString& ruta) {
 
 QString RazonDeError(const QIODevice& dispositivo) {
     const QString texto = dispositivo.errorString();
-    for (const RazonDelSistema& razon : kRazones) {
+    // Qt words the system's reasons in English, with no error number kept:
+    // they are recognised by the text Qt gives for each number.
+    for (const ErrorDelSistema& razon : ErroresDelSistema()) {
         const QString delSistema = qt_error_string(razon.numero);
         if (!delSistema.isEmpty() && texto.contains(delSistema, Qt::CaseInsensitive)) {
             return QString::fromUtf8(razon.texto);
