@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: Pendra contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The Debian package, made in a build directory with `cpack -G DEB`. It holds
 # what `cmake --install` installs, under /usr. Its dependencies come from the
 # shared libraries the programs link, as dpkg-shlibdeps finds them, so they

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: Pendra contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Checks the Debian package that cpack made in a build directory (the package
 # step of `cmake --workflow --preset release`) without installing it on this
 # machine: its fields, its dependencies (worked out by dpkg-shlibdeps, so they

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: Pendra contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs what is missing on a Debian 12 machine: `source setup.sh programa`
 # what the program needs (run.sh), plain `source setup.sh` everything the
 # tests need too (test.sh). Then gives the way to build the program alone.

@@ -1,4 +1,7 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: Pendra contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Puts the copyright and licence header in every file git tracks that lacks
 one, in that file's comment syntax; files that cannot carry a comment (images,
 test data, JSON) are covered by .reuse/dep5 instead. Running it again changes

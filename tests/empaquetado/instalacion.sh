@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: Pendra contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs a build into a scratch prefix and checks what lands there, as the
 # install's own manifest lists it: every file is of a kind that belongs and
 # is sound (programs, manual pages, menu entry, metainfo, icons, the licence

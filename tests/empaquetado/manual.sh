@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: Pendra contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The manual page of a program (pendra or pendra-cli): it formats without a
 # warning, names every option the program's own help names and the same
 # version, and each of its examples runs and succeeds.

@@ -1,4 +1,7 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: Pendra contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """What software centres read from the metainfo beyond what appstreamcli
 checks: the licences, each with its text in LICENSES/ (the metadata's the one
 its own source file states); the screenshots, each a PNG of the repository
