@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: Pendra contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Times pendra's start-up against the bare dialog on a private Xvfb screen
 # with no window manager, and prints the ratio of the medians.
 #

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: Pendra contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Start-up of a whole program, from the moment it is started to the moment its
 // first top-level window is mapped on the X server. The watching is done from
 // outside: the X server reports every window mapped on the screen

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: Pendra contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The yardstick for pendra's start-up: the least a Qt program with six input
 // fields does before its window is shown. Built with the same flags as pendra.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: Pendra contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // pendra-cli's batch mode as a whole process: 1,000,000 ordinary requests on
 // standard input, the JSON answers read from a pipe, against the input-output
 // floors of bench/piso_es.cpp (three ways of doing the same reading and

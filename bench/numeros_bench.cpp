@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: Pendra contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Writing numbers: the JSON's shortest round-trip text and a label, against
 // the standard library's shortest writer, on what a solved triangle holds
 // (values with all their digits) and what people type (a few digits).

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: Pendra contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The floor pendra-cli's batch mode is measured against: a small program that
 // does nothing but the input and output a batch needs. For each line of six
 // tab-separated fields it writes the six fields read as doubles, each in its

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: Pendra contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The properties of one solved triangle, as the result window and pendra-cli
 // compute them for every solution.
 

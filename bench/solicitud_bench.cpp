@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: Pendra contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // How long one press of "Resolver" takes without windows: reading the six
 // texts, validating and solving.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: Pendra contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // How long the result window takes to open and to redraw, on the offscreen
 // platform unless another one is set.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: Pendra contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // pendra-cli: the solve request without windows, for scripts and batch work.
 
 #include <algorithm>

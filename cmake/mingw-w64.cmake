@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: Pendra contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Cross build for 64-bit Windows with Debian's mingw-w64, the programs run
 # under Wine. Statically linked, so the one .exe needs no DLL beside it.
 set(CMAKE_SYSTEM_NAME Windows)

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: Pendra contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Replays every file of a corpus folder through the same checks as the
 // fuzzer, so builds without libFuzzer exercise it too.
 

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: Pendra contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Remakes the screenshots in docs/capturas/ from the real pendra on a virtual
 # X screen: the input window, the 3-4-5 triangle, with its context menu
 # open, its properties and its working, both triangles of the ambiguous case side by side

@@ -1,9 +1,14 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: Pendra contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Checks the Debian package that cpack made in a build directory (the package
 # step of `cmake --workflow --preset release`) without installing it on this
 # machine: its fields, its dependencies (worked out by dpkg-shlibdeps, so they
-# must name Qt 6), that it holds exactly what `cmake --install` installs, and
-# the pendra-cli it holds, run from a scratch directory it is unpacked into.
+# must name Qt 6), that it holds exactly what `cmake --install` installs, its
+# copyright, changelog and licence text, that lintian finds no error and no
+# warning in it, and the pendra-cli it holds, run from a scratch directory it
+# is unpacked into.
 #
 #   empaquetar.sh [BUILD_DIR]     (build/release unless told otherwise)
 #
@@ -72,8 +77,9 @@ if faltan="$(ldd "$raiz_falsa/usr/bin/pendra" | grep 'not found')"; then
     fallar "pendra from the package misses libraries: $faltan"
 fi
 
+# The package's version is the program's, then the package's own revision.
 version="$("$raiz_falsa/usr/bin/pendra-cli" --version)" || fallar "the packaged pendra-cli failed"
-[ "$(campo Version)" = "${version#pendra-cli }" ] ||
+[[ "$(campo Version)" =~ ^${version#pendra-cli }-[0-9]+$ ]] ||
     fallar "the package's Version is $(campo Version), its pendra-cli says $version"
 
 respuesta="$("$raiz_falsa/usr/bin/pendra-cli" --json "" 3 "" 4 "" 5)" ||
@@ -82,9 +88,36 @@ respuesta="$("$raiz_falsa/usr/bin/pendra-cli" --json "" 3 "" 4 "" 5)" ||
     fallar "the packaged pendra-cli answered 3, 4, 5 with: $respuesta"
 
 # The unpacked menu entry and metainfo pass the validators as well.
-desktop-file-validate "$raiz_falsa/usr/share/applications/io.pendra.Pendra.desktop" ||
+metainfo="$raiz_falsa/usr/share/metainfo/io.pendra.pendra.metainfo.xml"
+desktop-file-validate "$raiz_falsa/usr/share/applications/io.pendra.pendra.desktop" ||
     fallar "desktop-file-validate rejects the packaged menu entry"
-appstreamcli validate --no-net "$raiz_falsa/usr/share/metainfo/io.pendra.Pendra.metainfo.xml" \
-    >/dev/null || fallar "appstreamcli rejects the packaged metainfo"
+appstreamcli validate --pedantic --no-net "$metainfo" >/dev/null ||
+    fallar "appstreamcli rejects the packaged metainfo"
+
+# The licence's text as the source tree has it, and the copyright file
+# that points at it.
+documentacion="$raiz_falsa/usr/share/doc/pendra"
+cmp -s "$documentacion/GPL-3.0-or-later.txt" "$raiz/LICENSES/GPL-3.0-or-later.txt" ||
+    fallar "the package does not hold the licence's text as LICENSES/ has it"
+grep -q 'GPL-3.0-or-later.txt' "$documentacion/copyright" ||
+    fallar "the package's copyright does not point at the licence's text"
+
+# The changelog's last entry is this package, released the day the metainfo
+# gives for this version.
+gzip -dc "$documentacion/changelog.Debian.gz" >"$instalada/changelog"
+[ "$(dpkg-parsechangelog -l "$instalada/changelog" -S Version)" = "$(campo Version)" ] ||
+    fallar "the changelog's last entry is not version $(campo Version)"
+dia="$(date -u -d "$(dpkg-parsechangelog -l "$instalada/changelog" -S Date)" +%F)"
+grep -q "<release version=\"${version#pendra-cli }\" date=\"$dia\"" "$metainfo" ||
+    fallar "the changelog dates the release $dia, the metainfo otherwise"
+
+# What Debian asks of a package. lintian prints each tag it finds as a line
+# starting with its severity's letter.
+command -v lintian >/dev/null || fallar "lintian is not installed (scripts/setup.sh installs it)"
+informe="$(lintian --no-cfg --fail-on none "$deb" 2>&1)" ||
+    fallar "lintian failed: $informe"
+if grep -E '^[EW]: ' <<<"$informe"; then
+    fallar "lintian finds errors or warnings in $(basename "$deb")"
+fi
 
 echo "empaquetar.sh: $(basename "$deb") correct; Depends: $dependencias"

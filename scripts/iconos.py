@@ -1,4 +1,7 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: Pendra contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Draws Pendra's icon: a white triangle with a blue border and a red arc
 marking the angle at its bottom-left vertex.
 

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: Pendra contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # shellcheck shell=bash
 # Sourced, not run: what the scripts that drive pendra, or time it, on a
 # private Xvfb screen share. The script may set `limite` (seconds to wait for

@@ -1,11 +1,10 @@
 #!/usr/bin/env bash
-# Sets everything up, builds, and starts Pendra.
+# SPDX-FileCopyrightText: Pendra contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
+
+# Installs what the program needs, builds pendra and pendra-cli, and starts
+# Pendra.
 set -euo pipefail
-source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
-compilar release
-if [ -x "$raiz/build/release/app/pendra" ]; then
-    exec "$raiz/build/release/app/pendra" "$@"
-fi
-echo
-echo "Compilado. Pruebe: $raiz/build/release/cli/pendra-cli --json \"\" 3 \"\" 4 \"\" 5"
-"$raiz/build/release/cli/pendra-cli" "" 3 "" 4 "" 5
+source "$(dirname "${BASH_SOURCE[0]}")/setup.sh" programa
+compilar_programa
+exec "$raiz/build/release/app/pendra" "$@"

@@ -1,26 +1,38 @@
 #!/usr/bin/env bash
-# Installs what is missing on a Debian 12 machine, then configures and builds
-# one preset (release unless told otherwise). Sourced by run.sh and test.sh.
+# SPDX-FileCopyrightText: Pendra contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
+
+# Installs what is missing on a Debian 12 machine: `source setup.sh programa`
+# what the program needs (run.sh), plain `source setup.sh` everything the
+# tests need too (test.sh). Then gives the way to build the program alone.
 set -euo pipefail
 
 raiz="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 
-# A minimal Debian has no fonts, no file(1) and no man: the screenshots are
-# drawn with Liberation Sans (the windows' own font) and DejaVu Sans (what
-# fontconfig gives message boxes and the working's view, whose italic letters
-# need DejaVu Sans Oblique from the extra set), dpkg-shlibdeps needs file, and the README
-# reads the manual page with man -l. The windows preset cross-builds with
-# mingw-w64, runs the tests under Wine and builds GoogleTest from the sources
-# of Debian's googletest package.
-paquetes=(
+# What building and running the program needs: the compiler and build tools,
+# Qt 6 with its Spanish texts, and Liberation Sans, the windows' own font (a
+# minimal Debian has no fonts).
+paquetes_programa=(
     g++ cmake ninja-build pkg-config
-    qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins qt6-svg-dev qt6-translations-l10n
-    libgl-dev libgtest-dev libgmock-dev libbenchmark-dev libx11-dev libmpfrc++-dev
+    qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-translations-l10n libgl-dev
+    fonts-liberation
+)
+
+# What the tests, benchmarks and other builds need besides. The screenshots
+# are drawn with Liberation Sans and DejaVu Sans (what fontconfig gives
+# message boxes and the working's view, whose italic letters need DejaVu Sans
+# Oblique from the extra set); dpkg-shlibdeps needs file, lintian checks the
+# package, reuse the licence of every file, and the README reads the manual
+# page with man -l. The windows preset cross-builds with mingw-w64, runs the
+# tests under Wine and builds GoogleTest from the sources of Debian's
+# googletest package.
+paquetes_pruebas=(
+    qt6-qpa-plugins libgtest-dev libgmock-dev libbenchmark-dev libx11-dev libmpfrc++-dev
     xvfb xauth xdotool x11-utils imagemagick
-    fontconfig fonts-liberation fonts-dejavu-core fonts-dejavu-extra
+    fontconfig fonts-dejavu-core fonts-dejavu-extra
     xclip python3 binutils-mingw-w64-x86-64
     g++-mingw-w64-x86-64 wine64 googletest
-    appstream desktop-file-utils dpkg-dev file groff-base man-db locales
+    appstream desktop-file-utils dpkg-dev file groff-base man-db lintian reuse locales
 )
 
 instalar_faltantes() {
@@ -75,11 +87,20 @@ preparar_locale() {
     "${sudo[@]}" locale-gen >/dev/null
 }
 
-# compilar PRESET [CMAKE_ARGS...]
-compilar() {
-    local preset="${1:-release}"
-    shift || true
-    (cd "$raiz" && cmake --preset "$preset" "$@" >/dev/null && cmake --build --preset "$preset")
+# The program alone: pendra and pendra-cli in the release tree, without the
+# tests and benchmarks, and without failing for their packages. The presets
+# turn them on again for scripts/test.sh.
+compilar_programa() {
+    (cd "$raiz" &&
+        cmake --preset release -DBUILD_TESTING=OFF -DPENDRA_BENCHMARKS=OFF \
+            -DPENDRA_STRICT_DEPENDENCIES=OFF >/dev/null &&
+        cmake --build --preset release --target pendra pendra-cli)
 }
 
-instalar_faltantes "${paquetes[@]}"
+# `source setup.sh programa` installs what the program needs; without an
+# argument, everything the tests need as well.
+if [ "${1:-}" = programa ]; then
+    instalar_faltantes "${paquetes_programa[@]}"
+else
+    instalar_faltantes "${paquetes_programa[@]}" "${paquetes_pruebas[@]}"
+fi

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: Pendra contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Sets everything up, then builds and tests each preset through its workflow
 # (CMakePresets.json): release, with the Debian package made and checked;
 # debug, whose pendra-cli must answer every request bit for bit as the

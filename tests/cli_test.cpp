@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: Pendra contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // pendra-cli as scripts use it: the built binary, its JSON and exit status.
 
 #include <gtest/gtest.h>

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: Pendra contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Runs two builds of pendra-cli on the same batches and fails unless their
 # JSON is identical byte for byte: 20000 requests of every kind, then 5000
 # needles, flat triangles and near tangents, where arithmetic that differs

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: Pendra contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Prints a deterministic batch of field sets for pendra-cli: every case, the
 // messages, and numbers at every magnitude; or, given "delicadas", needles,
 // flat triangles and near tangents, where the solving formulas work hardest.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: Pendra contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The solutions shown against a reference in 320-bit MPFR arithmetic, over
 // requests users tried and seeded sweeps of needles, flat triangles, tangent
 // cases and extreme magnitudes: the count of triangles, every number to one

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: Pendra contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A triangle's properties against a 113-bit reference, over seeded ordinary,
 // needle, flat and extreme triangles, and the few cases worth checking by hand.
 

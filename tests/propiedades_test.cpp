@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: Pendra contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Properties that every solution must have, over seeded random triangles and
 // random field texts. The seeds are fixed, so every run checks the same cases.
 

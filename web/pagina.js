@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: Pendra contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The page around the core: reads the six fields, asks the core, shows its
 // message or draws each solution in a panel of its own.
 'use strict';

@@ -1,4 +1,7 @@
 #!/usr/bin/env node
+// SPDX-FileCopyrightText: Pendra contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // pendra-cli --json in Node: one request per line of standard input, six
 // tab-separated fields; one line of JSON per request on standard output,
 // the same bytes the desktop build's pendra-cli writes.

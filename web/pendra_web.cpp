@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: Pendra contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The page's and pendra-cli.mjs's way into the core. Texts go in as bytes
 // with their lengths and answers come out as JSON bytes, so nothing is
 // decoded or lost on the way. Each answer stays valid until the next call.

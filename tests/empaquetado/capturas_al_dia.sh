@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: Pendra contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The screenshots in docs/capturas/ show the program as it is now: they are
 # made again from this build and compared with the committed ones. After a
 # change that shows on screen, remake them with scripts/capturas.sh.

@@ -1,4 +1,7 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: Pendra contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Runs the pendra-cli examples of README.md and checks each shows what the
 README says it shows.
 

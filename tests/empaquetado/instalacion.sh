@@ -1,10 +1,15 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: Pendra contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs a build into a scratch prefix and checks what lands there, as the
 # install's own manifest lists it: every file is of a kind that belongs and
-# is sound (programs, manual pages, menu entry, metainfo, icons), and what
-# must be there is: pendra-cli with its manual page and, with the windowed
-# program, the menu entry, the metainfo and the icon, all named after the
-# desktop id and pointing at each other.
+# is sound (programs, manual pages, menu entry, metainfo, icons, the licence
+# and the Debian copyright, changelog and lintian overrides), and what must
+# be there is: pendra-cli with its manual page, the licence's text, on Linux
+# the Debian files and, with the windowed program, its manual page,
+# the menu entry, the metainfo and the icon, all named after the desktop id
+# and pointing at each other.
 #
 #   instalacion.sh CMAKE BUILD_DIR [DESKTOP_ID]
 set -euo pipefail
@@ -32,8 +37,13 @@ medidas_png() {
 instalados="$(sed "s|^$prefijo/||" "$build/install_manifest.txt" | sort)"
 
 # What must be there; the menu entry and the metainfo name the rest.
-requeridos="bin/pendra-cli share/man/man1/pendra-cli.1.gz"
-[ -z "$id" ] || requeridos+=" share/applications/$id.desktop share/metainfo/$id.metainfo.xml
+documentacion=share/doc/pendra
+requeridos="bin/pendra-cli share/man/man1/pendra-cli.1.gz $documentacion/GPL-3.0-or-later.txt"
+[ "$(uname -s)" != Linux ] ||
+    requeridos+=" $documentacion/copyright $documentacion/changelog.Debian.gz
+        share/lintian/overrides/pendra"
+[ -z "$id" ] || requeridos+=" bin/pendra share/man/man1/pendra.1.gz
+    share/applications/$id.desktop share/metainfo/$id.metainfo.xml
     share/icons/hicolor/48x48/apps/$id.png share/icons/hicolor/scalable/apps/$id.svg"
 for ruta in $requeridos; do
     grep -qxF "$ruta" <<<"$instalados" || fallar "$ruta was not installed"
@@ -48,6 +58,10 @@ tipo_de() {
     share/metainfo/"$id".metainfo.xml) echo metainfo ;;
     share/icons/hicolor/*x*/apps/"$id".png) echo "png-$(cut -d/ -f4 <<<"$1")" ;;
     share/icons/hicolor/scalable/apps/"$id".svg) echo svg ;;
+    "$documentacion"/GPL-3.0-or-later.txt) echo licencia ;;
+    "$documentacion"/copyright) echo copyright ;;
+    "$documentacion"/changelog.Debian.gz) echo changelog ;;
+    share/lintian/overrides/pendra) echo lintian ;;
     *) echo otro ;;
     esac
 }
@@ -78,6 +92,43 @@ while read -r ruta; do
         ;;
     svg)
         grep -q '<svg' "$archivo" || fallar "$ruta is not an SVG picture"
+        ;;
+    licencia)
+        head -n 3 "$archivo" | grep -q 'GNU GENERAL PUBLIC LICENSE' &&
+            grep -q '^ *Version 3, 29 June 2007' "$archivo" ||
+            fallar "$ruta is not the text of the GPL version 3"
+        ;;
+    copyright)
+        # Machine-readable, and each license a Files paragraph names has a
+        # paragraph of its own with its text.
+        head -n 1 "$archivo" |
+            grep -qx 'Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' ||
+            fallar "$ruta is not in the machine-readable copyright format"
+        sin_texto="$(awk 'BEGIN { RS = "" }
+            /^Files:/ && match($0, /\nLicense: *[^\n]+/) {
+                nombre = substr($0, RSTART + 1, RLENGTH - 1)
+                sub(/^License: */, "", nombre)
+                usadas[nombre] = 1
+            }
+            /^License: *[^\n]+\n / {
+                split($0, lineas, "\n")
+                sub(/^License: */, "", lineas[1])
+                dadas[lineas[1]] = 1
+            }
+            END { for (nombre in usadas) if (!(nombre in dadas)) print nombre }' "$archivo")"
+        [ -z "$sin_texto" ] || fallar "$ruta names licenses without their text: $sin_texto"
+        grep -qx 'License: GPL-3+' "$archivo" || fallar "$ruta does not name the GPL-3+"
+        ;;
+    changelog)
+        gzip -dc "$archivo" | head -n 1 | grep -Eq '^pendra \([0-9][^ )]*-[0-9]+\) ' ||
+            fallar "$ruta is not a compressed Debian changelog of pendra"
+        ;;
+    lintian)
+        # Each line a comment or a tag of this package, with its reason above.
+        grep -Ev '^(#|pendra: [a-z0-9-]+( |$))' "$archivo" &&
+            fallar "$ruta holds lines that are not overrides of pendra's tags"
+        awk '/^pendra:/ && prev !~ /^#/ { exit 1 } { prev = $0 }' "$archivo" ||
+            fallar "$ruta overrides a tag without a comment that says why"
         ;;
     escritorio)
         exec_="$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$archivo")"

@@ -1,9 +1,12 @@
 #!/usr/bin/env bash
-# The manual page of pendra-cli: it formats without a warning, names every
-# option the program's own help names and the same version, and each of its
-# examples runs and succeeds.
+# SPDX-FileCopyrightText: Pendra contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
+
+# The manual page of a program (pendra or pendra-cli): it formats without a
+# warning, names every option the program's own help names and the same
+# version, and each of its examples runs and succeeds.
 #
-#   manual.sh PAGE PENDRA_CLI
+#   manual.sh PAGE PROGRAM
 set -euo pipefail
 
 pagina="$1"
@@ -31,7 +34,8 @@ for opcion in $("$cli" --help | grep -Eo -- '(^|[ [])--?[a-z]+' | tr -d ' [' | s
 done
 
 version="$("$cli" --version | awk '{ print $2 }')"
-grep -q "^\.TH PENDRA-CLI 1 \"[^\"]*\" \"Pendra $version\"" "$pagina" ||
+nombre="$(basename "$cli")"
+grep -q "^\.TH ${nombre^^} 1 \"[^\"]*\" \"Pendra $version\"" "$pagina" ||
     fallar "the page's title line does not say Pendra $version"
 
 # The examples: the indented lines between .nf and .fi of the EJEMPLOS

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: Pendra contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Runs a validator on a file: the validator must accept it without a word.
 # Exits 77 (skipped) only when the validator itself is not installed.
 #

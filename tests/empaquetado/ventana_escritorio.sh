@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: Pendra contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Starts pendra on a virtual X screen and checks that its window carries the
 # class the menu entry names in StartupWMClass: task bars match the two to
 # give the window the menu entry's name and icon.

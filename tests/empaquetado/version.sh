@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: Pendra contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The version written once in project() reaches every place that shows it;
 # pendra answers --version and --help on standard output without a display,
 # and without one it says so in one line and fails.

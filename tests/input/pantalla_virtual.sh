@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: Pendra contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The virtual screen the X tests share must not reset when its last client
 # leaves: a program connecting during a reset is turned away, and a test that
 # polls for windows while pendra starts leaves that way often enough.

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: Pendra contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Starts the real pendra on a virtual X screen and uses it as a person would:
 # keys typed into the input window, windows watched as they come and go.
 #

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: Pendra contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Tests of the input window on a real, headless Qt platform.
 
 #include <QApplication>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: Pendra contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Tests of the icon files that scripts/iconos.py writes into app/iconos.
 
 #include <QFile>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: Pendra contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Tests of app/pendra.rc.in as configured, compiled by a Windows resource compiler into a .res
 // file: the icon group and the version record that pendra.exe carries.
 

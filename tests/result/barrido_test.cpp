@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: Pendra contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Every way of giving three of the six measures, each drawn from values at and
 // beyond the ends of what a field can hold, through the solve request and on
 // into the result windows: no undefined value anywhere, only real triangles

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: Pendra contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The one drawing of a triangle, on the screen and in what the result window
 // gives away: the clipboard, files, its menu and its description.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: Pendra contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The result window's area-and-perimeter strip and its properties view.
 
 #include "frmpropiedades.h"

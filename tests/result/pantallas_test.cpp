@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: Pendra contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Result windows on the offscreen platform set up with the two screens of
 // dos_pantallas.json: where they open beside the input window, and moved
 // between screens of different pixel ratio.

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: Pendra contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Takes the triangle out of a result window of the real pendra on a virtual X
 # screen, as a person would, under a Spanish locale: Ctrl+C to the clipboard
 # (numbers with a decimal comma, as text and as an HTML table), Ctrl+S through the save

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: Pendra contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A result window taken through sizes no one would choose, and opened and
 // closed a thousand times: no fault, the right drawing at the end, nothing left.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: Pendra contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The main of the result-window tests that run without a screen.
 
 #include <gtest/gtest.h>

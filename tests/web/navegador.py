@@ -1,4 +1,7 @@
 #!/usr/bin/python3
+# SPDX-FileCopyrightText: Pendra contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """The page in headless Chromium, used as a person would use it.
 
 navegador.py PAGINA AXE PENDRA_CLI CAPTURA
