@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: Pendra contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Put in front of decimal.cpp by the test builds of its other paths. The
 // standard headers are read first, with this compiler's own macros; then the
 // macros decimal.cpp looks at are set as another compiler or machine sets

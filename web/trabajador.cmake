@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: Pendra contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Writes the page's service worker from its template: the names of the files
 # it keeps and a digest of their bytes, so that a new build's worker differs
 # from the old one and browsers fetch the new files.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: Pendra contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The page's service worker: it keeps every file of the page, so that after
 // one visit the page opens and answers with no network. Each file is asked
 // of the network first, so a new build replaces the kept one on the first
