@@ -18,7 +18,7 @@ paquetes=(
     libgl-dev libgtest-dev libgmock-dev libbenchmark-dev libx11-dev libmpfrc++-dev
     xvfb xauth xdotool x11-utils imagemagick
     fontconfig fonts-liberation fonts-dejavu-core fonts-dejavu-extra
-    xclip python3 binutils-mingw-w64-x86-64
+    xclip python3 libboost-dev binutils-mingw-w64-x86-64
     g++-mingw-w64-x86-64 wine64 googletest
     appstream desktop-file-utils dpkg-dev file groff-base man-db
 )
