@@ -63,8 +63,8 @@ TEST(Elementales, KeepTheirSymmetries) {
         for (const int k : {-700, -300, 300, 700}) {
             const double as = std::ldexp(a, k);
             const double bs = std::ldexp(b, k);
-            const bool normales = as > 0x1p-960 && bs > 0x1p-960 && a > 0x1p-960 &&
-                                  b > 0x1p-960 && as < 0x1p960 && bs < 0x1p960;
+            const bool normales = as > 0x1p-960 && bs > 0x1p-960 && a > 0x1p-960 && b > 0x1p-960 &&
+                                  as < 0x1p960 && bs < 0x1p960;
             if (normales) {
                 EXPECT_EQ(Bits(mate::Atan2(as, -bs)), Bits(mate::Atan2(a, -b)))
                     << a << ", " << b << ", 2^" << k;
@@ -82,7 +82,8 @@ TEST(Elementales, RoundExactHypotenusesToTheEvenNeighbour) {
     std::mt19937_64 azar(7);
     int empates = 0;
     for (int n = 0; n < 2000; ++n) {
-        const std::uint64_t u = std::uniform_int_distribution<std::uint64_t>(1 << 25, 94906265)(azar);
+        const std::uint64_t u =
+            std::uniform_int_distribution<std::uint64_t>(1 << 25, 94906265)(azar);
         const std::uint64_t v = std::uniform_int_distribution<std::uint64_t>(1, u)(azar);
         const std::uint64_t a = u * u - v * v;
         const std::uint64_t b = 2 * u * v;
