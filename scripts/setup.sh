@@ -10,11 +10,12 @@ set -euo pipefail
 raiz="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 
 # What building and running the program needs: the compiler and build tools,
-# Qt 6 with its Spanish texts, and Liberation Sans, the windows' own font (a
+# Qt 6 with its Spanish texts, Boost's header-only multiprecision numbers (the
+# elementary functions' last path), and Liberation Sans, the windows' own font (a
 # minimal Debian has no fonts).
 paquetes_programa=(
     g++ cmake ninja-build pkg-config
-    qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-translations-l10n libgl-dev
+    qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-translations-l10n libgl-dev libboost-dev
     fonts-liberation
 )
 

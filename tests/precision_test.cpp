@@ -21,6 +21,7 @@
 #include <string>
 #include <vector>
 
+#include "casos_dificiles.h"
 #include "doble.h"
 #include "elementales.h"
 #include "formato.h"
@@ -416,6 +417,14 @@ const Elemental kElementales[] = {
      [](const Mp& x, const Mp&) { return asin(x); }, -1, 1, 30},
     {"hypotenuse", [](double x, double y) { return mate::Hipot(x, y); },
      [](const Mp& x, const Mp& y) { return hypot(x, y); }, -3, 3, 1000},
+    {"sine beyond 2^20", [](double x, double) { return mate::Sen(x); },
+     [](const Mp& x, const Mp&) { return sin(x); }, -1e300, 1e300, 930},
+    {"cosine beyond 2^20", [](double x, double) { return mate::Cos(x); },
+     [](const Mp& x, const Mp&) { return cos(x); }, -1e300, 1e300, 930},
+    {"arc tangent of quotients of any size", [](double y, double x) { return mate::Atan2(y, x); },
+     [](const Mp& y, const Mp& x) { return atan2(y, x); }, -1e300, 1e300, 2000},
+    {"hypotenuse of subnormals", [](double x, double y) { return mate::Hipot(x, y); },
+     [](const Mp& x, const Mp& y) { return hypot(x, y); }, 0, 0x1p-1022, 60},
 };
 
 TEST_F(Precision, ElementaryFunctionsAreCorrectlyRounded) {
@@ -438,6 +447,65 @@ TEST_F(Precision, ElementaryFunctionsAreCorrectlyRounded) {
             }
         }
     }
+}
+
+// MPFR's correctly rounded value, on the subnormals' grid where it falls
+// below the normal doubles, and how many units in the last place it lies from
+// the nearest midpoint.
+struct Verificado {
+    double redondeado;
+    Mp distancia;
+};
+
+Verificado Verificar(prueba::Funcion f, double a, double b) {
+    Mp v;
+    switch (f) {
+        case prueba::Funcion::Sen:
+            v = sin(Mp(a));
+            break;
+        case prueba::Funcion::Cos:
+            v = cos(Mp(a));
+            break;
+        case prueba::Funcion::Atan:
+            v = atan(Mp(a));
+            break;
+        case prueba::Funcion::Atan2:
+            v = atan2(Mp(a), Mp(b));
+            break;
+        case prueba::Funcion::Asen:
+            v = asin(Mp(a));
+            break;
+        case prueba::Funcion::Hipot:
+            v = hypot(Mp(a), Mp(b));
+            break;
+    }
+    const long ulp = std::max<long>(mpfr_get_exp(v.mpfr_srcptr()) - 53, -1074);
+    const Mp unidades = abs(ldexp(v, static_cast<int>(-ulp)));
+    const Mp entero = floor(unidades);
+    const Mp fraccion = unidades - entero;
+    const bool arriba = fraccion > 0.5 || (fraccion == 0.5 && fmod(entero, Mp(2)) == 1);
+    const double r = ldexp(entero + (arriba ? 1 : 0), static_cast<int>(ulp)).toDouble();
+    return {v < 0 ? -r : r, abs(fraccion - 0.5)};
+}
+
+// The hard cases' table holds MPFR's results, and its cases are as close to a
+// midpoint as it says (at 2400 bits: the arc tangent of a quotient near 2^-1022
+// lies 2^-2046 of itself below it).
+TEST_F(Precision, HardCasesAreRightAndAsHardAsTheTableSays) {
+    Mp::set_default_prec(2400);
+    for (const prueba::CasoDificil& caso : prueba::kCasosDificiles) {
+        const Verificado v = Verificar(caso.funcion, caso.a, caso.b);
+        EXPECT_EQ(std::bit_cast<std::uint64_t>(v.redondeado),
+                  std::bit_cast<std::uint64_t>(caso.esperado))
+            << caso.nombre;
+        if (caso.cercania == 999) {
+            EXPECT_EQ(v.distancia, 0) << caso.nombre;
+        } else {
+            EXPECT_LE(v.distancia, ldexp(Mp(1), -caso.cercania)) << caso.nombre;
+            EXPECT_GE(v.distancia, ldexp(Mp(1), -caso.cercania - 1)) << caso.nombre;
+        }
+    }
+    Mp::set_default_prec(320);
 }
 
 // A family of triangles: two of their angles in degrees and the decimal
