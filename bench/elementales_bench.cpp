@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: Pendra contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The core's own elementary functions on a thousand seeded arguments in the
 // solver's ranges: the time of one call, the rare exact evaluations included.
 

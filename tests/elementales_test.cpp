@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: Pendra contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The core's elementary functions on every build: the hard cases' correctly
 // rounded bits, and symmetries and exact results that any right rounding keeps.
 
