@@ -23,13 +23,14 @@ paquetes_programa=(
 # are drawn with Liberation Sans and DejaVu Sans (what fontconfig gives
 # message boxes and the working's view, whose italic letters need DejaVu Sans
 # Oblique from the extra set); dpkg-shlibdeps needs file, lintian checks the
-# package, reuse the licence of every file, and the README reads the manual
+# package, reuse the licence of every file, openbox frames the windows of a
+# test as a desktop does, and the README reads the manual
 # page with man -l. The windows preset cross-builds with mingw-w64, runs the
 # tests under Wine and builds GoogleTest from the sources of Debian's
 # googletest package.
 paquetes_pruebas=(
     qt6-qpa-plugins libgtest-dev libgmock-dev libbenchmark-dev libx11-dev libmpfrc++-dev
-    xvfb xauth xdotool x11-utils imagemagick
+    xvfb xauth xdotool x11-utils imagemagick openbox
     fontconfig fonts-dejavu-core fonts-dejavu-extra
     xclip python3 binutils-mingw-w64-x86-64
     g++-mingw-w64-x86-64 wine64 googletest

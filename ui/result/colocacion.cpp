@@ -8,8 +8,10 @@
 #include <QPointer>
 #include <QRect>
 #include <QScreen>
+#include <QTimer>
 #include <QWidget>
 #include <algorithm>
+#include <memory>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -106,6 +108,41 @@ Escritorio EscritorioPara(const QWidget& ventana, const QWidget* referencia) {
     return escritorio;
 }
 
+// The place for `ventana` among the windows shown now, by their frames as
+// far as the window manager has reported them.
+std::optional<QPoint> Lugar(QWidget& ventana, const QWidget* entrada, int numero,
+                            const QWidget* ultima) {
+    if (entrada != nullptr && !entrada->isVisible()) {
+        entrada = nullptr;
+    }
+    const Escritorio escritorio =
+        EscritorioPara(ventana, entrada != nullptr ? entrada : ultima);
+    std::optional<QPoint> lugar;
+    if (numero == 2 && ultima != nullptr) {
+        lugar = escritorio.Junto(ultima->frameGeometry());
+    }
+    if (!lugar && entrada != nullptr) {
+        lugar = escritorio.Junto(entrada->frameGeometry());
+    }
+    if (!lugar && (ultima != nullptr || numero > 1)) {
+        lugar = escritorio.PrimerLugarLibre();
+        if (!lugar && ultima != nullptr) {
+            lugar = Escalonada(*ultima, ventana.size());
+        }
+    }
+    return lugar;
+}
+
+// Whether the window's frame covers that of one of `antes`, the windows that
+// were there before it: the newer window is the one that yields.
+bool CubreOtra(const QWidget& ventana, const std::vector<QPointer<const QWidget>>& antes) {
+    const QRect marco = ventana.frameGeometry();
+    return std::any_of(antes.begin(), antes.end(), [&](const QPointer<const QWidget>& otra) {
+        return !otra.isNull() && otra->isVisible() && !otra->isMinimized() &&
+               otra->frameGeometry().intersects(marco);
+    });
+}
+
 }  // namespace
 
 void ColocarVentanaNueva(QWidget& ventana, const QWidget* entrada, int numero) {
@@ -116,30 +153,44 @@ void ColocarVentanaNueva(QWidget& ventana, const QWidget* entrada, int numero) {
     const auto visible = std::find_if(abiertas.rbegin(), abiertas.rend(),
                                       [](const QPointer<QWidget>& v) { return v->isVisible(); });
     const QPointer<QWidget> ultima = visible != abiertas.rend() ? *visible : nullptr;
-    const bool hayUltima = !ultima.isNull();
-    if (entrada != nullptr && !entrada->isVisible()) {
-        entrada = nullptr;
-    }
-    const Escritorio escritorio = EscritorioPara(ventana, entrada != nullptr ? entrada
-                                                          : hayUltima        ? ultima.data()
-                                                                             : nullptr);
-    std::optional<QPoint> lugar;
-    if (numero == 2 && hayUltima) {
-        lugar = escritorio.Junto(ultima->frameGeometry());
-    }
-    if (!lugar && entrada != nullptr) {
-        lugar = escritorio.Junto(entrada->frameGeometry());
-    }
-    if (!lugar && (hayUltima || numero > 1)) {
-        lugar = escritorio.PrimerLugarLibre();
-        if (!lugar && hayUltima) {
-            lugar = Escalonada(*ultima, ventana.size());
-        }
-    }
-    if (lugar) {
+    if (const std::optional<QPoint> lugar = Lugar(ventana, entrada, numero, ultima.data())) {
         ventana.move(*lugar);
     }
+    std::vector<QPointer<const QWidget>> antes{entrada};
+    for (const QPointer<QWidget>& v : abiertas) {
+        antes.emplace_back(v.data());
+    }
     abiertas.emplace_back(&ventana);
+
+    // A window manager tells each window's frame only after it is shown, so
+    // the place above may have counted a neighbour by its client area alone.
+    // Once the frames are known (or a second has passed), a window whose
+    // frame covers another's is placed again.
+    const QPointer<const QWidget> laEntrada = entrada;
+    auto* reloj = new QTimer(&ventana);
+    reloj->setInterval(50);
+    auto intentos = std::make_shared<int>(0);
+    QObject::connect(reloj, &QTimer::timeout, &ventana, [&ventana, reloj, intentos, laEntrada,
+                                                         numero, ultima, antes] {
+        const bool conocido = ventana.frameGeometry() != ventana.geometry() &&
+                              (ultima.isNull() ||
+                               ultima->frameGeometry() != ultima->geometry());
+        if (!ventana.isVisible() || (!conocido && ++*intentos < 20)) {
+            if (!ventana.isVisible() && ++*intentos >= 20) {
+                reloj->deleteLater();
+            }
+            return;
+        }
+        reloj->stop();
+        reloj->deleteLater();
+        if (CubreOtra(ventana, antes)) {
+            if (const std::optional<QPoint> lugar =
+                    Lugar(ventana, laEntrada.data(), numero, ultima.data())) {
+                ventana.move(*lugar);
+            }
+        }
+    });
+    reloj->start();
 }
 
 }  // namespace pendra
