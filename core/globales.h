@@ -5,6 +5,8 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "exacto.h"
+
 namespace pendra {
 
 // Where measure i, counted 1 to 3 as the user sees it, lies in an array.
@@ -41,7 +43,36 @@ using Medidas = SeisMedidas<UnidadAngulo::Radianes>;
 using MedidasEnGrados = SeisMedidas<UnidadAngulo::Grados>;
 
 // The six measures as the fields give them, before any solving: angles in
-// degrees exactly as typed, 0 for a missing measure.
-using Datos = MedidasEnGrados;
+// degrees, 0 for a missing measure. Each value is the correctly rounded double
+// of the number typed; that number itself is kept beside it, for the sums
+// that must be exact.
+class Datos : public MedidasEnGrados {
+public:
+    // The measure and its exact number at once.
+    void FijarAngulo(std::uint8_t i, const NumeroExacto& x) {
+        Angulo(i) = x.Valor();
+        angulosExactos_[PosicionMedida(i)] = x;
+    }
+    void FijarLado(std::uint8_t i, const NumeroExacto& x) {
+        Lado(i) = x.Valor();
+        ladosExactos_[PosicionMedida(i)] = x;
+    }
+    // The exact number of a measure; where the measure was set on its own,
+    // its double, taken exactly.
+    NumeroExacto AnguloExacto(std::uint8_t i) const {
+        return Exacto(angulosExactos_[PosicionMedida(i)], Angulo(i));
+    }
+    NumeroExacto LadoExacto(std::uint8_t i) const {
+        return Exacto(ladosExactos_[PosicionMedida(i)], Lado(i));
+    }
+
+private:
+    static NumeroExacto Exacto(const NumeroExacto& x, double valor) {
+        return x.Valor() == valor ? x : NumeroExacto(valor);
+    }
+
+    std::array<NumeroExacto, 3> angulosExactos_;
+    std::array<NumeroExacto, 3> ladosExactos_;
+};
 
 }  // namespace pendra

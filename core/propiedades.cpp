@@ -9,6 +9,7 @@
 #include "doble.h"
 #include "elementales.h"
 #include "escala.h"
+#include "exacto.h"
 #include "funciones.h"
 
 namespace pendra {
@@ -150,21 +151,22 @@ void Situar(Propiedades& p, const Pie& pie, int k) {
 // Everything but the kinds, from the scaled sides alone (k is the scale's
 // exponent) by Kahan's factors: exact for the sides given, and right for the
 // triangle wherever no side is close to the sum of the other two.
-double DeLados(const std::array<double, 3>& l, int k, Propiedades& p) {
-    // Kahan's factors, from the sides sorted x >= y >= z with every
-    // parenthesis kept: x - y is exact, so none of them cancels.
+double DeLados(const std::array<double, 3>& l, const Solucion::Factores& exactos,
+               const Escala& escala, int k, Propiedades& p) {
+    // Kahan's factors, from the sides sorted x >= y >= z: the sums of the
+    // typed sides, each exact and rounded once, so none of them cancels.
     std::array<int, 3> orden{0, 1, 2};
     std::sort(orden.begin(), orden.end(), [&l](int i, int j) { return l[i] > l[j]; });
-    const double x = l[orden[0]], y = l[orden[1]], z = l[orden[2]];
-    const double f1 = x + (y + z);
-    const double f2 = std::max(z - (x - y), 0.0);
-    const double f3 = z + (x - y);
-    const double f4 = x + (y - z);
+    const double y = l[orden[1]], z = l[orden[2]];
     // g[i] = perimeter - 2 * side i.
     std::array<double, 3> g{};
-    g[orden[0]] = f2;
-    g[orden[1]] = f3;
-    g[orden[2]] = f4;
+    for (int i = 0; i < 3; ++i) {
+        g[i] = escala.Reducir(exactos.g[i]);
+    }
+    const double f1 = escala.Reducir(exactos.perimetro);
+    const double f2 = g[orden[0]];
+    const double f3 = g[orden[1]];
+    const double f4 = g[orden[2]];
 
     const Escalado area = PorPotencia(Raiz(Exacto(f1) * Exacto(f2) * Exacto(f3) * Exacto(f4)), -2);
     const Escalado dobleArea = PorPotencia(area, 1);
@@ -187,7 +189,7 @@ double DeLados(const std::array<double, 3>& l, int k, Propiedades& p) {
 
         p.alturas[i] = Magnitud(dobleArea / Exacto(l[i]), -k);
         // 4 m² = (b - c)² + (b + c - a)(a + b + c): two terms of one sign.
-        const double diferencia = l[j] - l[h];
+        const double diferencia = escala.Reducir(exactos.diferencias[i]);
         const double mediana = g[i] == 0 ? std::fabs(diferencia) / 2
                                          : std::sqrt(diferencia * diferencia + g[i] * f1) / 2;
         p.medianas[i] = Magnitud(Exacto(mediana), -k);
@@ -268,6 +270,21 @@ double DeAngulos(const std::array<double, 3>& l, const std::array<double, 3>& A,
     return coseno[static_cast<std::size_t>(std::max_element(A.begin(), A.end()) - A.begin())];
 }
 
+// The factors of sides given as doubles alone, each exact and rounded once.
+Solucion::Factores FactoresDe(const MedidasEnGrados& t) {
+    const NumeroExacto l[3] = {NumeroExacto(t.Lado(1)), NumeroExacto(t.Lado(2)),
+                               NumeroExacto(t.Lado(3))};
+    Solucion::Factores f;
+    f.perimetro = Sumar(0, {{1, &l[0]}, {1, &l[1]}, {1, &l[2]}}).valor;
+    for (int i = 0; i < 3; ++i) {
+        const int j = (i + 1) % 3;
+        const int h = (i + 2) % 3;
+        f.g[i] = std::max(Sumar(0, {{-1, &l[i]}, {1, &l[j]}, {1, &l[h]}}).valor, 0.0);
+        f.diferencias[i] = Sumar(0, {{1, &l[j]}, {-1, &l[h]}}).valor;
+    }
+    return f;
+}
+
 }  // namespace
 
 Propiedades PropiedadesDe(const Solucion& solucion) {
@@ -295,8 +312,12 @@ Propiedades PropiedadesDe(const Solucion& solucion) {
     // give it exactly, needle or flat. Found sides carry the rounding of
     // what they were found from, and there the angles decide.
     const bool tresLados = !dado[0] && !dado[1] && !dado[2];
-    const double coseno =
-        tresLados ? DeLados(l, k, p) : DeAngulos(l, A, solucion.complementos, k, p);
+    Solucion::Factores exactos;
+    if (tresLados) {
+        exactos = solucion.factores ? *solucion.factores : FactoresDe(t);
+    }
+    const double coseno = tresLados ? DeLados(l, exactos, escala, k, p)
+                                    : DeAngulos(l, A, solucion.complementos, k, p);
 
     if (std::fabs(coseno) <= kToleranciaClase) {
         p.porAngulos = ClasePorAngulos::Rectangulo;

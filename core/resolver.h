@@ -47,6 +47,15 @@ struct Solucion {
     // their own: an angle next to a right one keeps its own digits in a
     // double, but not those of its distance to 90, which cosines need.
     std::array<double, 3> complementos{};
+    // For three given sides, sums of them that must not cancel, each exact
+    // and rounded once: the perimeter, g[i - 1] = perimeter - 2 side i and
+    // diferencias[i - 1] = side j - side k, j = i % 3 + 1 and k = j % 3 + 1.
+    struct Factores {
+        double perimetro = 0;
+        std::array<double, 3> g{};
+        std::array<double, 3> diferencias{};
+    };
+    std::optional<Factores> factores;
 };
 
 // The case three given measures form, and which measure plays which part in
@@ -77,6 +86,12 @@ using Soluciones = HastaDos<Solucion>;
 // finite and not negative; anything else fixes no triangle and gives none.
 // Pure: no state, nothing shown.
 Soluciones Resolver(const Datos& datos);
+
+// With two sides and the angle opposite one of them (Caso::LLA, the angle
+// below 180 degrees): how side q reaches the height L(p) sin A(q) it must
+// reach, exactly: -1 short of it, 0 just to it (a tangent, possible only
+// where the angle is 30, 90 or 150 degrees), 1 beyond it.
+int AlcanceLLA(const Datos& datos, const Reparto& reparto);
 
 // Whether the measures may be shown as a triangle: all six finite and greater
 // than 0.
