@@ -8,6 +8,7 @@
 #include <array>
 #include <cmath>
 #include <cstdint>
+#include <ios>
 #include <string>
 
 namespace pendra {
@@ -245,18 +246,48 @@ SumaExactaRedondeada Sumar(double constante, std::initializer_list<Termino> term
     return {valor, bajo, q.sign()};
 }
 
+namespace {
+
+using Flotante = mp::number<mp::cpp_bin_float<320, mp::digit_base_2>>;
+
+Flotante EnFlotante(const NumeroExacto& x) {
+    const Racional q = Exacta::Valor(x);
+    return Flotante(mp::numerator(q)) / Flotante(mp::denominator(q));
+}
+
+// sin(B degrees) to 320 bits.
+Flotante SenoPreciso(const NumeroExacto& B) {
+    return mp::sin(EnFlotante(B) * boost::math::constants::pi<Flotante>() / 180);
+}
+
+}  // namespace
+
+std::string TextoAlturaMayor(const NumeroExacto& a, const NumeroExacto& B,
+                             const NumeroExacto& b) {
+    const Flotante altura = EnFlotante(a) * SenoPreciso(B);
+    const Flotante lado = EnFlotante(b);
+    std::string texto;
+    for (int cifras = 10; cifras <= 40; ++cifras) {
+        // "d.ddde+XX": the digits, then the exponent of the first.
+        const std::string cientifica = altura.str(cifras, std::ios_base::scientific);
+        const std::size_t e = cientifica.find('e');
+        std::string digitos = cientifica.substr(0, 1) + cientifica.substr(2, e - 2);
+        const long exponente = std::stol(cientifica.substr(e + 1));
+        const NumeroExacto redondeada = NumeroExacto::Cifras(
+            digitos, exponente + 1, Redondear(PorPotenciaDeDiez(Entero(digitos), exponente + 1 - static_cast<long>(digitos.size()))));
+        texto = TextoExacto(redondeada);
+        if (EnFlotante(redondeada) > lado) {
+            break;
+        }
+    }
+    return texto;
+}
+
 Doble DiferenciaAlturaPrecisa(const NumeroExacto& a, const NumeroExacto& b,
                               const NumeroExacto& B) {
-    using Flotante = mp::number<mp::cpp_bin_float<320, mp::digit_base_2>>;
-    const Racional grados = Exacta::Valor(B);
-    const Flotante radianes =
-        Flotante(mp::numerator(grados)) / Flotante(mp::denominator(grados)) *
-        boost::math::constants::pi<Flotante>() / 180;
-    const Racional qa = Exacta::Valor(a);
-    const Racional qb = Exacta::Valor(b);
-    const Flotante fa = Flotante(mp::numerator(qa)) / Flotante(mp::denominator(qa));
-    const Flotante fb = Flotante(mp::numerator(qb)) / Flotante(mp::denominator(qb));
-    const Flotante d = (fb - fa * mp::sin(radianes)) / fb;
+    const Flotante fa = EnFlotante(a);
+    const Flotante fb = EnFlotante(b);
+    const Flotante d = (fb - fa * SenoPreciso(B)) / fb;
     const double hi = d.convert_to<double>();
     return {hi, Flotante(d - hi).convert_to<double>()};
 }

@@ -82,6 +82,13 @@ Doble DiferenciaAlturaPrecisa(const NumeroExacto& a, const NumeroExacto& b,
 // The exact sum x + y (z - w when signo is -1) as a number of its own.
 NumeroExacto SumaExactaDe(const NumeroExacto& x, const NumeroExacto& y, int signo = 1);
 
+// The height a sin(B degrees) that side b falls short of (b < a sin B), in
+// the fewest significant digits, ten or more, whose rounded value still lies
+// beyond b, so that a sentence never shows the two equal or the other way
+// round: "1.000000000000000001" for a = 1.41421356237309505, B = 45, b = 1.
+std::string TextoAlturaMayor(const NumeroExacto& a, const NumeroExacto& B,
+                             const NumeroExacto& b);
+
 // x / 2, exactly.
 NumeroExacto MitadExacta(const NumeroExacto& x);
 

@@ -340,16 +340,7 @@ std::string Motivo(const Datos& d) {
                 if ((B == 30 || B == 90 || B == 150) && Sumar(-B, {{1, &Ae(q)}}).signo == 0) {
                     altura = B == 90 ? lado(p) : TextoExacto(MitadExacta(Le(p)));
                 } else {
-                    const double seno =
-                        SenoRelativo(B <= 90 ? B : Sumar(180, {{-1, &Ae(q)}}).valor);
-                    int e = 0;
-                    const double m = std::frexp(d.Lado(p), &e) * seno * kRadianesPorGrado;
-                    const double h = std::ldexp(m, e);
-                    int cifras = 10;
-                    while (cifras < 17 && TextoValor(h, cifras) == TextoValor(d.Lado(q), cifras)) {
-                        ++cifras;
-                    }
-                    altura = TextoValor(h, cifras);
+                    altura = TextoAlturaMayor(Le(p), Ae(q), Le(q));
                 }
                 return "El lado " + std::to_string(q) + ", opuesto al ángulo " + std::to_string(q) +
                        ", mide " + lado(q) +
