@@ -15,7 +15,7 @@ raiz="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 paquetes=(
     g++ cmake ninja-build pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins qt6-svg-dev qt6-translations-l10n
-    libgl-dev libgtest-dev libgmock-dev libbenchmark-dev libx11-dev libmpfrc++-dev
+    libgl-dev libgtest-dev libgmock-dev libbenchmark-dev libx11-dev libmpfrc++-dev libboost-dev
     xvfb xauth xdotool x11-utils imagemagick
     fontconfig fonts-liberation fonts-dejavu-core fonts-dejavu-extra
     xclip python3 binutils-mingw-w64-x86-64
