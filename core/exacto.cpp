@@ -30,6 +30,25 @@ constexpr std::array<double, 23> kPotencias = {
 // Beyond 10^44 a decimal is kept as a rational.
 constexpr int kExponenteDoble = 44;
 
+// Whether entero x 10^exponente is a double: an integer below 2^53, or one
+// whose quotient by 5^k (k = -exponente) is, over 2^k.
+bool EsDobleExacto(std::uint64_t entero, int exponente) {
+    constexpr std::uint64_t kMaximo = std::uint64_t{1} << 53;
+    if (exponente >= 0) {
+        for (int k = 0; k < exponente && entero <= kMaximo; ++k) {
+            entero *= 10;
+        }
+        return entero <= kMaximo;
+    }
+    for (int k = 0; k < -exponente; ++k) {
+        if (entero % 5 != 0) {
+            return false;
+        }
+        entero /= 5;
+    }
+    return entero <= kMaximo;
+}
+
 // 10^k, 0 <= k <= 44, exactly as a double-double.
 Doble PotenciaDeDiez(int k) {
     if (k <= 22) {
@@ -135,6 +154,7 @@ struct Exacta {
             x.lo_ = Redondear(q - DeDoble(x.hi_));
         }
         x.forma_ = NumeroExacto::Forma::Grande;
+        x.esDoble_ = false;
         x.grande_ = std::make_shared<const RacionalGrande>(RacionalGrande{std::move(q)});
         return x;
     }
@@ -148,6 +168,18 @@ struct Exacta {
         x.forma_ = NumeroExacto::Forma::Decimal;
         x.entero_ = entero;
         x.exponente_ = exponente;
+        x.esDoble_ = EsDobleExacto(entero, exponente);
+        if (x.esDoble_) {
+            return x;
+        }
+        if (entero <= (std::uint64_t{1} << 53) && std::abs(exponente) <= 22) {
+            // Both factors are doubles: the remainder of the product or
+            // quotient is exact, and rounds once.
+            const double n = static_cast<double>(entero);
+            const double p = kPotencias[static_cast<std::size_t>(std::abs(exponente))];
+            x.lo_ = exponente >= 0 ? ErrorProducto(n, p, valor) : Residuo(n, valor, p) / p;
+            return x;
+        }
         // The remainder in double-double: within 2^-100 of the value, which is
         // all the quick sums need of it.
         const double alto = static_cast<double>(entero);
@@ -204,18 +236,34 @@ NumeroExacto NumeroExacto::Sexagesimal(const NumeroExacto& grados, const NumeroE
                           Exacta::Valor(segundos) / 3600);
 }
 
-SumaExactaRedondeada Sumar(double constante, std::initializer_list<Termino> terminos) {
-    // The quick sum: every term and the constant in double-double, each
-    // within 2^-100 of itself, so the sum lies within 2^-97 of the sum of
-    // their magnitudes.
-    Doble suma{constante, 0};
+SumaExactaRedondeada SumarDespacio(double constante, std::initializer_list<Termino> terminos) {
+    // The quick sum: the doubles added with their errors kept (two-sum), the
+    // remainders beside them; every remainder is within 2^-100 of its
+    // term, so the sum lies within 2^-97 of the sum of the magnitudes.
+    double alto = constante;
+    double errores = 0;
     double magnitud = std::fabs(constante);
+    // The least magnitude of a term: every term being a double, their sum is
+    // a multiple of its last place.
+    double menor = constante == 0 ? HUGE_VAL : std::fabs(constante);
     bool rapida = true;
+    bool dobles = true;
     for (const Termino& t : terminos) {
-        const Doble x = t.x->ComoDoble();
-        suma = suma + (t.signo < 0 ? -x : x);
-        magnitud += std::fabs(x.hi);
-        rapida = rapida && (t.x->Valor() == 0 || std::fabs(t.x->Valor()) > 0x1p-900);
+        const double x = t.signo < 0 ? -t.x->Valor() : t.x->Valor();
+        const double n = alto + x;
+        const double xx = n - alto;
+        errores += ((alto - (n - xx)) + (x - xx)) + (t.signo < 0 ? -t.x->Bajo() : t.x->Bajo());
+        alto = n;
+        const double v = std::fabs(x);
+        magnitud += v;
+        rapida = rapida && (v == 0 || v > 0x1p-900);
+        dobles = dobles && t.x->EsDoble();
+        menor = v == 0 ? menor : std::min(menor, v);
+    }
+    const Doble suma = SumaExacta(alto, errores);
+    if (rapida && magnitud < 0x1p900 && suma.hi == 0 && dobles &&
+        magnitud * 0x1p-97 < menor * 0x1p-54) {
+        return {0, 0, 0};
     }
     if (rapida && magnitud < 0x1p900 && suma.hi != 0) {
         const double cota = magnitud * 0x1p-97;

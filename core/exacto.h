@@ -24,7 +24,7 @@ class NumeroExacto {
 public:
     NumeroExacto() = default;  // 0
     // Exactly x (finite, not negative).
-    explicit NumeroExacto(double x) : hi_(x) {}
+    explicit NumeroExacto(double x) : hi_(x), esDoble_(true) {}
     // entero x 10^exponente.
     static NumeroExacto Decimal(std::uint64_t entero, int exponente);
     // The same, whose correctly rounded double is known to be valor.
@@ -42,6 +42,34 @@ public:
     double Bajo() const { return lo_; }
     Doble ComoDoble() const { return {hi_, lo_}; }
     bool EsCero() const { return hi_ == 0 && forma_ != Forma::Grande; }
+    // Whether the number is its double, exactly (known for the short forms).
+    bool EsDoble() const { return esDoble_; }
+
+    // All but the rational of the long form, in a plain value that copies
+    // as bytes; the double is kept apart.
+    struct Compacto {
+        double bajo = 0;
+        std::uint64_t entero = 0;
+        std::int32_t exponente = 0;
+        std::uint8_t forma = 0;
+        bool esDoble = true;
+    };
+    Compacto Compactar() const {
+        return {lo_, entero_, exponente_, static_cast<std::uint8_t>(forma_), esDoble_};
+    }
+    // The number of a Compacto of a short form and its double.
+    static NumeroExacto DeCompacto(double valor, const Compacto& c) {
+        NumeroExacto x(valor);
+        x.lo_ = c.bajo;
+        x.entero_ = c.entero;
+        x.exponente_ = c.exponente;
+        x.forma_ = static_cast<Forma>(c.forma);
+        x.esDoble_ = c.esDoble;
+        return x;
+    }
+    // Whether the number needs its rational (a long decimal, minutes and
+    // seconds), which Compacto leaves out.
+    bool EsLargo() const { return forma_ == Forma::Grande; }
 
 private:
     friend struct Exacta;
@@ -52,6 +80,7 @@ private:
     std::uint64_t entero_ = 0;
     int exponente_ = 0;
     Forma forma_ = Forma::Binaria;
+    bool esDoble_ = true;
     std::shared_ptr<const RacionalGrande> grande_;
 };
 
@@ -71,7 +100,24 @@ struct SumaExactaRedondeada {
 
 // constante + the terms, exactly, rounded once. The constant is a double
 // taken exactly.
-SumaExactaRedondeada Sumar(double constante, std::initializer_list<Termino> terminos);
+SumaExactaRedondeada SumarDespacio(double constante, std::initializer_list<Termino> terminos);
+inline SumaExactaRedondeada Sumar(double constante, std::initializer_list<Termino> terminos) {
+    // Terms that are doubles whose running sum stays exact (small integers,
+    // halves): the sum of doubles is then the answer, at once.
+    double suma = constante;
+    bool exacta = true;
+    for (const Termino& t : terminos) {
+        const double x = t.signo < 0 ? -t.x->Valor() : t.x->Valor();
+        const double s = suma + x;
+        const double xx = s - suma;
+        exacta = exacta && t.x->EsDoble() && (suma - (s - xx)) + (x - xx) == 0;
+        suma = s;
+    }
+    if (exacta && suma - suma == 0) {
+        return {suma, 0, suma > 0 ? 1 : (suma < 0 ? -1 : 0)};
+    }
+    return SumarDespacio(constante, terminos);
+}
 
 // b - a sin(B degrees) for B from 0 to 180, in units of b (a relative
 // difference), to about 300 bits before its rounding to double-double: for

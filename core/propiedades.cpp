@@ -112,6 +112,15 @@ Valor Coordenada(double x, int desplazamiento) {
     return Coordenada(Exacto(x), desplazamiento);
 }
 
+// Sums of three typed sides that must not cancel: the perimeter,
+// g[i] = perimeter - 2 side i and diferencias[i] = side j - side k, j = i + 1
+// and k = i + 2 (mod 3), by index minus 1.
+struct Factores {
+    double perimetro = 0;
+    std::array<double, 3> g{};
+    std::array<double, 3> diferencias{};
+};
+
 // Sides scaled so that the longest lies in [2^500, 2^501): sums of sides and
 // products of two of them stay in range, and even the shortest side of the
 // thinnest triangle a double can show stays a normal number.
@@ -151,7 +160,7 @@ void Situar(Propiedades& p, const Pie& pie, int k) {
 // Everything but the kinds, from the scaled sides alone (k is the scale's
 // exponent) by Kahan's factors: exact for the sides given, and right for the
 // triangle wherever no side is close to the sum of the other two.
-double DeLados(const std::array<double, 3>& l, const Solucion::Factores& exactos,
+double DeLados(const std::array<double, 3>& l, const Factores& exactos,
                const Escala& escala, int k, Propiedades& p) {
     // Kahan's factors, from the sides sorted x >= y >= z: the sums of the
     // typed sides, each exact and rounded once, so none of them cancels.
@@ -270,11 +279,10 @@ double DeAngulos(const std::array<double, 3>& l, const std::array<double, 3>& A,
     return coseno[static_cast<std::size_t>(std::max_element(A.begin(), A.end()) - A.begin())];
 }
 
-// The factors of sides given as doubles alone, each exact and rounded once.
-Solucion::Factores FactoresDe(const MedidasEnGrados& t) {
-    const NumeroExacto l[3] = {NumeroExacto(t.Lado(1)), NumeroExacto(t.Lado(2)),
-                               NumeroExacto(t.Lado(3))};
-    Solucion::Factores f;
+// Kahan's factors of three typed sides, each exact and rounded once.
+Factores FactoresDe(const Datos& d) {
+    const NumeroExacto l[3] = {d.LadoExacto(1), d.LadoExacto(2), d.LadoExacto(3)};
+    Factores f;
     f.perimetro = Sumar(0, {{1, &l[0]}, {1, &l[1]}, {1, &l[2]}}).valor;
     for (int i = 0; i < 3; ++i) {
         const int j = (i + 1) % 3;
@@ -312,9 +320,9 @@ Propiedades PropiedadesDe(const Solucion& solucion) {
     // give it exactly, needle or flat. Found sides carry the rounding of
     // what they were found from, and there the angles decide.
     const bool tresLados = !dado[0] && !dado[1] && !dado[2];
-    Solucion::Factores exactos;
+    Factores exactos;
     if (tresLados) {
-        exactos = solucion.factores ? *solucion.factores : FactoresDe(t);
+        exactos = FactoresDe(solucion.datos);
     }
     const double coseno = tresLados ? DeLados(l, exactos, escala, k, p)
                                     : DeAngulos(l, A, solucion.complementos, k, p);

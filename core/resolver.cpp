@@ -300,7 +300,6 @@ public:
         s_.medidas.Lado(i) = lado;
         s_.precisa.Lado(i) = lado;
     }
-    void LadosExactos(const Solucion::Factores& f) { s_.factores = f; }
     const Solucion& Hecha() const { return s_; }
 
 private:
@@ -378,16 +377,15 @@ Soluciones Estable::Resolver() {
             LLA();
             break;
     }
-    return soluciones_;
+    return std::move(soluciones_);
 }
 
 // Kahan's angles from the perimeter P and g_i = P - 2 side i, each exact and
 // rounded once: tan(A_i / 2) = sqrt(g_j g_k / (P g_i)). The sides close a
 // triangle exactly when every g_i is positive.
 void Estable::LLL() {
-    Solucion::Factores f;
     const SumaExactaRedondeada perimetro = Sumar(0, {{1, &Le(1)}, {1, &Le(2)}, {1, &Le(3)}});
-    f.perimetro = perimetro.valor;
+    std::array<double, 3> g{};
     for (std::uint8_t i = 1; i <= 3; ++i) {
         const std::uint8_t j = i % 3 + 1;
         const std::uint8_t k = j % 3 + 1;
@@ -395,20 +393,16 @@ void Estable::LLL() {
         if (gi.signo <= 0) {
             return;
         }
-        f.g[PosicionMedida(i)] = gi.valor;
-        f.diferencias[PosicionMedida(i)] = Sumar(0, {{1, &Le(j)}, {-1, &Le(k)}}).valor;
+        g[PosicionMedida(i)] = Reducir(gi.valor);
     }
     EnCurso m = Nueva();
-    m.LadosExactos(f);
-    const double P = Reducir(f.perimetro);
+    const double P = Reducir(perimetro.valor);
     for (std::uint8_t i = 1; i <= 3; ++i) {
         const std::uint8_t j = i % 3 + 1;
         const std::uint8_t k = j % 3 + 1;
-        const double gi = Reducir(f.g[PosicionMedida(i)]);
-        const double gj = Reducir(f.g[PosicionMedida(j)]);
-        const double gk = Reducir(f.g[PosicionMedida(k)]);
         // Two square roots instead of one of the product: no underflow on needles.
-        m.Radianes(i, 2 * mate::Atan(std::sqrt(gj / P) * std::sqrt(gk / gi)));
+        m.Radianes(i, 2 * mate::Atan(std::sqrt(g[PosicionMedida(j)] / P) *
+                                     std::sqrt(g[PosicionMedida(k)] / g[PosicionMedida(i)])));
     }
     Agregar(m);
 }
@@ -626,7 +620,7 @@ Soluciones Resolver(const Datos& datos) {
     for (std::size_t k = 0; k < clasicas.size(); ++k) {
         Solucion s = estables[k];
         s.medidas = clasicas[k];
-        soluciones.Agregar(s);
+        soluciones.Agregar(std::move(s));
     }
     return soluciones;
 }

@@ -4,32 +4,81 @@
 #include <cassert>
 #include <cstddef>
 #include <cstdint>
+#include <new>
 #include <optional>
+#include <utility>
 
 #include "globales.h"
 
 namespace pendra {
 
-// At most two values, in order: the triangles a request shows.
+// At most two values, in order: the triangles a request shows. Only the
+// values held are ever built, copied or destroyed: a solution is large.
 template <typename T>
 class HastaDos {
 public:
+    HastaDos() = default;
+    HastaDos(const HastaDos& otro) {
+        for (const T& valor : otro) {
+            Agregar(valor);
+        }
+    }
+    HastaDos(HastaDos&& otro) noexcept {
+        for (std::size_t k = 0; k < otro.cantidad_; ++k) {
+            Agregar(std::move(const_cast<T&>(otro.begin()[k])));
+        }
+        otro.Vaciar();
+    }
+    HastaDos& operator=(const HastaDos& otro) {
+        if (this != &otro) {
+            Vaciar();
+            for (const T& valor : otro) {
+                Agregar(valor);
+            }
+        }
+        return *this;
+    }
+    HastaDos& operator=(HastaDos&& otro) noexcept {
+        if (this != &otro) {
+            Vaciar();
+            for (std::size_t k = 0; k < otro.cantidad_; ++k) {
+                Agregar(std::move(const_cast<T&>(otro.begin()[k])));
+            }
+            otro.Vaciar();
+        }
+        return *this;
+    }
+    ~HastaDos() { Vaciar(); }
+
     std::size_t size() const { return cantidad_; }
     bool empty() const { return cantidad_ == 0; }
     const T& operator[](std::size_t k) const {
         assert(k < cantidad_ && "no such solution");
-        return valores_[k];
+        return begin()[k];
     }
-    const T* begin() const { return valores_.data(); }
-    const T* end() const { return valores_.data() + cantidad_; }
+    const T* begin() const { return std::launder(reinterpret_cast<const T*>(almacen_)); }
+    const T* end() const { return begin() + cantidad_; }
 
     void Agregar(const T& valor) {
-        assert(cantidad_ < valores_.size() && "at most two solutions");
-        valores_[cantidad_++] = valor;
+        assert(cantidad_ < 2 && "at most two solutions");
+        new (almacen_ + cantidad_ * sizeof(T)) T(valor);
+        ++cantidad_;
+    }
+    void Agregar(T&& valor) {
+        assert(cantidad_ < 2 && "at most two solutions");
+        new (almacen_ + cantidad_ * sizeof(T)) T(std::move(valor));
+        ++cantidad_;
     }
 
 private:
-    std::array<T, 2> valores_{};
+    void Vaciar() {
+        for (std::size_t k = cantidad_; k > 0; --k) {
+            begin()[k - 1].~T();
+        }
+        cantidad_ = 0;
+    }
+
+    alignas(T) unsigned char almacen_[2 * sizeof(T)];
     std::size_t cantidad_ = 0;
 };
 
@@ -47,15 +96,6 @@ struct Solucion {
     // their own: an angle next to a right one keeps its own digits in a
     // double, but not those of its distance to 90, which cosines need.
     std::array<double, 3> complementos{};
-    // For three given sides, sums of them that must not cancel, each exact
-    // and rounded once: the perimeter, g[i - 1] = perimeter - 2 side i and
-    // diferencias[i - 1] = side j - side k, j = i % 3 + 1 and k = j % 3 + 1.
-    struct Factores {
-        double perimetro = 0;
-        std::array<double, 3> g{};
-        std::array<double, 3> diferencias{};
-    };
-    std::optional<Factores> factores;
 };
 
 // The case three given measures form, and which measure plays which part in

@@ -548,15 +548,14 @@ Decimal Mas(Decimal x, Decimal y, int signo = 1) {
 }
 
 std::string Texto(Decimal x) {
-    std::string cifras = std::to_string(x.n);
+    const std::string cifras = std::to_string(x.n);
     if (x.k == 0) {
         return cifras;
     }
-    if (cifras.size() <= static_cast<std::size_t>(x.k)) {
-        cifras.insert(0, static_cast<std::size_t>(x.k) + 1 - cifras.size(), '0');
-    }
-    cifras.insert(cifras.size() - static_cast<std::size_t>(x.k), ".");
-    return cifras;
+    const auto k = static_cast<std::size_t>(x.k);
+    const std::string relleno =
+        cifras.size() <= k ? std::string(k + 1 - cifras.size(), '0') + cifras : cifras;
+    return relleno.substr(0, relleno.size() - k) + "." + relleno.substr(relleno.size() - k);
 }
 
 // Data typed as short decimals whose answer turns on exact arithmetic: sides

@@ -392,7 +392,7 @@ struct CasoExacto {
     const char* nombre;
     prueba::Textos textos;
     std::size_t triangulos;
-    std::array<const char*, 6> etiquetas = {"", "", "", "", "", ""};
+    std::array<const char*, 6> etiquetas{};  // null or "": not checked
 };
 
 TEST(Solicitud, AnswersForTheDecimalsTyped) {
@@ -408,7 +408,7 @@ TEST(Solicitud, AnswersForTheDecimalsTyped) {
         {"shorter by 1e-17: the same double as 0.3",
          {"", "0.1", "", "0.2", "", "0.29999999999999999"},
          1,
-         {"", "", "", ".1", ".2", ".29999"}},
+         {"", "", "", ".1", ".2", ".3"}},
         // Two angles that make a half turn, and small remainders.
         {"100.3 + 79.7 = 180", {"100.3", "", "79.7", "", "", "1"}, 0},
         {"0.1 + 179.9 = 180", {"0.1", "", "179.9", "1", "", ""}, 0},
@@ -417,7 +417,7 @@ TEST(Solicitud, AnswersForTheDecimalsTyped) {
         {"a remainder of 1e-14",
          {"100.3", "", "79.69999999999999", "", "", "1"},
          1,
-         {"100.3", "79.699", "1E-14", "", "", "1"}},
+         {"100.3", "79.7", "1E-14", "", "", "1"}},
         {"a remainder of 0.1", {"50.3", "", "129.6", "", "", "1"}, 1, {"50.3", "129.6", ".1"}},
         {"a remainder of 0.1 from two decimals",
          {"60.25", "", "119.65", "", "", "1"},
@@ -467,7 +467,7 @@ TEST(Solicitud, AnswersForTheDecimalsTyped) {
         {"an obtuse angle never has a second triangle",
          {"120", "1", "", "0.99999999999999999", "", ""},
          1,
-         {"120", "", "", "1", ".99999", ""}},
+         {"120", "", "", "1", "1", ""}},
         // A needle of subnormal sides beside a normal one: a quotient of the
         // sides overflows a double, their triangles do not.
         {"a side of 0.0383 beside two of 1e-320", {"", "0.0383", "1e-320", "3.72e-320", "", ""}, 2},
@@ -480,7 +480,7 @@ TEST(Solicitud, AnswersForTheDecimalsTyped) {
         }
         const Etiquetas e = EtiquetasDe(s[0].precisa);
         for (std::size_t k = 0; k < 6; ++k) {
-            if (*caso.etiquetas[k] != '\0') {
+            if (caso.etiquetas[k] != nullptr && *caso.etiquetas[k] != '\0') {
                 EXPECT_EQ(k < 3 ? e.angulos[k] : e.lados[k - 3], caso.etiquetas[k])
                     << caso.nombre << ", measure " << k;
             }
