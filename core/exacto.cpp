@@ -350,8 +350,7 @@ NumeroExacto MitadExacta(const NumeroExacto& x) {
     return Exacta::Grande(Exacta::Valor(x) / 2);
 }
 
-std::string TextoExacto(const NumeroExacto& x) {
-    constexpr int kCifrasExactas = 40;
+std::string TextoExacto(const NumeroExacto& x, int exactas, int redondeadas) {
     Racional q = Exacta::Valor(x);
     if (q == 0) {
         return "0";
@@ -382,9 +381,9 @@ std::string TextoExacto(const NumeroExacto& x) {
             ++exponente;
         }
     }
-    if (den != 1 || static_cast<int>(cifras.size()) > kCifrasExactas) {
-        // Fifteen significant digits, rounded half up.
-        constexpr int kCifras = 15;
+    if (den != 1 || static_cast<int>(cifras.size()) > exactas) {
+        // Rounded half up.
+        const int kCifras = redondeadas;
         const double aproximado = Redondear(q);
         const int magnitud = static_cast<int>(std::floor(std::log10(aproximado)));
         const std::int64_t e = magnitud - kCifras + 1;

@@ -139,8 +139,8 @@ std::string TextoAlturaMayor(const NumeroExacto& a, const NumeroExacto& B,
 NumeroExacto MitadExacta(const NumeroExacto& x);
 
 // The number in decimal with the point: exactly, when its decimal ends within
-// 40 significant digits ("0.3", "179.9", "1.25E-300"), otherwise rounded to 15
-// of them.
-std::string TextoExacto(const NumeroExacto& x);
+// `exactas` significant digits ("0.3", "179.9", "1.25E-300"), otherwise
+// rounded to `redondeadas` of them.
+std::string TextoExacto(const NumeroExacto& x, int exactas = 40, int redondeadas = 15);
 
 }  // namespace pendra
