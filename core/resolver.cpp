@@ -310,8 +310,9 @@ private:
 
 class Estable {
 public:
-    Estable(const Datos& d, const Reparto& x, const Escala& escala)
-        : d_(d), x_(x), escala_(escala) {
+    // The solutions go straight to `salida`, which is not copied on the way.
+    Estable(const Datos& d, const Reparto& x, const Escala& escala, Soluciones& salida)
+        : d_(d), x_(x), escala_(escala), soluciones_(salida) {
         for (std::uint8_t i = 1; i <= 3; ++i) {
             angulos_[PosicionMedida(i)] = d.AnguloExacto(i);
             lados_[PosicionMedida(i)] = d.LadoExacto(i);
@@ -321,7 +322,7 @@ public:
         }
     }
 
-    Soluciones Resolver();
+    void Resolver();
 
 private:
     double l(std::uint8_t i) const { return escala_.Reducir(d_.Lado(i)); }
@@ -356,10 +357,10 @@ private:
     std::array<NumeroExacto, 3> angulos_;
     std::array<NumeroExacto, 3> lados_;
     std::array<double, 3> complementos_{};
-    Soluciones soluciones_;
+    Soluciones& soluciones_;
 };
 
-Soluciones Estable::Resolver() {
+void Estable::Resolver() {
     switch (x_.caso) {
         case Caso::LLL:
             LLL();
@@ -377,7 +378,6 @@ Soluciones Estable::Resolver() {
             LLA();
             break;
     }
-    return std::move(soluciones_);
 }
 
 // Kahan's angles from the perimeter P and g_i = P - 2 side i, each exact and
@@ -603,24 +603,21 @@ bool Fiables(const Clasicas& soluciones) {
 
 Soluciones Resolver(const Datos& datos) {
     const std::optional<Reparto> reparto = Repartir(datos);
+    Soluciones soluciones;
     if (!reparto) {
-        return {};
+        return soluciones;
     }
     const Escala escala = EscalaDe(datos);
     // The classic formulas stand, bit for bit, where they are right; where an
     // angle of theirs is tiny or they lose digits to cancellation (the arc
     // sine near 1 of a needle), the formulas that do not cancel decide.
     const Clasicas clasicas = ResolverClasico(datos, *reparto, escala);
-    const Soluciones estables = Estable(datos, *reparto, escala).Resolver();
-    if (!Fiables(clasicas) || !Coinciden(clasicas, estables)) {
-        return estables;
-    }
-    // Texts and properties come from the exact solution in either case.
-    Soluciones soluciones;
-    for (std::size_t k = 0; k < clasicas.size(); ++k) {
-        Solucion s = estables[k];
-        s.medidas = clasicas[k];
-        soluciones.Agregar(std::move(s));
+    Estable(datos, *reparto, escala, soluciones).Resolver();
+    if (Fiables(clasicas) && Coinciden(clasicas, soluciones)) {
+        // Texts and properties come from the exact solution in either case.
+        for (std::size_t k = 0; k < clasicas.size(); ++k) {
+            soluciones.Modificar(k).medidas = clasicas[k];
+        }
     }
     return soluciones;
 }

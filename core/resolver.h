@@ -57,6 +57,10 @@ public:
         return begin()[k];
     }
     const T* begin() const { return std::launder(reinterpret_cast<const T*>(almacen_)); }
+    T& Modificar(std::size_t k) {
+        assert(k < cantidad_ && "no such solution");
+        return std::launder(reinterpret_cast<T*>(almacen_))[k];
+    }
     const T* end() const { return begin() + cantidad_; }
 
     void Agregar(const T& valor) {

@@ -79,8 +79,7 @@ Respuesta Responder(const TextosCampos& textos, ConMotivo conMotivo) {
     if (angulos == 3) {
         return Error(mensajes::kSoloAngulos, mensajes::kTituloError);
     }
-    Respuesta respuesta;
-    respuesta.soluciones = Resolver(datos);
+    Respuesta respuesta{std::nullopt, Resolver(datos)};
     if (respuesta.soluciones.empty()) {
         return Error(mensajes::kSinSolucion, mensajes::kTituloSinSolucion, std::nullopt,
                      conMotivo == ConMotivo::Si ? Motivo(datos) : std::string());
