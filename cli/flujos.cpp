@@ -9,6 +9,7 @@
 #include <cstring>
 
 #include "errores.h"
+#include "exacto.h"
 #include "formato.h"
 #include "plataforma.h"
 #include "solicitud.h"
@@ -46,7 +47,13 @@ std::string TextoEquivalente(const LecturaCampo& lectura) {
     if (std::isinf(lectura.valor)) {
         return lectura.valor < 0 ? "-1e400" : "1e400";
     }
-    return NumeroJson(lectura.valor);
+    if (lectura.fueraDeRango) {
+        return lectura.negativo ? "-1e-400" : "1e-400";
+    }
+    // The exact number read, not its double: sums of fields are exact. Its
+    // digits are bounded as the reading is.
+    const std::string numero = TextoExacto(lectura.exacto, 2000, 820);
+    return lectura.negativo || std::signbit(lectura.valor) ? "-" + numero : numero;
 }
 
 }  // namespace

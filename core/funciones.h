@@ -22,8 +22,10 @@ inline constexpr double RadPorGrado = 0.0174532925199433;
 // not cancel work with it, and it turns their radians back into degrees.
 inline constexpr double kRadianesPorGrado = std::numbers::pi / 180;
 
-// With two sides and an angle opposite one of them, a sine this close to 1 is
-// a tangent: one right triangle, not two a hair apart nor none.
+// The classic solver of two sides and an angle opposite one of them takes a
+// sine this close to 1 as a tangent. A request shows its answer only where
+// it agrees with the exact one (Resolver), which finds a tangent only where
+// the sine is exactly 1.
 inline constexpr double kToleranciaTangente = 1e-12;
 
 // Sines and cosines of angles in degrees, 0 to 180, for the formulas that do

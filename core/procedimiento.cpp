@@ -4,12 +4,14 @@
 #include "procedimiento.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <limits>
 #include <utility>
 
 #include "decimal.h"
 #include "elementales.h"
+#include "exacto.h"
 #include "formato.h"
 #include "funciones.h"
 
@@ -438,7 +440,8 @@ void Pizarra::LLA(const Reparto& x) {
     const auto r = x.r;
     const double B = d_.Angulo(q);
     const double seno = d_.Lado(p) / d_.Lado(q) * SenoGrados(B);
-    const bool tangente = std::fabs(seno - 1) <= kToleranciaTangente;
+    // Exactly: a tangent only where sin A(q) is rational.
+    const bool tangente = AlcanceLLA(d_, x) == 0;
     const std::vector<Numero> datosSeno = {NL(p), NA(q), NL(q)};
     const auto textoSeno = [](const Textos& t) {
         return t[0] + kPor + "sen " + t[1] + " / " + t[2];
@@ -530,10 +533,22 @@ std::string Motivo(const Datos& d) {
     if (!reparto) {
         return {};
     }
-    const auto angulo = [&](std::uint8_t i) { return EtiquetaGrados(d.Angulo(i)); };
-    const auto lado = [&](std::uint8_t i) { return EtiquetaLado(d.Lado(i)); };
+    // Every test on the exact numbers typed, and every number in them, or
+    // their exact sums, written in full: the sentence never contradicts itself.
+    std::array<NumeroExacto, 3> angulos;
+    std::array<NumeroExacto, 3> lados;
     for (std::uint8_t i = 1; i <= 3; ++i) {
-        if (d.Angulo(i) >= 180) {
+        angulos[PosicionMedida(i)] = d.AnguloExacto(i);
+        lados[PosicionMedida(i)] = d.LadoExacto(i);
+    }
+    const auto Ae = [&](std::uint8_t i) -> const NumeroExacto& {
+        return angulos[PosicionMedida(i)];
+    };
+    const auto Le = [&](std::uint8_t i) -> const NumeroExacto& { return lados[PosicionMedida(i)]; };
+    const auto angulo = [&](std::uint8_t i) { return TextoExacto(Ae(i)) + kMarcaGrado; };
+    const auto lado = [&](std::uint8_t i) { return TextoExacto(Le(i)); };
+    for (std::uint8_t i = 1; i <= 3; ++i) {
+        if (d.Angulo(i) > 0 && Sumar(180, {{-1, &Ae(i)}}).signo <= 0) {
             return "El ángulo " + std::to_string(i) + " mide " + angulo(i) +
                    ", y cada ángulo de un triángulo mide menos de 180" + kMarcaGrado + ".";
         }
@@ -541,17 +556,15 @@ std::string Motivo(const Datos& d) {
     const auto [caso, p, q, r] = *reparto;
     switch (caso) {
         case Caso::LLL: {
-            std::uint8_t i[3] = {1, 2, 3};
-            std::sort(i, i + 3, [&](auto x, auto y) { return d.Lado(x) > d.Lado(y); });
-            // Kahan's test, which the solver uses: the smallest side against
-            // what the largest leaves of the middle one.
-            if (!(d.Lado(i[2]) - (d.Lado(i[0]) - d.Lado(i[1])) > 0)) {
-                const std::uint8_t a = std::min(i[1], i[2]);
-                const std::uint8_t b = std::max(i[1], i[2]);
-                return "El lado " + std::to_string(i[0]) + " mide " + lado(i[0]) +
-                       ", y no es menor que la suma de los otros dos: " + lado(a) + " + " +
-                       lado(b) + " = " + EtiquetaLado(d.Lado(a) + d.Lado(b)) +
-                       ". Cada lado de un triángulo es menor que la suma de los otros dos.";
+            for (std::uint8_t i = 1; i <= 3; ++i) {
+                const std::uint8_t a = i == 1 ? 2 : 1;
+                const std::uint8_t b = i == 3 ? 2 : 3;
+                if (Sumar(0, {{-1, &Le(i)}, {1, &Le(a)}, {1, &Le(b)}}).signo <= 0) {
+                    return "El lado " + std::to_string(i) + " mide " + lado(i) +
+                           ", y no es menor que la suma de los otros dos: " + lado(a) + " + " +
+                           lado(b) + " = " + TextoExacto(SumaExactaDe(Le(a), Le(b))) +
+                           ". Cada lado de un triángulo es menor que la suma de los otros dos.";
+                }
             }
             break;
         }
@@ -559,25 +572,33 @@ std::string Motivo(const Datos& d) {
         case Caso::AAL: {
             const std::uint8_t a = std::min(p, caso == Caso::ALA ? r : q);
             const std::uint8_t b = std::max(p, caso == Caso::ALA ? r : q);
-            if (!(RestoGrados(d.Angulo(a), d.Angulo(b)) > 0)) {
+            if (Sumar(180, {{-1, &Ae(a)}, {-1, &Ae(b)}}).signo <= 0) {
                 return "Los ángulos dados suman " + angulo(a) + " + " + angulo(b) + " = " +
-                       EtiquetaGrados(d.Angulo(a) + d.Angulo(b)) +
+                       TextoExacto(SumaExactaDe(Ae(a), Ae(b))) + kMarcaGrado +
                        ", y los tres ángulos de un triángulo suman 180" + kMarcaGrado +
                        ": no queda nada para el ángulo " + std::to_string(6 - a - b) + ".";
             }
             break;
         }
         case Caso::LLA: {
-            const double seno = SenoGrados(d.Angulo(q));
-            const double altura = d.Lado(p) * seno;
-            if (d.Lado(p) / d.Lado(q) * seno > 1 + kToleranciaTangente) {
+            if (AlcanceLLA(d, *reparto) < 0) {
+                const double B = d.Angulo(q);
+                // Where the sine is rational the height is an exact decimal;
+                // elsewhere it gets the digits that tell it from side q.
+                std::string altura;
+                if ((B == 30 || B == 90 || B == 150) && Sumar(-B, {{1, &Ae(q)}}).signo == 0) {
+                    altura = B == 90 ? lado(p) : TextoExacto(MitadExacta(Le(p)));
+                } else {
+                    altura = TextoAlturaMayor(Le(p), Ae(q), Le(q));
+                }
                 return "El lado " + std::to_string(q) + ", opuesto al ángulo " + std::to_string(q) +
                        ", mide " + lado(q) +
                        ": es más corto que la altura que debe alcanzar, lado " + std::to_string(p) +
                        " × sen(ángulo " + std::to_string(q) + ") = " + lado(p) + " × sen " +
-                       angulo(q) + " = " + Cifras(altura) + ", y no llega a cerrar el triángulo.";
+                       angulo(q) + " = " + altura + ", y no llega a cerrar el triángulo.";
             }
-            if (d.Angulo(q) >= 90 && d.Lado(q) <= d.Lado(p)) {
+            if (Sumar(90, {{-1, &Ae(q)}}).signo <= 0 &&
+                Sumar(0, {{1, &Le(q)}, {-1, &Le(p)}}).signo <= 0) {
                 return "El ángulo " + std::to_string(q) + " mide " + angulo(q) +
                        " y no es agudo, así que el lado opuesto a él, el lado " +
                        std::to_string(q) + " (" + lado(q) +

@@ -12,6 +12,7 @@
 #include "doble.h"
 #include "elementales.h"
 #include "escala.h"
+#include "exacto.h"
 #include "funciones.h"
 
 namespace pendra {
@@ -114,6 +115,15 @@ Valor Coordenada(double x, int desplazamiento) {
     return Coordenada(Exacto(x), desplazamiento);
 }
 
+// Sums of three typed sides that must not cancel: the perimeter,
+// g[i] = perimeter - 2 side i and diferencias[i] = side j - side k, j = i + 1
+// and k = i + 2 (mod 3), by index minus 1.
+struct Factores {
+    double perimetro = 0;
+    std::array<double, 3> g{};
+    std::array<double, 3> diferencias{};
+};
+
 // Sides scaled so that the longest lies in [2^500, 2^501): sums of sides and
 // products of two of them stay in range, and even the shortest side of the
 // thinnest triangle a double can show stays a normal number.
@@ -153,21 +163,22 @@ void Situar(Propiedades& p, const Pie& pie, int k) {
 // Everything but the kinds, from the scaled sides alone (k is the scale's
 // exponent) by Kahan's factors: exact for the sides given, and right for the
 // triangle wherever no side is close to the sum of the other two.
-double DeLados(const std::array<double, 3>& l, int k, Propiedades& p) {
-    // Kahan's factors, from the sides sorted x >= y >= z with every
-    // parenthesis kept: x - y is exact, so none of them cancels.
+double DeLados(const std::array<double, 3>& l, const Factores& exactos,
+               const Escala& escala, int k, Propiedades& p) {
+    // Kahan's factors, from the sides sorted x >= y >= z: the sums of the
+    // typed sides, each exact and rounded once, so none of them cancels.
     std::array<int, 3> orden{0, 1, 2};
     std::sort(orden.begin(), orden.end(), [&l](int i, int j) { return l[i] > l[j]; });
-    const double x = l[orden[0]], y = l[orden[1]], z = l[orden[2]];
-    const double f1 = x + (y + z);
-    const double f2 = std::max(z - (x - y), 0.0);
-    const double f3 = z + (x - y);
-    const double f4 = x + (y - z);
+    const double y = l[orden[1]], z = l[orden[2]];
     // g[i] = perimeter - 2 * side i.
     std::array<double, 3> g{};
-    g[orden[0]] = f2;
-    g[orden[1]] = f3;
-    g[orden[2]] = f4;
+    for (int i = 0; i < 3; ++i) {
+        g[i] = escala.Reducir(exactos.g[i]);
+    }
+    const double f1 = escala.Reducir(exactos.perimetro);
+    const double f2 = g[orden[0]];
+    const double f3 = g[orden[1]];
+    const double f4 = g[orden[2]];
 
     const Escalado area = PorPotencia(Raiz(Exacto(f1) * Exacto(f2) * Exacto(f3) * Exacto(f4)), -2);
     const Escalado dobleArea = PorPotencia(area, 1);
@@ -190,7 +201,7 @@ double DeLados(const std::array<double, 3>& l, int k, Propiedades& p) {
 
         p.alturas[i] = Magnitud(dobleArea / Exacto(l[i]), -k);
         // 4 m² = (b - c)² + (b + c - a)(a + b + c): two terms of one sign.
-        const double diferencia = l[j] - l[h];
+        const double diferencia = escala.Reducir(exactos.diferencias[i]);
         const double mediana = g[i] == 0 ? std::fabs(diferencia) / 2
                                          : std::sqrt(diferencia * diferencia + g[i] * f1) / 2;
         p.medianas[i] = Magnitud(Exacto(mediana), -k);
@@ -271,6 +282,20 @@ double DeAngulos(const std::array<double, 3>& l, const std::array<double, 3>& A,
     return coseno[static_cast<std::size_t>(std::max_element(A.begin(), A.end()) - A.begin())];
 }
 
+// Kahan's factors of three typed sides, each exact and rounded once.
+Factores FactoresDe(const Datos& d) {
+    const NumeroExacto l[3] = {d.LadoExacto(1), d.LadoExacto(2), d.LadoExacto(3)};
+    Factores f;
+    f.perimetro = Sumar(0, {{1, &l[0]}, {1, &l[1]}, {1, &l[2]}}).valor;
+    for (int i = 0; i < 3; ++i) {
+        const int j = (i + 1) % 3;
+        const int h = (i + 2) % 3;
+        f.g[i] = std::max(Sumar(0, {{-1, &l[i]}, {1, &l[j]}, {1, &l[h]}}).valor, 0.0);
+        f.diferencias[i] = Sumar(0, {{1, &l[j]}, {-1, &l[h]}}).valor;
+    }
+    return f;
+}
+
 }  // namespace
 
 Propiedades PropiedadesDe(const Solucion& solucion) {
@@ -298,8 +323,12 @@ Propiedades PropiedadesDe(const Solucion& solucion) {
     // give it exactly, needle or flat. Found sides carry the rounding of
     // what they were found from, and there the angles decide.
     const bool tresLados = !dado[0] && !dado[1] && !dado[2];
-    const double coseno =
-        tresLados ? DeLados(l, k, p) : DeAngulos(l, A, solucion.complementos, k, p);
+    Factores exactos;
+    if (tresLados) {
+        exactos = FactoresDe(solucion.datos);
+    }
+    const double coseno = tresLados ? DeLados(l, exactos, escala, k, p)
+                                    : DeAngulos(l, A, solucion.complementos, k, p);
 
     if (std::fabs(coseno) <= kToleranciaClase) {
         p.porAngulos = ClasePorAngulos::Rectangulo;

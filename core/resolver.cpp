@@ -156,12 +156,6 @@ double Acotar(double angulo) {
     return std::min(angulo, kAnguloMaximo);
 }
 
-// 90 - (180 - a - b) = (a + b) - 90, the larger angle's part first: exact
-// where it is next to 90.
-double ComplementoDelResto(double a, double b) {
-    return (std::max(a, b) - 90) + std::min(a, b);
-}
-
 // lado * numerador / denominador, then scaled back, with the exponents kept
 // apart so that no intermediate overflows or underflows.
 double Cociente(double lado, double numerador, double denominador, int desescala) {
@@ -173,66 +167,104 @@ double Cociente(double lado, double numerador, double denominador, int desescala
     return PorPotenciaDeDos(m, el + en - ed + desescala);
 }
 
-// Kahan's angle opposite side c of a triangle with sides a, b, c, or 0 when
-// the sides close no triangle. Every parenthesis matters.
-double AnguloKahan(double a, double b, double c) {
-    if (a < b) {
-        std::swap(a, b);
-    }
-    const double mu = b >= c ? c - (a - b) : b - (a - c);
-    if (!(mu > 0)) {
-        return 0;
-    }
-    // Two square roots instead of one of the product: no underflow on needles.
-    const double t = std::sqrt(((a - b) + c) / (a + (b + c))) * std::sqrt(mu / ((a - c) + b));
-    return 2 * mate::Atan(t);
-}
-
 // The angle opposite side b of the triangle with sides b and c and the angle
 // A (degrees) between them: atan2 of b sin A over c - b cos A, the latter
 // written so that it does not cancel; and its distance to a right angle,
-// the arc tangent the other way round.
+// the arc tangent the other way round. Past 90 degrees the sines come from
+// 180 - A and A - 90, and below it c - b is used, each exact and rounded once.
 struct AnguloYComplemento {
     double angulo;
     double complemento;
 };
 
-AnguloYComplemento AnguloLAL(double b, double A, double c) {
+struct Abertura {
+    double A;               // the angle, rounded
+    double suplemento;      // 180 - A
+    double menosNoventa;    // A - 90
+};
+
+AnguloYComplemento AnguloLAL(double b, const Abertura& A, double c, double cMenosB) {
     double abajo = 0;
-    if (A <= 90) {
-        const double h = SenoGrados(A / 2);
-        abajo = (c - b) + 2 * b * (h * h);
+    if (A.A <= 90) {
+        const double h = SenoGrados(A.A / 2);
+        abajo = cMenosB + 2 * b * (h * h);
     } else {
-        abajo = c + b * SenoGrados(A - 90);
+        abajo = c + b * SenoGrados(A.menosNoventa);
     }
-    const double arriba = b * SenoGrados(A);
+    const double arriba = b * SenoGrados(A.A <= 90 ? A.A : A.suplemento);
     return {mate::Atan2(arriba, abajo), mate::Atan2(abajo, arriba)};
 }
 
-// sqrt(b² - a² sin² B) for sides a, b and the angle B (degrees) opposite b,
-// where a sin B < b. Next to a tangent it hangs on b - a sin B, of which a
-// double keeps only a few digits: it is taken in double-double arithmetic,
-// relative to b's binary exponent so that no part underflows, and near a
-// right angle at B as (b - a) + a (1 - sin B), 1 - sin B = 2 sin²(|90 - B| / 2).
-double RaizTangente(double a, double b, double B) {
-    int ea = 0;
+// sin(x degrees) / kRadianesPorGrado for x = hi + lo, 0 <= x <= 90, in
+// double-double: the remainder enters through the derivative.
+Doble SenoRelativoExacto(Doble x) {
+    return SenoRelativoDoble(x.hi) + Doble{CosenoGrados(x.hi) * x.lo, 0};
+}
+
+}  // namespace
+
+// Side b = L(q) against the height a sin B it must reach, a = L(p) and B =
+// A(q) < 180 degrees, all relative to b's binary exponent so that no part
+// overflows or underflows: b - a sin B and a sin B. Where sin B is rational
+// (30, 90 and 150 degrees) the difference is exact; elsewhere it is never 0,
+// and double-double tells its sign but for data a hair from a tangent, which
+// 320-bit arithmetic decides.
+struct AlturaLLA {
+    int signo = 0;
+    Doble diferencia;  // (b - a sin B) / 2^eb
+    Doble aSeno;       // a sin B / 2^eb
+    Doble b;           // b / 2^eb
     int eb = 0;
-    const double am = std::frexp(a, &ea);
-    const double bm = std::frexp(b, &eb);
-    // 180 - B is exact past 90.
-    const Doble seno = SenoRelativoDoble(B <= 90 ? B : 180 - B);
-    int es = 0;
-    const double sm = std::frexp(seno.hi, &es);
-    const Doble senoM{sm, PorPotenciaDeDos(seno.lo, -es)};
-    // a sin B / 2^eb, near b's mantissa when it matters.
-    const Doble aSeno = Escalar(senoM * am * kRadianDoble, ea + es - eb);
-    Doble diferencia = Doble{bm, 0} - aSeno;
-    if (B >= 45 && B <= 135) {
-        const Doble h = SenoRelativoDoble(std::fabs(90 - B) / 2) * kRadianDoble;
-        const double aRelativo = PorPotenciaDeDos(a, -eb);
-        diferencia = SumaExacta(bm, -aRelativo) + h * h * (2 * aRelativo);
+};
+
+namespace {
+
+AlturaLLA MedirAltura(const NumeroExacto& a, const NumeroExacto& b, const NumeroExacto& B,
+                      const SumaExactaRedondeada& suplemento,
+                      const SumaExactaRedondeada& noventaMenosB) {
+    AlturaLLA h;
+    int ea = 0;
+    const double am = std::frexp(a.Valor(), &ea);
+    const double bm = std::frexp(b.Valor(), &h.eb);
+    const Doble aM{am, PorPotenciaDeDos(a.Bajo(), -ea)};
+    h.b = {bm, PorPotenciaDeDos(b.Bajo(), -h.eb)};
+    const Doble& bM = h.b;
+    const double g = B.Valor();
+    if ((g == 30 || g == 90 || g == 150) && Sumar(-g, {{1, &B}}).signo == 0) {
+        // k b - a, sin B = 1 / k.
+        const SumaExactaRedondeada d = g == 90 ? Sumar(0, {{1, &b}, {-1, &a}})
+                                               : Sumar(0, {{1, &b}, {1, &b}, {-1, &a}});
+        const double k = g == 90 ? 1 : 2;
+        h.signo = d.signo;
+        h.diferencia = Escalar(Doble{d.valor, d.bajo}, -h.eb) / k;
+        h.aSeno = Escalar(aM, ea - h.eb) / k;
+        return h;
     }
-    return PorPotenciaDeDos(Raiz(diferencia * (Doble{bm, 0} + aSeno)), eb);
+    // sin B in units of a degree's radian, from the supplement past 90.
+    const Doble x = g <= 90 ? B.ComoDoble() : Doble{suplemento.valor, suplemento.bajo};
+    const Doble senoRelativo = SenoRelativoExacto(x);
+    int es = 0;
+    const double sm = std::frexp(senoRelativo.hi, &es);
+    const Doble senoM{sm, PorPotenciaDeDos(senoRelativo.lo, -es)};
+    h.aSeno = Escalar(senoM * aM * kRadianDoble, ea + es - h.eb);
+    if (g >= 45 && g <= 135) {
+        // (b - a) + a (1 - sin B), 1 - sin B = 2 sin²(|90 - B| / 2).
+        const Doble mitad =
+            Doble{std::fabs(noventaMenosB.valor) / 2,
+                  (noventaMenosB.valor < 0 ? -noventaMenosB.bajo : noventaMenosB.bajo) / 2};
+        const Doble seno = SenoRelativoExacto(mitad) * kRadianDoble;
+        const SumaExactaRedondeada bMenosA = Sumar(0, {{1, &b}, {-1, &a}});
+        h.diferencia = Escalar(Doble{bMenosA.valor, bMenosA.bajo}, -h.eb) +
+                       seno * seno * Escalar(aM, ea - h.eb + 1);
+    } else {
+        h.diferencia = bM - h.aSeno;
+    }
+    // The sine is good to 2^-65 of itself.
+    if (!(std::fabs(h.diferencia.hi) > 0x1p-58)) {
+        h.diferencia = DiferenciaAlturaPrecisa(a, b, B) * bm;
+    }
+    h.signo = h.diferencia.hi > 0 ? 1 : (h.diferencia.hi < 0 ? -1 : 0);
+    return h;
 }
 
 // A solution being built by the formulas that do not cancel: each measure
@@ -240,13 +272,11 @@ double RaizTangente(double a, double b, double B) {
 // record (degrees).
 class EnCurso {
 public:
-    explicit EnCurso(const Datos& d) {
+    EnCurso(const Datos& d, const std::array<double, 3>& complementos) {
         s_.medidas = Dadas(d);
         s_.precisa = d;
         s_.datos = d;
-        for (std::uint8_t i = 1; i <= 3; ++i) {
-            Complemento(i) = 90 - d.Angulo(i);
-        }
+        s_.complementos = complementos;
     }
     // An angle found in radians, with the true degree, and its distance to a
     // right angle where it was found apart.
@@ -283,20 +313,37 @@ private:
 
 class Estable {
 public:
-    Estable(const Datos& d, const Reparto& x, const Escala& escala)
-        : d_(d), x_(x), escala_(escala) {}
+    // The solutions go straight to `salida`, which is not copied on the way.
+    Estable(const Datos& d, const Reparto& x, const Escala& escala, Soluciones& salida)
+        : d_(d), x_(x), escala_(escala), soluciones_(salida) {
+        for (std::uint8_t i = 1; i <= 3; ++i) {
+            angulos_[PosicionMedida(i)] = d.AnguloExacto(i);
+            lados_[PosicionMedida(i)] = d.LadoExacto(i);
+            // 90 minus a given angle, exact and rounded once.
+            complementos_[PosicionMedida(i)] =
+                d.Angulo(i) > 0 ? Sumar(90, {{-1, &Ae(i)}}).valor : 90;
+        }
+    }
 
-    Soluciones Resolver();
+    void Resolver();
 
 private:
     double l(std::uint8_t i) const { return escala_.Reducir(d_.Lado(i)); }
     double g(std::uint8_t i) const { return d_.Angulo(i); }
+    const NumeroExacto& Ae(std::uint8_t i) const { return angulos_[PosicionMedida(i)]; }
+    const NumeroExacto& Le(std::uint8_t i) const { return lados_[PosicionMedida(i)]; }
     double Devolver(double lado) const { return escala_.Devolver(lado); }
+    double Reducir(double lado) const { return escala_.Reducir(lado); }
     // lado * num / den, scaled back.
     double Lado(double lado, double num, double den) const {
         return Cociente(lado, num, den, escala_.Desescala());
     }
-    EnCurso Nueva() const { return EnCurso(d_); }
+    // The sine of a given angle in units of a degree's radian, past 90
+    // degrees from its exact supplement.
+    double SenoDado(std::uint8_t i) const {
+        return g(i) <= 90 ? SenoRelativo(g(i)) : SenoRelativo(Sumar(180, {{-1, &Ae(i)}}).valor);
+    }
+    EnCurso Nueva() const { return EnCurso(d_, complementos_); }
     void Agregar(const EnCurso& m) { AgregarSiEsTriangulo(soluciones_, m.Hecha()); }
 
     void LLL();
@@ -304,14 +351,19 @@ private:
     void ALA();
     void AAL();
     void LLA();
+    // The third angle of two given ones; false when they leave none.
+    bool Tercero(EnCurso& m, std::uint8_t i, std::uint8_t j, std::uint8_t k, double& senoK);
 
     const Datos& d_;
     const Reparto& x_;
     const Escala& escala_;
-    Soluciones soluciones_;
+    std::array<NumeroExacto, 3> angulos_;
+    std::array<NumeroExacto, 3> lados_;
+    std::array<double, 3> complementos_{};
+    Soluciones& soluciones_;
 };
 
-Soluciones Estable::Resolver() {
+void Estable::Resolver() {
     switch (x_.caso) {
         case Caso::LLL:
             LLL();
@@ -329,17 +381,31 @@ Soluciones Estable::Resolver() {
             LLA();
             break;
     }
-    return soluciones_;
 }
 
+// Kahan's angles from the perimeter P and g_i = P - 2 side i, each exact and
+// rounded once: tan(A_i / 2) = sqrt(g_j g_k / (P g_i)). The sides close a
+// triangle exactly when every g_i is positive.
 void Estable::LLL() {
+    const SumaExactaRedondeada perimetro = Sumar(0, {{1, &Le(1)}, {1, &Le(2)}, {1, &Le(3)}});
+    std::array<double, 3> g{};
+    for (std::uint8_t i = 1; i <= 3; ++i) {
+        const std::uint8_t j = i % 3 + 1;
+        const std::uint8_t k = j % 3 + 1;
+        const SumaExactaRedondeada gi = Sumar(0, {{-1, &Le(i)}, {1, &Le(j)}, {1, &Le(k)}});
+        if (gi.signo <= 0) {
+            return;
+        }
+        g[PosicionMedida(i)] = Reducir(gi.valor);
+    }
     EnCurso m = Nueva();
-    const std::uint8_t i[3] = {x_.p, x_.q, x_.r};
-    for (int k = 0; k < 3; ++k) {
-        const std::uint8_t este = i[k];
-        const std::uint8_t uno = i[(k + 1) % 3];
-        const std::uint8_t otro = i[(k + 2) % 3];
-        m.Radianes(este, AnguloKahan(l(uno), l(otro), l(este)));
+    const double P = Reducir(perimetro.valor);
+    for (std::uint8_t i = 1; i <= 3; ++i) {
+        const std::uint8_t j = i % 3 + 1;
+        const std::uint8_t k = j % 3 + 1;
+        // Two square roots instead of one of the product: no underflow on needles.
+        m.Radianes(i, 2 * mate::Atan(std::sqrt(g[PosicionMedida(j)] / P) *
+                                     std::sqrt(g[PosicionMedida(k)] / g[PosicionMedida(i)])));
     }
     Agregar(m);
 }
@@ -347,81 +413,112 @@ void Estable::LLL() {
 void Estable::LAL() {
     const double b = l(x_.p);
     const double c = l(x_.r);
-    const double A = g(x_.q);
-    if (!(A < 180)) {
+    const NumeroExacto& eA = Ae(x_.q);
+    const SumaExactaRedondeada suplemento = Sumar(180, {{-1, &eA}});
+    if (suplemento.signo <= 0) {
         return;
     }
+    const Abertura A{g(x_.q), suplemento.valor, Sumar(-90, {{1, &eA}}).valor};
+    const SumaExactaRedondeada bMenosC = Sumar(0, {{1, &Le(x_.p)}, {-1, &Le(x_.r)}});
+    const double diferencia = Reducir(bMenosC.valor);
     EnCurso m = Nueva();
     // a² = (b - c)² + 4bc sin²(A/2), without squaring a side.
-    const double a = mate::Hipot(b - c, 2 * SenoGrados(A / 2) * std::sqrt(b) * std::sqrt(c));
+    const double a =
+        mate::Hipot(diferencia, 2 * SenoGrados(A.A / 2) * std::sqrt(b) * std::sqrt(c));
     m.Lado(x_.q, Devolver(a));
-    m.Radianes(x_.p, AnguloLAL(b, A, c));
-    m.Radianes(x_.r, AnguloLAL(c, A, b));
+    if (bMenosC.signo == 0) {
+        // Two equal sides: each other angle is half what A leaves.
+        m.Grados(x_.p, A.suplemento / 2, A.A / 2);
+        m.Grados(x_.r, A.suplemento / 2, A.A / 2);
+    } else {
+        m.Radianes(x_.p, AnguloLAL(b, A, c, -diferencia));
+        m.Radianes(x_.r, AnguloLAL(c, A, b, diferencia));
+    }
     Agregar(m);
 }
 
+bool Estable::Tercero(EnCurso& m, std::uint8_t i, std::uint8_t j, std::uint8_t k,
+                      double& senoK) {
+    const SumaExactaRedondeada C = Sumar(180, {{-1, &Ae(i)}, {-1, &Ae(j)}});
+    if (C.signo <= 0) {
+        return false;
+    }
+    // 90 - C = (A + B) - 90; past 90 degrees C's sine is that of A + B.
+    const double complemento = Sumar(-90, {{1, &Ae(i)}, {1, &Ae(j)}}).valor;
+    senoK = SenoRelativo(C.valor > 90 ? Sumar(0, {{1, &Ae(i)}, {1, &Ae(j)}}).valor : C.valor);
+    m.Grados(k, C.valor, complemento);
+    return true;
+}
+
 void Estable::ALA() {
-    const double A = g(x_.p);
-    const double B = g(x_.r);
-    const double C = RestoGrados(A, B);
-    if (!(C > 0)) {
+    EnCurso m = Nueva();
+    double senoC = 0;
+    if (!Tercero(m, x_.p, x_.r, x_.q, senoC)) {
         return;
     }
-    EnCurso m = Nueva();
     const double c = l(x_.q);
-    const double senoC = SenoRelativo(C > 90 ? A + B : C);
-    m.Grados(x_.q, C, ComplementoDelResto(A, B));
-    m.Lado(x_.p, Lado(c, SenoRelativo(A), senoC));
-    m.Lado(x_.r, Lado(c, SenoRelativo(B), senoC));
+    m.Lado(x_.p, Lado(c, SenoDado(x_.p), senoC));
+    m.Lado(x_.r, Lado(c, SenoDado(x_.r), senoC));
     Agregar(m);
 }
 
 void Estable::AAL() {
-    const double A = g(x_.p);
-    const double B = g(x_.q);
-    const double C = RestoGrados(A, B);
-    if (!(C > 0)) {
+    EnCurso m = Nueva();
+    double senoC = 0;
+    if (!Tercero(m, x_.p, x_.q, x_.r, senoC)) {
         return;
     }
-    EnCurso m = Nueva();
     const double a = l(x_.p);
-    const double senoA = SenoRelativo(A);
-    m.Grados(x_.r, C, ComplementoDelResto(A, B));
-    m.Lado(x_.q, Lado(a, SenoRelativo(B), senoA));
-    m.Lado(x_.r, Lado(a, SenoRelativo(C > 90 ? A + B : C), senoA));
+    const double senoA = SenoDado(x_.p);
+    m.Lado(x_.q, Lado(a, SenoDado(x_.q), senoA));
+    m.Lado(x_.r, Lado(a, senoC, senoA));
     Agregar(m);
 }
 
 // Side a = L(p), side b = L(q) and its opposite angle B. The third side c
 // solves c² - 2ac cos B + (a² - b²) = 0; the root that would cancel comes
 // from the product of the two, a² - b², so an isosceles pair gives exactly
-// one triangle. Each angle at A then follows from c - a cos B = ±r.
+// one triangle. Each angle at A then follows from c - a cos B = ±r. A given
+// angle of 90 degrees or more has at most one triangle, b > a; a tangent
+// (sin A = 1) happens only at B = 30 degrees.
 void Estable::LLA() {
+    const NumeroExacto& eB = Ae(x_.q);
+    const SumaExactaRedondeada suplemento = Sumar(180, {{-1, &eB}});
+    if (suplemento.signo <= 0) {
+        return;
+    }
     const double a = l(x_.p);
-    const double b = l(x_.q);
     const double B = g(x_.q);
-    if (!(B < 180)) {
+    const SumaExactaRedondeada noventaMenosB = Sumar(90, {{-1, &eB}});
+    const SumaExactaRedondeada aMenosB = Sumar(0, {{1, &Le(x_.p)}, {-1, &Le(x_.q)}});
+    const bool agudo = noventaMenosB.signo > 0;
+    if (!agudo && aMenosB.signo >= 0) {
         return;
     }
-    const double senoB = SenoGrados(B);
-    const double s = a / b * senoB;
-    if (!(s <= 1 + kToleranciaTangente)) {
+    const AlturaLLA h = MedirAltura(Le(x_.p), Le(x_.q), eB, suplemento, noventaMenosB);
+    if (h.signo < 0) {
         return;
     }
-    if (std::fabs(s - 1) <= kToleranciaTangente) {
-        const double C = 90 - B;
-        if (C > 0) {
-            EnCurso m = Nueva();
-            m.Recto(x_.p);
-            m.Grados(x_.r, C, B);
-            m.Lado(x_.r, Cociente(a, SenoRelativo(C), 1 / kRadianesPorGrado, escala_.Desescala()));
-            Agregar(m);
-        }
+    if (h.signo == 0) {
+        EnCurso m = Nueva();
+        m.Recto(x_.p);
+        m.Grados(x_.r, noventaMenosB.valor, B);
+        m.Lado(x_.r, Cociente(a, SenoRelativo(noventaMenosB.valor), 1 / kRadianesPorGrado,
+                              escala_.Desescala()));
+        Agregar(m);
         return;
     }
-    const double r = RaizTangente(a, b, B);
-    const double aSenoB = a * senoB;
-    const double p = a * CosenoGrados(B);
+    const int eb = h.eb - escala_.Desescala();  // b's exponent at the solving scale
+    // r = sqrt(b² - a² sin² B) and a sin B, relative to 2^eb, and r at the
+    // solving scale.
+    const double rRelativo = Raiz(h.diferencia * (h.b + h.aSeno));
+    const double aSenoRelativo = h.aSeno.hi;
+    const double r = PorPotenciaDeDos(rRelativo, eb);
+    const double b = l(x_.q);
+    const double senoB = SenoGrados(agudo ? B : suplemento.valor);
+    const double cosenoB =
+        agudo ? SenoGrados(noventaMenosB.valor) : -SenoGrados(-noventaMenosB.valor);
+    const double p = a * cosenoB;
     const auto solucion = [&](double c, AnguloYComplemento anguloA) {
         if (!(c > 0)) {
             return;
@@ -432,22 +529,38 @@ void Estable::LLA() {
         // The third angle as a remainder where it is large, otherwise from
         // its sine, sin C = c sin B / b, which keeps a tiny one exact.
         const double gradosA = anguloA.angulo * (1 / kRadianesPorGrado);
-        const double resto = (180 - B) - gradosA;
+        const double resto = suplemento.valor - gradosA;
         if (resto >= 45) {
-            m.Grados(x_.r, resto, (B - 90) + gradosA);
+            m.Grados(x_.r, resto, gradosA - noventaMenosB.valor);
         } else {
-            m.Radianes(x_.r, mate::Asen(std::min(1.0, c / b * senoB)));
+            m.Radianes(x_.r, mate::Asen(std::min(1.0, Cociente(c, senoB, b, 0))));
         }
         Agregar(m);
     };
-    if (p > 0) {
+    const AnguloYComplemento agudoEnA{mate::Atan2(aSenoRelativo, rRelativo),
+                                      mate::Atan2(rRelativo, aSenoRelativo)};
+    if (agudo) {
         const double c1 = p + r;
-        solucion(c1, {mate::Atan2(aSenoB, r), mate::Atan2(r, aSenoB)});
-        solucion((a - b) * ((a + b) / c1), {mate::Atan2(aSenoB, -r), mate::Atan2(-r, aSenoB)});
+        solucion(c1, agudoEnA);
+        if (aMenosB.signo > 0) {
+            solucion(Reducir(aMenosB.valor) * ((a + b) / c1),
+                     {mate::Atan2(aSenoRelativo, -rRelativo), mate::Atan2(-rRelativo, aSenoRelativo)});
+        }
     } else {
-        solucion((b - a) * ((b + a) / (r - p)), {mate::Atan2(aSenoB, r), mate::Atan2(r, aSenoB)});
+        solucion(Reducir(-aMenosB.valor) * ((b + a) / (r - p)), agudoEnA);
     }
 }
+
+}  // namespace
+
+int AlcanceLLA(const Datos& d, const Reparto& x) {
+    const NumeroExacto B = d.AnguloExacto(x.q);
+    return MedirAltura(d.LadoExacto(x.p), d.LadoExacto(x.q), B, Sumar(180, {{-1, &B}}),
+                       Sumar(90, {{-1, &B}}))
+        .signo;
+}
+
+namespace {
 
 // The classic formulas stand whenever they show a triangle whose every angle
 // they get right to the label; below this angle (radians) they may not.
@@ -493,24 +606,21 @@ bool Fiables(const Clasicas& soluciones) {
 
 Soluciones Resolver(const Datos& datos) {
     const std::optional<Reparto> reparto = Repartir(datos);
+    Soluciones soluciones;
     if (!reparto) {
-        return {};
+        return soluciones;
     }
     const Escala escala = EscalaDe(datos);
     // The classic formulas stand, bit for bit, where they are right; where an
     // angle of theirs is tiny or they lose digits to cancellation (the arc
     // sine near 1 of a needle), the formulas that do not cancel decide.
     const Clasicas clasicas = ResolverClasico(datos, *reparto, escala);
-    const Soluciones estables = Estable(datos, *reparto, escala).Resolver();
-    if (!Fiables(clasicas) || !Coinciden(clasicas, estables)) {
-        return estables;
-    }
-    // Texts and properties come from the exact solution in either case.
-    Soluciones soluciones;
-    for (std::size_t k = 0; k < clasicas.size(); ++k) {
-        Solucion s = estables[k];
-        s.medidas = clasicas[k];
-        soluciones.Agregar(s);
+    Estable(datos, *reparto, escala, soluciones).Resolver();
+    if (Fiables(clasicas) && Coinciden(clasicas, soluciones)) {
+        // Texts and properties come from the exact solution in either case.
+        for (std::size_t k = 0; k < clasicas.size(); ++k) {
+            soluciones.Modificar(k).medidas = clasicas[k];
+        }
     }
     return soluciones;
 }

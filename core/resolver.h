@@ -7,32 +7,85 @@
 #include <cassert>
 #include <cstddef>
 #include <cstdint>
+#include <new>
 #include <optional>
+#include <utility>
 
 #include "globales.h"
 
 namespace pendra {
 
-// At most two values, in order: the triangles a request shows.
+// At most two values, in order: the triangles a request shows. Only the
+// values held are ever built, copied or destroyed: a solution is large.
 template <typename T>
 class HastaDos {
 public:
+    HastaDos() = default;
+    HastaDos(const HastaDos& otro) {
+        for (const T& valor : otro) {
+            Agregar(valor);
+        }
+    }
+    HastaDos(HastaDos&& otro) noexcept {
+        for (std::size_t k = 0; k < otro.cantidad_; ++k) {
+            Agregar(std::move(const_cast<T&>(otro.begin()[k])));
+        }
+        otro.Vaciar();
+    }
+    HastaDos& operator=(const HastaDos& otro) {
+        if (this != &otro) {
+            Vaciar();
+            for (const T& valor : otro) {
+                Agregar(valor);
+            }
+        }
+        return *this;
+    }
+    HastaDos& operator=(HastaDos&& otro) noexcept {
+        if (this != &otro) {
+            Vaciar();
+            for (std::size_t k = 0; k < otro.cantidad_; ++k) {
+                Agregar(std::move(const_cast<T&>(otro.begin()[k])));
+            }
+            otro.Vaciar();
+        }
+        return *this;
+    }
+    ~HastaDos() { Vaciar(); }
+
     std::size_t size() const { return cantidad_; }
     bool empty() const { return cantidad_ == 0; }
     const T& operator[](std::size_t k) const {
         assert(k < cantidad_ && "no such solution");
-        return valores_[k];
+        return begin()[k];
     }
-    const T* begin() const { return valores_.data(); }
-    const T* end() const { return valores_.data() + cantidad_; }
+    const T* begin() const { return std::launder(reinterpret_cast<const T*>(almacen_)); }
+    T& Modificar(std::size_t k) {
+        assert(k < cantidad_ && "no such solution");
+        return std::launder(reinterpret_cast<T*>(almacen_))[k];
+    }
+    const T* end() const { return begin() + cantidad_; }
 
     void Agregar(const T& valor) {
-        assert(cantidad_ < valores_.size() && "at most two solutions");
-        valores_[cantidad_++] = valor;
+        assert(cantidad_ < 2 && "at most two solutions");
+        new (almacen_ + cantidad_ * sizeof(T)) T(valor);
+        ++cantidad_;
+    }
+    void Agregar(T&& valor) {
+        assert(cantidad_ < 2 && "at most two solutions");
+        new (almacen_ + cantidad_ * sizeof(T)) T(std::move(valor));
+        ++cantidad_;
     }
 
 private:
-    std::array<T, 2> valores_{};
+    void Vaciar() {
+        for (std::size_t k = cantidad_; k > 0; --k) {
+            begin()[k - 1].~T();
+        }
+        cantidad_ = 0;
+    }
+
+    alignas(T) unsigned char almacen_[2 * sizeof(T)];
     std::size_t cantidad_ = 0;
 };
 
@@ -80,6 +133,12 @@ using Soluciones = HastaDos<Solucion>;
 // finite and not negative; anything else fixes no triangle and gives none.
 // Pure: no state, nothing shown.
 Soluciones Resolver(const Datos& datos);
+
+// With two sides and the angle opposite one of them (Caso::LLA, the angle
+// below 180 degrees): how side q reaches the height L(p) sin A(q) it must
+// reach, exactly: -1 short of it, 0 just to it (a tangent, possible only
+// where the angle is 30, 90 or 150 degrees), 1 beyond it.
+int AlcanceLLA(const Datos& datos, const Reparto& reparto);
 
 // Whether the measures may be shown as a triangle: all six finite and greater
 // than 0.

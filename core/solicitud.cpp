@@ -32,9 +32,9 @@ Respuesta Error(std::string texto, const char* titulo, std::optional<Campo> camp
     return respuesta;
 }
 
-// The field's value for the solver (an angle in degrees as typed), or the
+// The field's number for the solver (an angle in degrees as typed), or the
 // message that ends the request.
-std::optional<Mensaje> Leer(const TextosCampos& textos, Campo campo, double& dato) {
+std::optional<Mensaje> Leer(const TextosCampos& textos, Campo campo, Datos& datos) {
     const LecturaCampo lectura = LeerCampo(textos[PosicionEnOrden(campo)], campo.tipo);
     // An angle must also be told from 0 once in radians.
     const LecturaCampo medida = campo.tipo == TipoCampo::Angulo ? EnRadianes(lectura) : lectura;
@@ -42,13 +42,18 @@ std::optional<Mensaje> Leer(const TextosCampos& textos, Campo campo, double& dat
         return Mensaje{mensajes::kTituloError, mensajes::NoEsNumero(campo), campo, {}};
     }
     // A negative value is reported first, even when it is also out of range.
-    if (medida.valor < 0) {
+    if (lectura.negativo || medida.valor < 0) {
         return Mensaje{mensajes::kTituloError, mensajes::Negativo(campo), campo, {}};
     }
     if (medida.fueraDeRango) {
         return Mensaje{mensajes::kTituloError, mensajes::FueraDeRango(campo), campo, {}};
     }
-    dato = medida.valor > 0 ? lectura.valor : 0;
+    const NumeroExacto dato = medida.valor > 0 ? lectura.exacto : NumeroExacto();
+    if (campo.tipo == TipoCampo::Angulo) {
+        datos.FijarAngulo(campo.indice, dato);
+    } else {
+        datos.FijarLado(campo.indice, dato);
+    }
     return std::nullopt;
 }
 
@@ -61,13 +66,12 @@ Respuesta Responder(const TextosCampos& textos, ConMotivo conMotivo) {
     for (std::uint8_t i = 1; i <= 3; ++i) {
         for (const TipoCampo tipo : {TipoCampo::Angulo, TipoCampo::Lado}) {
             const bool angulo = tipo == TipoCampo::Angulo;
-            double& dato = angulo ? datos.Angulo(i) : datos.Lado(i);
-            if (std::optional<Mensaje> mensaje = Leer(textos, {tipo, i}, dato)) {
+            if (std::optional<Mensaje> mensaje = Leer(textos, {tipo, i}, datos)) {
                 Respuesta respuesta;
                 respuesta.mensaje = std::move(mensaje);
                 return respuesta;
             }
-            if (dato > 0) {
+            if ((angulo ? datos.Angulo(i) : datos.Lado(i)) > 0) {
                 ++(angulo ? angulos : lados);
             }
         }
@@ -78,8 +82,7 @@ Respuesta Responder(const TextosCampos& textos, ConMotivo conMotivo) {
     if (angulos == 3) {
         return Error(mensajes::kSoloAngulos, mensajes::kTituloError);
     }
-    Respuesta respuesta;
-    respuesta.soluciones = Resolver(datos);
+    Respuesta respuesta{std::nullopt, Resolver(datos)};
     if (respuesta.soluciones.empty()) {
         return Error(mensajes::kSinSolucion, mensajes::kTituloSinSolucion, std::nullopt,
                      conMotivo == ConMotivo::Si ? Motivo(datos) : std::string());

@@ -41,7 +41,8 @@ struct Multibyte {
     bool blanco;
 };
 constexpr Multibyte kMultibytes[] = {
-    {"\u00A0", Signo::Otro, true},    {"\u202F", Signo::Otro, true},
+    {"\u00A0", Signo::Otro, true},    {"\u2007", Signo::Otro, true},
+    {"\u202F", Signo::Otro, true},
     {"\uFEFF", Signo::Otro, true},    {"\u2212", Signo::Menos, false},
     {"\u00B0", Signo::Grado, false},  {"\u00BA", Signo::Grado, false},
     {"\u2032", Signo::Minuto, false}, {"\u2033", Signo::Segundo, false},
@@ -89,8 +90,14 @@ public:
     }
     bool Hay() const { return hay_; }
 
-    // The magnitude of the digits x 10^exponente, correctly rounded.
-    double Valor(std::int64_t exponente) const {
+    // Whether some digit is not 0.
+    bool NoCero() const { return guardadas_ > 0; }
+
+    // The magnitude of the digits x 10^exponente: its exact number (the kept
+    // digits, then a 1 for any non-zero digit dropped past them) and its
+    // correctly rounded double, infinite beyond the range of a double, 0
+    // below it.
+    NumeroExacto Valor(std::int64_t exponente) const {
         std::size_t cuantas = guardadas_;
         if (!resto_) {
             while (cuantas > 0 && significativas_[cuantas - 1] == '0') {
@@ -98,15 +105,15 @@ public:
             }
         }
         if (cuantas == 0) {
-            return 0;
+            return NumeroExacto();
         }
         // Decimal exponent of the first significant digit.
         const std::int64_t magnitud = enteras_ - cerosIniciales_ - 1 + exponente;
         if (magnitud > kMagnitudTope) {
-            return std::numeric_limits<double>::infinity();
+            return NumeroExacto(std::numeric_limits<double>::infinity());
         }
         if (magnitud < -kMagnitudTope) {
-            return 0;
+            return NumeroExacto();
         }
         // A non-zero digit dropped past the kept ones stands as one more digit
         // right after them (never after the last non-zero kept one): it can
@@ -116,8 +123,12 @@ public:
         if (resto_) {
             *fin++ = '1';
         }
-        return ConvertirDecimal({cifras, static_cast<std::size_t>(fin - cifras)},
-                                static_cast<int>(magnitud + 1));
+        const std::string_view todas(cifras, static_cast<std::size_t>(fin - cifras));
+        const double valor = ConvertirDecimal(todas, static_cast<int>(magnitud + 1));
+        if (valor == 0 || !std::isfinite(valor)) {
+            return NumeroExacto(valor);
+        }
+        return NumeroExacto::Cifras(todas, magnitud + 1, valor);
     }
 
 private:
@@ -377,7 +388,9 @@ private:
             NoEsNumero();
             return;
         }
-        const double numero = cifras_.Valor(exponenteNegativo_ ? -exponente_ : exponente_);
+        const NumeroExacto numero =
+            cifras_.Valor(exponenteNegativo_ ? -exponente_ : exponente_);
+        noCero_ = noCero_ || cifras_.NoCero();
         if (tipo_ == TipoCampo::Lado) {
             partes_[0] = numero;
             Cerrar();
@@ -410,13 +423,32 @@ private:
     }
 
     void Cerrar() {
-        const double magnitud = partes_[0] + partes_[1] / 60 + partes_[2] / 3600;
-        resultado_ = {negativo_ ? -magnitud : magnitud, !std::isfinite(magnitud), false};
+        bool infinita = false;
+        for (const NumeroExacto& parte : partes_) {
+            infinita = infinita || !std::isfinite(parte.Valor());
+        }
+        resultado_ = {};
+        if (infinita) {
+            resultado_.valor = HUGE_VAL;
+            resultado_.fueraDeRango = true;
+        } else {
+            // Degrees, minutes and seconds are one exact number, rounded once.
+            resultado_.exacto = NumeroExacto::Sexagesimal(partes_[0], partes_[1], partes_[2]);
+            resultado_.valor = resultado_.exacto.Valor();
+            // Positive, and too small for a double.
+            resultado_.fueraDeRango = !std::isfinite(resultado_.valor) ||
+                                      (resultado_.valor == 0 && noCero_ && !negativo_);
+        }
+        resultado_.negativo = negativo_ && noCero_;
+        if (negativo_) {
+            resultado_.valor = -resultado_.valor;
+        }
         paso_ = Paso::Hecho;
     }
 
     void NoEsNumero() {
-        resultado_ = {0, false, true};
+        resultado_ = {};
+        resultado_.noEsNumero = true;
         paso_ = Paso::Hecho;
     }
 
@@ -430,8 +462,9 @@ private:
     Cifras cifras_;
     std::int64_t exponente_ = 0;
     bool exponenteNegativo_ = false;
-    double partes_[3] = {0, 0, 0};
+    NumeroExacto partes_[3];
     int ultima_ = -1;  // the unit of the last mark read
+    bool noCero_ = false;  // some digit of the number is not 0
 
     LecturaCampo resultado_;
     bool vacio_ = false;
@@ -446,7 +479,7 @@ namespace {
 // rule: the digits as an integer (below 2^53 with a mark) and the power of
 // ten are both exact doubles, so one division rounds the value correctly, as
 // the rule does.
-bool LeerLlano(std::string_view texto, double& valor) {
+bool LeerLlano(std::string_view texto, LecturaCampo& lectura) {
     constexpr std::size_t kLargoLlano = 16;
     constexpr std::array<double, kLargoLlano> kPotencias = {
         1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
@@ -471,15 +504,16 @@ bool LeerLlano(std::string_view texto, double& valor) {
     if (cifras == 0) {
         return texto.empty();  // an empty field reads as 0
     }
-    valor = static_cast<double>(entero) / kPotencias[static_cast<std::size_t>(decimales)];
+    lectura.valor = static_cast<double>(entero) / kPotencias[static_cast<std::size_t>(decimales)];
+    lectura.exacto = NumeroExacto::Decimal(entero, -decimales, lectura.valor);
     return true;
 }
 
 }  // namespace
 
 LecturaCampo LeerCampo(std::string_view texto, TipoCampo tipo) {
-    if (double valor = 0; LeerLlano(texto, valor)) {
-        return {valor, false, false};
+    if (LecturaCampo lectura; LeerLlano(texto, lectura)) {
+        return lectura;
     }
     Lectura lectura(tipo);
     lectura.Leer(texto);

@@ -292,7 +292,7 @@ TEST(PendraCli, AnswersABatchLineByLine) {
     EXPECT_EQ(p[2],
               "{\"mensaje\": {\"titulo\": \"Datos inválidos\", \"texto\": \"No hay solución para "
               "esos datos.\", \"campo\": null, \"motivo\": \"El lado 1, opuesto al ángulo 1, mide "
-              ".5: es más corto que la altura que debe alcanzar, lado 3 × sen(ángulo 1) = 2 × sen "
+              "0.5: es más corto que la altura que debe alcanzar, lado 3 × sen(ángulo 1) = 2 × sen "
               "30º = 1, y no llega a cerrar el triángulo.\"}, \"soluciones\": []}");
 }
 

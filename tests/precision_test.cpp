@@ -56,15 +56,20 @@ Mp AnguloDeLados(const Verdad& t, int i) {
     return atan2(k4, b * b + c * c - a * a);
 }
 
-// Every triangle the six field values fix (tab order, degrees, 0 for a
-// missing one); at 320 bits nothing the doubles can express cancels. Whether
-// a triangle exists is decided exactly on the doubles.
-std::vector<Verdad> Referencia(const std::array<double, 6>& dados) {
+// Every triangle the six field texts fix (tab order, degrees, empty for a
+// missing measure), read as the exact decimals they write; at 320 bits
+// nothing the data can express cancels, and a sine of 1 is a tangent only
+// where sin A is rational (30, 90 and 150 degrees).
+std::vector<Verdad> Referencia(const std::array<std::string, 6>& textos) {
+    std::array<Mp, 6> dados;
+    for (int k = 0; k < 6; ++k) {
+        dados[k] = textos[k].empty() ? Mp(0) : Mp(textos[k]);
+    }
     Verdad t;
     std::vector<int> angulos;
     std::vector<int> lados;
     for (int i = 0; i < 3; ++i) {
-        t.angulo[i] = Mp(dados[2 * i]) * PiVerdadero() / 180;
+        t.angulo[i] = dados[2 * i] * PiVerdadero() / 180;
         t.lado[i] = dados[2 * i + 1];
         if (dados[2 * i] > 0) {
             angulos.push_back(i);
@@ -79,7 +84,9 @@ std::vector<Verdad> Referencia(const std::array<double, 6>& dados) {
     if (angulos.empty()) {
         std::array<Mp, 3> o = t.lado;
         std::sort(o.begin(), o.end());
-        if (!(o[0] - (o[2] - o[1]) > 0)) {
+        // A sum of decimals that is exactly 0 leaves less than 2^-300 of
+        // rounding at 320 bits; one that is not, far more.
+        if (!(o[0] - (o[2] - o[1]) > o[2] * Mp("1e-80"))) {
             return {};
         }
         for (int i = 0; i < 3; ++i) {
@@ -90,7 +97,7 @@ std::vector<Verdad> Referencia(const std::array<double, 6>& dados) {
     if (angulos.size() == 2) {
         const int r = 3 - angulos[0] - angulos[1];
         resto(t, r);
-        if (!(t.angulo[r] > 0)) {
+        if (!(180 - dados[2 * angulos[0]] - dados[2 * angulos[1]] > Mp("1e-80"))) {
             return {};
         }
         const Mp diametro = t.lado[lados[0]] / sin(t.angulo[lados[0]]);
@@ -125,16 +132,11 @@ std::vector<Verdad> Referencia(const std::array<double, 6>& dados) {
         return v;
     };
     const bool agudo = dados[2 * q] < 90;
-    if (abs(s - 1) <= kToleranciaTangente) {
+    if (abs(s - 1) < Mp("1e-80")) {
         if (!agudo) {
             return {};
         }
-        // The right triangle the tangent is taken as: its angles, and its
-        // sides in their ratio from side p, which lies opposite the right
-        // angle. The typed side q differs from it by up to 1e-12 of itself.
-        Verdad v = completar(PiVerdadero() / 2);
-        v.lado[q] = v.lado[p] * sin(v.angulo[q]);
-        return {v};
+        return {completar(PiVerdadero() / 2)};
     }
     if (s > 1) {
         return {};
@@ -236,13 +238,11 @@ struct Cotejo {
 };
 
 Cotejo Cotejar(const std::array<std::string, 6>& textos) {
-    std::array<double, 6> dados{};
     std::string caso;
     for (int k = 0; k < 6; ++k) {
-        dados[k] = std::strtod(textos[k].c_str(), nullptr);
         caso += " \"" + textos[k] + "\"";
     }
-    const std::vector<Verdad> verdad = Referencia(dados);
+    const std::vector<Verdad> verdad = Referencia(textos);
     const std::vector<Solucion> resueltos = prueba::Resueltos(textos);
     std::vector<Medidas> v;
     for (const Solucion& s : resueltos) {
@@ -337,7 +337,7 @@ TEST_F(Precision, LabelsTextbookTrianglesWithTheirTrueDigits) {
         {{"", "1", "", "1", "90", ""}, {"45", "45", "90", "1", "1", "1.4142"}},
         {{"45", "", "45", "", "", "1.4142135623730951"}, {"45", "45", "90", "1", "1", "1.4142"}},
         // The remainder of two typed angles, not a unit of its last digit below.
-        {{"140.891", "", "39", "", "", "1"}, {"140.89", "39", ".10900", "331.57", "330.80", "1"}},
+        {{"140.891", "", "39", "", "", "1"}, {"140.89", "39", ".109", "331.57", "330.80", "1"}},
     };
     for (const auto& caso : casos) {
         const std::vector<Solucion> s = prueba::Resueltos(caso.textos);
@@ -594,6 +594,145 @@ TEST_F(Precision, SweepsGiveEveryTriangleRightToTheLabelAndToOnePartInABillion) 
         EXPECT_GT(triangulos, 1000) << barrido.nombre;
         std::printf("%s: %d triangles, worst relative error %.2g\n", barrido.nombre, triangulos,
                     peor);
+    }
+}
+
+// A decimal n / 10^k written out, and exact sums of such, for the families
+// below.
+struct Decimal {
+    long long n;
+    int k;
+};
+
+Decimal EnLugares(Decimal x, int k) {
+    for (; x.k < k; ++x.k) {
+        x.n *= 10;
+    }
+    return x;
+}
+
+Decimal Mas(Decimal x, Decimal y, int signo = 1) {
+    const int k = std::max(x.k, y.k);
+    x = EnLugares(x, k);
+    y = EnLugares(y, k);
+    return {x.n + signo * y.n, k};
+}
+
+std::string Texto(Decimal x) {
+    const std::string cifras = std::to_string(x.n);
+    if (x.k == 0) {
+        return cifras;
+    }
+    const auto k = static_cast<std::size_t>(x.k);
+    const std::string relleno =
+        cifras.size() <= k ? std::string(k + 1 - cifras.size(), '0') + cifras : cifras;
+    return relleno.substr(0, relleno.size() - k) + "." + relleno.substr(relleno.size() - k);
+}
+
+// Data typed as short decimals whose answer turns on exact arithmetic: sides
+// with c = a + b, angles that sum to 180 degrees, small remainders, flat
+// isosceles triangles and tangents. Every answer is the reference's: the
+// count of triangles, each number to one part in a billion and each label to
+// a unit of its last digit; where the truth is itself a short decimal (a
+// remainder, half of one), the label is its cut.
+TEST_F(Precision, DecimalFamiliesGetTheAnswerOfTheDecimals) {
+    std::mt19937_64 azar(28);
+    const auto decimal = [&](long long desde, long long hasta, int k) {
+        return Decimal{std::uniform_int_distribution<long long>(desde, hasta)(azar), k};
+    };
+    const auto lugares = [&] { return std::uniform_int_distribution<int>(1, 4)(azar); };
+    struct Peticion {
+        std::array<std::string, 6> textos;
+        std::size_t triangulos;  // as the exact arithmetic says, when known
+        int angulo = -1;         // an angle whose truth is a short decimal
+        Decimal verdad{0, 0};
+    };
+    const std::function<Peticion()> familias[] = {
+        // c = a + b; every other request a unit of c's last place shorter.
+        [&] {
+            const int k = lugares();
+            const Decimal a = decimal(1, 99999, k);
+            const Decimal b = decimal(1, 99999, lugares());
+            const bool corto = decimal(0, 1, 0).n == 1;
+            const Decimal c = Mas(Mas(a, b), Decimal{corto ? 1 : 0, 6}, -1);
+            return Peticion{{"", Texto(a), "", Texto(b), "", Texto(c)}, corto ? 1U : 0U};
+        },
+        // Two angles that leave nothing, or a remainder of one unit of
+        // their last place.
+        [&] {
+            const Decimal A = decimal(1, 1799, 1);
+            const Decimal r{decimal(0, 1, 0).n, lugares() + 1};
+            const Decimal B = Mas(Mas(Decimal{180, 0}, A, -1), r, -1);
+            Peticion x{{Texto(A), "", Texto(B), "", "", Texto(decimal(1, 9999, 2))}, r.n ? 1U : 0U};
+            if (r.n != 0) {
+                x.angulo = 2;
+                x.verdad = r;
+            }
+            return x;
+        },
+        // Remainders of small decimals between two large angles.
+        [&] {
+            const Decimal r = decimal(1, 99, lugares());
+            const Decimal A = decimal(1, 17900, 2);
+            const Decimal B = Mas(Mas(Decimal{180, 0}, A, -1), r, -1);
+            if (B.n <= 0) {
+                return Peticion{{"", "1", "", "1", "", "1"}, 1};
+            }
+            return Peticion{{Texto(A), Texto(decimal(1, 999, 1)), Texto(B), "", "", ""}, 1, 2, r};
+        },
+        // Flat isosceles triangles: the small angles are half of what the
+        // large one leaves.
+        [&] {
+            const Decimal t = decimal(2, 998, 2 + lugares());
+            const Decimal A = Mas(Decimal{180, 0}, t, -1);
+            const std::string lado = Texto(decimal(1, 99999, lugares()));
+            return Peticion{{Texto(A), "", "", lado, "", lado}, 1, 1, Decimal{t.n * 5, t.k + 1}};
+        },
+        // Tangents at 30 and 150 degrees, exactly or a unit away.
+        [&] {
+            const Decimal b = decimal(1, 99999, lugares());
+            const long long paso = decimal(-1, 1, 0).n;
+            const Decimal a = Mas(Mas(b, b), Decimal{paso, 14});
+            const bool treinta = decimal(0, 1, 0).n == 1;
+            const std::size_t n = treinta ? (paso == 0 ? 1U : paso < 0 ? 2U : 0U) : 0U;
+            return Peticion{{treinta ? "30" : "150", Texto(b), "", Texto(a), "", ""}, n};
+        },
+        // Near tangents elsewhere: side q a hair from the height.
+        [&] {
+            const Decimal B = decimal(10, 1790, 1);
+            const Decimal b = decimal(1, 99999, lugares());
+            const double altura = std::strtod(Texto(b).c_str(), nullptr) /
+                                  std::sin(std::strtod(Texto(B).c_str(), nullptr) *
+                                           std::numbers::pi / 180);
+            char a[40];
+            std::snprintf(a, sizeof a, "%.17g", altura * (1 + Uniforme(azar, -1e-15, 1e-15)));
+            return Peticion{{Texto(B), Texto(b), "", a, "", ""}, 3};
+        },
+    };
+    for (const auto& familia : familias) {
+        int fallos = 0;
+        std::array<int, 3> cuantos{};  // requests with 0, 1 and 2 triangles
+        for (int n = 0; n < 300 && fallos < 5; ++n) {
+            const Peticion x = familia();
+            const std::vector<Solucion> s = prueba::Resueltos(x.textos);
+            ++cuantos[s.size()];
+            const std::string caso = x.textos[0] + "|" + x.textos[1] + "|" + x.textos[2] + "|" +
+                                     x.textos[3] + "|" + x.textos[4] + "|" + x.textos[5];
+            bool bien = x.triangulos > 2 || s.size() == x.triangulos;
+            EXPECT_TRUE(bien) << caso << ": " << s.size() << " triangles";
+            const Cotejo cotejo = Cotejar(x.textos);
+            EXPECT_EQ(cotejo.fallo, "");
+            bien = bien && cotejo.fallo.empty();
+            if (x.angulo >= 0 && !s.empty()) {
+                const double verdad = std::strtod(Texto(x.verdad).c_str(), nullptr);
+                const std::string etiqueta = EtiquetasDe(s[0].precisa).angulos[x.angulo];
+                EXPECT_EQ(etiqueta, FormatoMedida(verdad)) << caso;
+                bien = bien && etiqueta == FormatoMedida(verdad);
+            }
+            fallos += bien ? 0 : 1;
+        }
+        std::printf("family %td: %d, %d and %d requests with 0, 1 and 2 triangles\n",
+                    &familia - familias, cuantos[0], cuantos[1], cuantos[2]);
     }
 }
 

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "formato.h"
 #include "funciones.h"
 #include "solicitar.h"
 
@@ -162,6 +163,26 @@ TEST(Solicitud, AnswersBadDataWithOneMessage) {
          "El ángulo 1 está fuera de rango.",
          kError,
          A(1)},
+        {"a positive side too small for a double",
+         {"", "3", "", "1e-400", "", "5"},
+         "El lado 2 está fuera de rango.",
+         kError,
+         L(2)},
+        {"a side below the smallest subnormal",
+         {"", "2e-324", "", "4", "", "5"},
+         "El lado 1 está fuera de rango.",
+         kError,
+         L(1)},
+        {"a positive angle too small for a double",
+         {"1e-400", "3", "", "4", "", "5"},
+         "El ángulo 1 está fuera de rango.",
+         kError,
+         A(1)},
+        {"a negative number too small for a double is negative",
+         {"", "-1e-400", "", "4", "", "5"},
+         "El lado 1 no puede ser negativo.",
+         kError,
+         L(1)},
         {"minus sign U+2212",
          {"", "\u22123", "", "4", "", "5"},
          "El lado 1 no puede ser negativo.",
@@ -237,8 +258,66 @@ TEST(Solicitud, AnswersBadDataWithOneMessage) {
          "No hay solución para esos datos.",
          "Datos inválidos",
          std::nullopt,
-         "El lado 1, opuesto al ángulo 1, mide .5: es más corto que la altura que debe alcanzar, "
+         "El lado 1, opuesto al ángulo 1, mide 0.5: es más corto que la altura que debe alcanzar, "
          "lado 3 × sen(ángulo 1) = 2 × sen 30º = 1, y no llega a cerrar el triángulo."},
+        {"short of the height by a hair",
+         {"30", "1", "", "2.0000000000000001", "", ""},
+         "No hay solución para esos datos.",
+         "Datos inválidos",
+         std::nullopt,
+         "El lado 1, opuesto al ángulo 1, mide 1: es más corto que la altura que debe alcanzar, "
+         "lado 2 × sen(ángulo 1) = 2.0000000000000001 × sen 30º = 1.00000000000000005, y no "
+         "llega a cerrar el triángulo."},
+        {"short of an irrational height",
+         {"45", "1", "", "1.41421356237309505", "", ""},
+         "No hay solución para esos datos.",
+         "Datos inválidos",
+         std::nullopt,
+         "El lado 1, opuesto al ángulo 1, mide 1: es más corto que la altura que debe alcanzar, "
+         "lado 2 × sen(ángulo 1) = 1.41421356237309505 × sen 45º = 1.000000000000000001, y no "
+         "llega a cerrar el triángulo."},
+        {"sides that sum exactly",
+         {"", "0.1", "", "0.2", "", "0.3"},
+         "No hay solución para esos datos.",
+         "Datos inválidos",
+         std::nullopt,
+         "El lado 3 mide 0.3, y no es menor que la suma de los otros dos: 0.1 + 0.2 = 0.3. Cada "
+         "lado de un triángulo es menor que la suma de los otros dos."},
+        {"the longest side first",
+         {"", "0.7", "", "0.1", "", "0.6"},
+         "No hay solución para esos datos.",
+         "Datos inválidos",
+         std::nullopt,
+         "El lado 1 mide 0.7, y no es menor que la suma de los otros dos: 0.1 + 0.6 = 0.7. Cada "
+         "lado de un triángulo es menor que la suma de los otros dos."},
+        {"angles that sum exactly to a half turn",
+         {"100.3", "", "79.7", "", "", "1"},
+         "No hay solución para esos datos.",
+         "Datos inválidos",
+         std::nullopt,
+         "Los ángulos dados suman 100.3º + 79.7º = 180º, y los tres ángulos de un triángulo suman "
+         "180º: no queda nada para el ángulo 3."},
+        {"degrees and minutes that sum to a half turn",
+         {"", "2", "45°20'", "", "134°40'", ""},
+         "No hay solución para esos datos.",
+         "Datos inválidos",
+         std::nullopt,
+         "Los ángulos dados suman 45.3333333333333º + 134.666666666667º = 180º, y los tres "
+         "ángulos de un triángulo suman 180º: no queda nada para el ángulo 1."},
+        {"an obtuse angle whose opposite side is the same",
+         {"90", "1", "", "1", "", ""},
+         "No hay solución para esos datos.",
+         "Datos inválidos",
+         std::nullopt,
+         "El ángulo 1 mide 90º y no es agudo, así que el lado opuesto a él, el lado 1 (1), tendría "
+         "que ser el mayor del triángulo; pero el lado 2 mide 1."},
+        {"an obtuse angle at a tangent",
+         {"150", "1", "", "2", "", ""},
+         "No hay solución para esos datos.",
+         "Datos inválidos",
+         std::nullopt,
+         "El ángulo 1 mide 150º y no es agudo, así que el lado opuesto a él, el lado 1 (1), "
+         "tendría que ser el mayor del triángulo; pero el lado 2 mide 2."},
         {"degenerate sides",
          {"", "1", "", "2", "", "3"},
          "No hay solución para esos datos.",
@@ -305,6 +384,119 @@ TEST(Solicitud, OpensOneWindowWhenTheSecondAmbiguousTriangleIsMissing) {
     EXPECT_NEAR(Grados(v[0], 2), 127.98, 0.01);
 }
 
+// ---------------------------------------------------------------------------
+// Decimal data whose answer turns on exactness: the sum of the decimals
+// typed, not of their doubles, decides whether there is a triangle, and the
+// labels are cut from the triangle of the decimals. Each row: how many
+// triangles, and for the first one the labels that the exact arithmetic
+// fixes ("" where a label is not checked); angles 1 to 3, then sides 1 to 3.
+
+struct CasoExacto {
+    const char* nombre;
+    prueba::Textos textos;
+    std::size_t triangulos;
+    std::array<const char*, 6> etiquetas{};  // null or "": not checked
+};
+
+TEST(Solicitud, AnswersForTheDecimalsTyped) {
+    const CasoExacto casos[] = {
+        // A side that is the sum of the other two.
+        {"0.1 + 0.2 = 0.3", {"", "0.1", "", "0.2", "", "0.3"}, 0},
+        {"1.1 + 2.2 = 3.3", {"", "1.1", "", "2.2", "", "3.3"}, 0},
+        {"0.1 + 0.6 = 0.7", {"", "0.7", "", "0.1", "", "0.6"}, 0},
+        {"0.3 + 0.6 = 0.9", {"", "0.3", "", "0.6", "", "0.9"}, 0},
+        {"four decimals", {"", "12.34", "", "0.0066", "", "12.3466"}, 0},
+        {"a comma and a point", {"", "4,35", "", "1.15", "", "3.2"}, 0},
+        {"longer by 1e-17", {"", "0.1", "", "0.2", "", "0.30000000000000001"}, 0},
+        {"shorter by 1e-17: the same double as 0.3",
+         {"", "0.1", "", "0.2", "", "0.29999999999999999"},
+         1,
+         {"", "", "", ".1", ".2", ".3"}},
+        // Two angles that make a half turn, and small remainders.
+        {"100.3 + 79.7 = 180", {"100.3", "", "79.7", "", "", "1"}, 0},
+        {"0.1 + 179.9 = 180", {"0.1", "", "179.9", "1", "", ""}, 0},
+        {"60.7 + 119.3 = 180", {"60.7", "3", "119.3", "", "", ""}, 0},
+        {"in degrees and minutes", {"45°30'", "", "134°30'", "", "", "2"}, 0},
+        {"a remainder of 1e-14",
+         {"100.3", "", "79.69999999999999", "", "", "1"},
+         1,
+         {"100.3", "79.7", "1E-14", "", "", "1"}},
+        {"a remainder of 0.1", {"50.3", "", "129.6", "", "", "1"}, 1, {"50.3", "129.6", ".1"}},
+        {"a remainder of 0.1 from two decimals",
+         {"60.25", "", "119.65", "", "", "1"},
+         1,
+         {"60.25", "119.65", ".1"}},
+        {"a remainder of 0.01", {"10", "1", "169.99", "", "", ""}, 1, {"10", "169.99", ".01"}},
+        {"a remainder of 0.109", {"140.891", "", "39", "", "", "1"}, 1, {"140.89", "39", ".109"}},
+        {"a right angle left", {"30.1", "", "59.9", "", "", "1"}, 1, {"30.1", "59.9", "90"}},
+        // Flat isosceles triangles: the two small angles are half of what
+        // the large one leaves.
+        {"179.9 between sides of 1",
+         {"179.9", "", "", "1", "", "1"},
+         1,
+         {"179.9", ".05", ".05", "", "1", "1"}},
+        {"179.99 between sides of 3.7",
+         {"179.99", "", "", "3.7", "", "3.7"},
+         1,
+         {"179.99", ".005", ".005", "", "3.7", "3.7"}},
+        {"179.998 as angle 2", {"", "2", "179.998", "", "", "2"}, 1, {".001", "179.99", ".001"}},
+        {"179.9999 between sides of 0.001",
+         {"179.9999", "", "", "0.001", "", "0.001"},
+         1,
+         {"179.99", "5E-05", "5E-05", "", ".001", ".001"}},
+        // Tangents: only where the sine is rational, and then exactly.
+        {"30, 5 and 10: one right triangle",
+         {"30", "5", "", "10", "", ""},
+         1,
+         {"30", "90", "60", "5", "10", "8.6602"}},
+        {"30 next to a tangent: two triangles",
+         {"30", "0.5", "", "0.99999999999998477", "", ""},
+         2},
+        {"30 beyond a tangent by 1e-17", {"30", "1", "", "2.0000000000000001", "", ""}, 0},
+        {"30 short of a tangent by 1e-17: the same doubles as a tangent",
+         {"30", "1", "", "1.9999999999999999", "", ""},
+         2},
+        {"90 with the other side a hair shorter",
+         {"90", "5", "", "4.9999999999999", "", ""},
+         1,
+         {"90", "89.999", "", "5", "4.9999", ""}},
+        {"90 with equal sides", {"90", "1", "", "1", "", ""}, 0},
+        {"150 at its tangent", {"150", "1", "", "2", "", ""}, 0},
+        {"150 with a longer opposite side", {"150", "2", "", "1.9999999999999999", "", ""}, 1},
+        {"45 beyond the tangent by 1e-18", {"45", "1", "", "1.41421356237309505", "", ""}, 0},
+        {"45 short of the tangent by 1e-18: the same doubles",
+         {"45", "1", "", "1.41421356237309504", "", ""},
+         2},
+        {"an obtuse angle never has a second triangle",
+         {"120", "1", "", "0.99999999999999999", "", ""},
+         1,
+         {"120", "", "", "1", "1", ""}},
+        // A needle of subnormal sides beside a normal one: a quotient of the
+        // sides overflows a double, their triangles do not.
+        {"a side of 0.0383 beside two of 1e-320", {"", "0.0383", "1e-320", "3.72e-320", "", ""}, 2},
+    };
+    for (const CasoExacto& caso : casos) {
+        const std::vector<Solucion> s = prueba::Resueltos(caso.textos);
+        ASSERT_EQ(s.size(), caso.triangulos) << caso.nombre;
+        if (s.empty()) {
+            continue;
+        }
+        const Etiquetas e = EtiquetasDe(s[0].precisa);
+        for (std::size_t k = 0; k < 6; ++k) {
+            if (caso.etiquetas[k] != nullptr && *caso.etiquetas[k] != '\0') {
+                EXPECT_EQ(k < 3 ? e.angulos[k] : e.lados[k - 3], caso.etiquetas[k])
+                    << caso.nombre << ", measure " << k;
+            }
+        }
+        // Two triangles are two: they differ in the angle the sides leave open.
+        if (s.size() == 2) {
+            EXPECT_NE(s[0].precisa.Angulo(1) + s[0].precisa.Angulo(2) + s[0].precisa.Lado(3),
+                      s[1].precisa.Angulo(1) + s[1].precisa.Angulo(2) + s[1].precisa.Lado(3))
+                << caso.nombre;
+        }
+    }
+}
+
 struct CasoLectura {
     const char* nombre;
     std::array<std::string, 6> textos;
@@ -331,8 +523,8 @@ TEST(Solicitud, ReadsFieldTextsByTheFieldRule) {
         {"negative zero is not negative",
          {"-0", "3", "", "4", "", "5"},
          {"", "3", "", "4", "", "5"}},
-        {"an angle too small for a double is not given",
-         {"1e-400", "3", "", "4", "", "5"},
+        {"figure space is a blank",
+         {"", "\u20073", "", "4\u2007", "", "5"},
          {"", "3", "", "4", "", "5"}},
     };
     for (const CasoLectura& caso : casos) {

@@ -54,6 +54,7 @@ TEST(LeerCampo, FollowsTheFieldRule) {
         {"blanks around", "  7 ", 7},
         {"blank between digits", "1 2", 12},
         {"tab and line feed anywhere", "\t1\n2.\t5", 12.5},
+        {"figure space", "\u20071\u20072\u2007", 12},
         {"blanks inside the exponent", "1 e - 2", 0.01},
         {"plus sign", "+3", 3},
         {"minus sign", "-4", -4},
@@ -108,7 +109,6 @@ TEST(LeerCampo, FollowsTheFieldRule) {
         {"long zero run before a digit", "0." + std::string(400, '0') + "1e401", 1},
         {"largest double", "1.7976931348623157e308", std::numeric_limits<double>::max()},
         {"subnormal", "1e-320", 1e-320},
-        {"below the smallest subnormal reads as 0", "1e-400", 0},
         {"negative underflow reads as 0", "-1e-400", 0},
         {"zero with a huge exponent", "0e999999999999999999999", 0},
         {"400 digits after the point", "0." + std::string(400, '3'), 1.0 / 3},
@@ -148,14 +148,14 @@ struct CasoAngulo {
 TEST(LeerCampo, ReadsDegreesMinutesAndSecondsInAngleFieldsOnly) {
     const CasoAngulo casos[] = {
         {"degrees and minutes", "45°30'", 45.5, 45},
-        {"ordinal sign, prime and double prime", "45º30′15″", 45 + 0.5 + 15.0 / 3600, 45},
-        {"two apostrophes for seconds", "45°30'15''", 45 + 0.5 + 15.0 / 3600, 45},
+        {"ordinal sign, prime and double prime", "45º30′15″", 45.50416666666666666667, 45},
+        {"two apostrophes for seconds", "45°30'15''", 45.50416666666666666667, 45},
         {"minutes beyond 60 add on", "45°90'", 46.5, 45},
         {"degrees alone", "45°", 45, 45},
         {"an unmarked last number is minutes after degrees", "45°30", 45.5, 45},
-        {"an unmarked last number is seconds after minutes", "45°30'15", 45 + 0.5 + 15.0 / 3600,
+        {"an unmarked last number is seconds after minutes", "45°30'15", 45.50416666666666666667,
          45},
-        {"seconds after minutes alone", "30'15", 0.5 + 15.0 / 3600, 30},
+        {"seconds after minutes alone", "30'15", 0.50416666666666666667, 30},
         {"blanks after the last mark", "45° ", 45, 45},
         {"a number after the seconds", "45°15\"3", kNoEsNumero, 45},
         {"marks out of order", "45'30°", kNoEsNumero, 45},
@@ -164,10 +164,13 @@ TEST(LeerCampo, ReadsDegreesMinutesAndSecondsInAngleFieldsOnly) {
         {"a mark after a mark", "45°'", kNoEsNumero, 45},
         {"a point after a mark", "45°.", kNoEsNumero, 45},
         {"an exponent letter after a last number", "45°30e", kNoEsNumero, 45},
-        {"a comma decimal after a mark", "45°,5'", 45 + 0.5 / 60, 45},
+        {"a comma decimal after a mark", "45°,5'", 45.00833333333333333333, 45},
         {"minutes alone", "30'", 0.5, 30},
-        {"degrees and seconds", "45°15\"", 45 + 15.0 / 3600, 45},
-        {"minutes and seconds with decimals", "10°7,5'30.25\"", 10 + 7.5 / 60 + 30.25 / 3600, 10},
+        {"degrees and seconds", "45°15\"", 45.00416666666666666667, 45},
+        {"minutes and seconds with decimals", "10°7,5'30.25\"", 10.13340277777777777778, 10},
+        // Rounded once: the three parts summed in doubles end a unit lower.
+        {"seconds with a decimal", "45°30'15.3\"", 45.50425, 45},
+        {"rounded once, not three times", "12°34'56.789\"", 12.58244138888888888889, 12},
         {"blanks between the parts", " 45 ° 30 ' ", 45.5, 45},
         {"sign for the whole angle", "\u221245°30'", -45.5, -45},
         {"negative with zero degrees", "-0°30'", -0.5, -0.0},
@@ -196,7 +199,7 @@ TEST(EnRadianes, RefusesPositiveAnglesThatVanish) {
         {"4.9e-324", 0, true},
         {"1e-322", 0, true},
         {"1e-320", 1e-320 * RadPorGrado, false},
-        {"1e-400", 0, false},
+        {"1e-400", 0, true},
         {"-4.9e-324", -0.0, false},
         {"1e400", kInf, true},
     };
@@ -213,6 +216,48 @@ TEST(TieneNumero, TellsNegativeNumbersFromOptions) {
     }
     for (const char* opcion : {"-x", "--json", "-", "--5", "-e5"}) {
         EXPECT_FALSE(TieneNumero(opcion)) << opcion;
+    }
+}
+
+// The exact number behind a field: its double and what the double leaves out.
+TEST(LeerCampo, KeepsTheExactNumberBesideItsDouble) {
+    struct CasoExacto {
+        std::string texto;
+        double valor;
+        double bajo;  // the number minus valor, rounded
+    };
+    const CasoExacto casos[] = {
+        {"0.1", 0.1, -5.5511151231257827021181583404541015625e-18},
+        {"0,3", 0.3, 1.1102230246251565404236316680908203125e-17},
+        {"3", 3, 0},
+        {"9007199254740993", 9007199254740992, 1},
+        {"0.29999999999999999", 0.3, 1.1022302462515655e-18},
+        {"1e23", 1e23, 8388608},
+        {"1.5e-300", 1.5e-300, -1.204791e-316},
+        {"  1 234.5678901234567890123 ", 1234.567890123457, -1.0214815832633972e-13},
+    };
+    for (const CasoExacto& caso : casos) {
+        const LecturaCampo lectura = LeerCampo(caso.texto, TipoCampo::Lado);
+        EXPECT_EQ(lectura.valor, caso.valor) << caso.texto;
+        EXPECT_EQ(lectura.exacto.Valor(), caso.valor) << caso.texto;
+        EXPECT_NEAR(lectura.exacto.Bajo(), caso.bajo, std::fabs(caso.bajo) * 1e-6) << caso.texto;
+    }
+}
+
+// Positive numbers a double cannot hold are out of range; negative ones are
+// negative, however small.
+TEST(LeerCampo, RefusesPositiveNumbersTooSmallForADouble) {
+    for (const TipoCampo tipo : {TipoCampo::Angulo, TipoCampo::Lado}) {
+        for (const char* texto : {"1e-400", "2e-324", "0.000001e-320", "1e-99999999999"}) {
+            const LecturaCampo lectura = LeerCampo(texto, tipo);
+            EXPECT_TRUE(lectura.fueraDeRango) << texto;
+            EXPECT_FALSE(lectura.negativo) << texto;
+            EXPECT_EQ(PorBytes(texto, tipo).fueraDeRango, true) << texto;
+        }
+        EXPECT_TRUE(LeerCampo("-1e-400", tipo).negativo);
+        EXPECT_FALSE(LeerCampo("-0", tipo).negativo);
+        EXPECT_FALSE(LeerCampo("-0.000", tipo).fueraDeRango);
+        EXPECT_FALSE(LeerCampo("3e-324", tipo).fueraDeRango);  // rounds up to the least subnormal
     }
 }
 

@@ -606,7 +606,7 @@ private Q_SLOTS:
                                                << "";
         QTest::newRow("side 1 too short for the given angle")
             << QStringList{"30", "0.5", "", "", "", "2"} << "Datos inválidos"
-            << "No hay solución para esos datos.\nEl lado 1, opuesto al ángulo 1, mide .5: es más "
+            << "No hay solución para esos datos.\nEl lado 1, opuesto al ángulo 1, mide 0.5: es más "
                "corto que la altura que debe alcanzar, lado 3 × sen(ángulo 1) = 2 × sen 30º = 1, "
                "y no llega a cerrar el triángulo."
             << "";
