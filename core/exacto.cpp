@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: Pendra contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "exacto.h"
 
 #include <boost/math/constants/constants.hpp>

@@ -259,6 +259,12 @@ AlturaLLA MedirAltura(const NumeroExacto& a, const NumeroExacto& b, const Numero
     } else {
         h.diferencia = bM - h.aSeno;
     }
+    // A height beyond a double's range over b (a side of b far below a sin B)
+    // is out of b's reach: nothing to refine, and no difference to take.
+    if (!std::isfinite(h.aSeno.hi)) {
+        h.signo = -1;
+        return h;
+    }
     // The sine is good to 2^-65 of itself.
     if (!(std::fabs(h.diferencia.hi) > 0x1p-58)) {
         h.diferencia = DiferenciaAlturaPrecisa(a, b, B) * bm;
@@ -403,9 +409,11 @@ void Estable::LLL() {
     for (std::uint8_t i = 1; i <= 3; ++i) {
         const std::uint8_t j = i % 3 + 1;
         const std::uint8_t k = j % 3 + 1;
-        // Two square roots instead of one of the product: no underflow on needles.
-        m.Radianes(i, 2 * mate::Atan(std::sqrt(g[PosicionMedida(j)] / P) *
-                                     std::sqrt(g[PosicionMedida(k)] / g[PosicionMedida(i)])));
+        // Quotients of square roots rather than roots of the products or
+        // quotients: neither underflows on a needle nor overflows where a
+        // side is a subnormal.
+        const auto raiz = [&](std::uint8_t n) { return std::sqrt(g[PosicionMedida(n)]); };
+        m.Radianes(i, 2 * mate::Atan((raiz(j) / std::sqrt(P)) * (raiz(k) / raiz(i))));
     }
     Agregar(m);
 }
