@@ -40,6 +40,7 @@
 #include "funciones.h"
 #include "impresion.h"
 #include "pixeles.h"
+#include "presentacion.h"
 #include "solicitar.h"
 #include "triangulos.h"
 
@@ -159,6 +160,35 @@ TEST_P(DibujoEnPantalla, SvgHoldsTheSixLabelsAsText) {
         esperados << QString::fromUtf8(e.texto);
     }
     EXPECT_EQ(textos, esperados);
+}
+
+// A saved or printed picture puts each label where pendra-cli --svg and the
+// page put it at the same size: the core lays out all of them.
+TEST_P(DibujoEnPantalla, PlacesLabelsWherePendraCliAndThePageDo) {
+    const Solucion s = prueba::Resuelta(GetParam().medidas);
+    QImage imagen(800, 446, QImage::Format_ARGB32_Premultiplied);
+    QPainter pintor(&imagen);
+    const std::optional<Trazado> t = DibujarAjustado(pintor, QRectF(0, 0, 800, 446),
+                                                     GeometriaTriangulo(s.medidas),
+                                                     EtiquetasTriangulo(s));
+    ASSERT_TRUE(t);
+    QXmlStreamReader lector(QByteArray::fromStdString(SvgDeSolucion(s, 800, 446)));
+    QList<QPointF> enSvg;
+    while (!lector.atEnd()) {
+        if (lector.readNext() == QXmlStreamReader::StartElement && lector.name() == u"text") {
+            const auto a = lector.attributes();
+            enSvg << QPointF(a.value(QStringLiteral("x")).toDouble(),
+                            a.value(QStringLiteral("y")).toDouble() - kAscensoFuente);
+        }
+    }
+    // The window's pieces: three lengths, then each angle's number and mark.
+    const qsizetype numeros[] = {0, 1, 2, 3, 5, 7};
+    ASSERT_EQ(enSvg.size(), 6);
+    for (qsizetype k = 0; k < 6; ++k) {
+        const QPointF esquina = t->etiquetas[numeros[k]].caja.topLeft();
+        EXPECT_NEAR(esquina.x(), enSvg[k].x(), 0.01) << k;
+        EXPECT_NEAR(esquina.y(), enSvg[k].y(), 0.01) << k;
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Dibujo, DibujoEnPantalla, testing::ValuesIn(kEsperados),
