@@ -194,14 +194,6 @@ void ColocarEtiquetas(std::array<EtiquetaFigura, 6>& etiquetas, const Lados& lad
     // out is more than twice as long (no room between the triangle and the
     // picture's edge).
     constexpr std::size_t kFuera = 9;
-    std::vector<std::pair<int, std::size_t>> orden;
-    for (int paso = 1; paso <= pasos; ++paso) {
-        for (std::size_t k = 0; k < std::size(kGiros); ++k) {
-            orden.emplace_back(k < kFuera ? paso : 2 * paso, k);
-        }
-    }
-    std::stable_sort(orden.begin(), orden.end(),
-                     [](const auto& a, const auto& b) { return a.first < b.first; });
     for (std::size_t i = 0; i < etiquetas.size(); ++i) {
         EtiquetaFigura& e = etiquetas[i];
         double mejor = Choque(e.caja, i, etiquetas, lados, ancho, alto);
@@ -210,18 +202,26 @@ void ColocarEtiquetas(std::array<EtiquetaFigura, 6>& etiquetas, const Lados& lad
         }
         PuntoFigura desplazamiento{0, 0};
         const PuntoFigura s = salidas[i];
-        for (const auto& [costo, k] : orden) {
-            const int paso = k < kFuera ? costo : costo / 2;
-            const double c = kGiros[k][0];
-            const double n = kGiros[k][1];
-            const PuntoFigura d{std::round((s.x * c - s.y * n) * paso),
-                                std::round((s.x * n + s.y * c) * paso)};
-            const double choque = Choque(Movida(e.caja, d), i, etiquetas, lados, ancho, alto);
-            if (choque < mejor) {
-                mejor = choque;
-                desplazamiento = d;
-                if (choque == 0) {
-                    break;
+        // By cost, and at equal cost in the order of the turns.
+        for (int costo = 1; costo <= 2 * pasos && mejor > 0; ++costo) {
+            for (std::size_t k = 0; k < std::size(kGiros); ++k) {
+                const bool fuera = k < kFuera;
+                if ((fuera && costo > pasos) || (!fuera && costo % 2 != 0)) {
+                    continue;
+                }
+                const int paso = fuera ? costo : costo / 2;
+                const double c = kGiros[k][0];
+                const double n = kGiros[k][1];
+                const PuntoFigura d{std::round((s.x * c - s.y * n) * paso),
+                                    std::round((s.x * n + s.y * c) * paso)};
+                const double choque =
+                    Choque(Movida(e.caja, d), i, etiquetas, lados, ancho, alto);
+                if (choque < mejor) {
+                    mejor = choque;
+                    desplazamiento = d;
+                    if (choque == 0) {
+                        break;
+                    }
                 }
             }
         }
