@@ -130,7 +130,8 @@ int Dibujar(const pendra::Respuesta& respuesta, const Opciones& opciones) {
         return 1;
     }
     const std::size_t total = respuesta.soluciones.size();
-    const std::size_t cual = opciones.solucion > 0 ? static_cast<std::size_t>(opciones.solucion) : 1;
+    const std::size_t cual =
+        opciones.solucion > 0 ? static_cast<std::size_t>(opciones.solucion) : 1;
     if (cual > total) {
         std::cerr << "pendra-cli: esos datos tienen " << total << " solución"
                   << (total == 1 ? "" : "es") << "; no hay solución " << cual << ".\n";
@@ -256,8 +257,9 @@ int main(int argc, char** argv) {
         return ErrorDeUso("--solucion elige el dibujo de --svg sin --json.");
     }
     if (soloDibujo && opciones.procedimiento) {
-        return ErrorDeUso("--svg sin --json escribe solo el dibujo; --procedimiento va con --json "
-                          "o sin --svg.");
+        return ErrorDeUso(
+            "--svg sin --json escribe solo el dibujo; --procedimiento va con --json "
+            "o sin --svg.");
     }
     if (soloDibujo && argumentos.empty()) {
         return ErrorDeUso("--svg sin --json dibuja una sola solicitud: dé sus seis campos.");

@@ -185,10 +185,10 @@ void ColocarEtiquetas(std::array<EtiquetaFigura, 6>& etiquetas, const Lados& lad
     constexpr double kC1 = 0.92387953251128674;
     constexpr double kC2 = 0.70710678118654757;
     constexpr double kC3 = 0.38268343236508978;
-    constexpr double kGiros[][2] = {
-        {1, 0},       {kC1, kC3},   {kC1, -kC3},  {kC2, kC2},  {kC2, -kC2},  {kC3, kC1},
-        {kC3, -kC1},  {0, 1},       {0, -1},      {-kC3, kC1}, {-kC3, -kC1}, {-kC2, kC2},
-        {-kC2, -kC2}, {-kC1, kC3},  {-kC1, -kC3}, {-1, 0}};
+    constexpr double kGiros[][2] = {{1, 0},       {kC1, kC3},  {kC1, -kC3},  {kC2, kC2},
+                                    {kC2, -kC2},  {kC3, kC1},  {kC3, -kC1},  {0, 1},
+                                    {0, -1},      {-kC3, kC1}, {-kC3, -kC1}, {-kC2, kC2},
+                                    {-kC2, -kC2}, {-kC1, kC3}, {-kC1, -kC3}, {-1, 0}};
     // The first nine turns lead away from the triangle; the others, into it,
     // count twice their distance, so that a label goes in only where the way
     // out is more than twice as long (no room between the triangle and the
@@ -214,8 +214,7 @@ void ColocarEtiquetas(std::array<EtiquetaFigura, 6>& etiquetas, const Lados& lad
                 const double n = kGiros[k][1];
                 const PuntoFigura d{std::round((s.x * c - s.y * n) * paso),
                                     std::round((s.x * n + s.y * c) * paso)};
-                const double choque =
-                    Choque(Movida(e.caja, d), i, etiquetas, lados, ancho, alto);
+                const double choque = Choque(Movida(e.caja, d), i, etiquetas, lados, ancho, alto);
                 if (choque < mejor) {
                     mejor = choque;
                     desplazamiento = d;
@@ -235,8 +234,7 @@ std::optional<Figura> FiguraDe(const GeometriaTriangulo& geometria, const Etique
                                const Vista& vista, double ancho, double alto) {
     const double sx = ancho / (static_cast<double>(vista.derecha) - vista.izquierda);
     const double sy = alto / (static_cast<double>(vista.abajo) - vista.arriba);
-    if (!(ancho > 0 && alto > 0 && std::isfinite(sx) && std::isfinite(sy) && sx != 0 &&
-          sy != 0)) {
+    if (!(ancho > 0 && alto > 0 && std::isfinite(sx) && std::isfinite(sy) && sx != 0 && sy != 0)) {
         return std::nullopt;
     }
     const auto punto = [&](double x, double y) {
@@ -274,7 +272,7 @@ std::optional<Figura> FiguraDe(const GeometriaTriangulo& geometria, const Etique
     // Each length leaves its side away from the opposite vertex.
     const std::array<PuntoFigura, 3> opuestos = {apice, origen, extremo};
     const std::array<const std::array<PuntoFigura, 2>*, 3> suyos = {&f.lados[1], &f.lados[2],
-                                                                     &f.lados[0]};
+                                                                    &f.lados[0]};
     std::array<PuntoFigura, 6> salidas;
     for (std::uint8_t i = 1; i <= 3; ++i) {
         const std::size_t k = i - 1U;
@@ -336,8 +334,7 @@ std::string SvgDe(const Figura& f, std::string_view titulo, std::string_view des
     svg += "</desc>\n<rect width=\"" + ancho + "\" height=\"" + alto +
            "\" fill=\"#ffffff\"/>\n<polygon points=\"";
     for (std::size_t k = 0; k < f.lados.size(); ++k) {
-        svg += (k > 0 ? " " : "") + Coordenada(f.lados[k][0].x) + "," +
-               Coordenada(f.lados[k][0].y);
+        svg += (k > 0 ? " " : "") + Coordenada(f.lados[k][0].x) + "," + Coordenada(f.lados[k][0].y);
     }
     svg += "\" fill=\"none\" stroke=\"" + std::string(kRgbLado) +
            "\" stroke-width=\"1\" stroke-linejoin=\"round\"/>\n<g font-family=\"" +

@@ -26,7 +26,8 @@ struct FilaTabla {
 };
 
 // The six measures, sides 1 to 3 then angles 1 to 3 in degrees.
-std::vector<FilaTabla> FilasTablaMedidas(const MedidasEnGrados& medidas, const Etiquetas& etiquetas);
+std::vector<FilaTabla> FilasTablaMedidas(const MedidasEnGrados& medidas,
+                                         const Etiquetas& etiquetas);
 // The area and the perimeter, those the triangle has.
 std::vector<FilaTabla> FilasTablaAreaYPerimetro(const Propiedades& propiedades);
 

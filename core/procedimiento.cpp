@@ -129,8 +129,8 @@ double Unidad(const std::string& texto, int cifras) {
         return 0;
     }
     if (punto == std::string::npos || primera < punto) {
-        potencia = static_cast<int>((punto == std::string::npos ? mantisa.size() : punto) -
-                                    primera) - 1;
+        potencia =
+            static_cast<int>((punto == std::string::npos ? mantisa.size() : punto) - primera) - 1;
     } else {
         potencia = -static_cast<int>(primera - punto);
     }
@@ -181,9 +181,12 @@ double AnguloOpuesto(double a, double b, double c) {
     double x = a;
     double y = b;
     double z = c;
-    if (x < y) std::swap(x, y);
-    if (y < z) std::swap(y, z);
-    if (x < y) std::swap(x, y);
+    if (x < y)
+        std::swap(x, y);
+    if (y < z)
+        std::swap(y, z);
+    if (x < y)
+        std::swap(x, y);
     const double p1 = x + (y + z);
     const double p2 = z - (x - y);
     const double p3 = z + (x - y);
@@ -293,8 +296,7 @@ private:
     void Agregar(const char* regla, std::optional<Campo> calcula, std::string formula,
                  std::string sustitucion, double valor, std::string resultado,
                  std::string nota = {}) {
-        pasos_.push_back({regla, Titulo(regla), calcula, std::move(formula),
-                          std::move(sustitucion),
+        pasos_.push_back({regla, Titulo(regla), calcula, std::move(formula), std::move(sustitucion),
                           std::isfinite(valor) ? std::optional<double>(valor) : std::nullopt,
                           std::move(resultado), std::move(nota)});
     }
@@ -310,8 +312,7 @@ private:
         const std::string nombre = angulo ? A(medida.indice) : L(medida.indice);
         const Cuenta cuenta = Contar(numeros, texto, valor, resultado, kCifrasMedida, angulo);
         Agregar(regla, medida, nombre + " = " + texto(Simbolos(numeros)),
-                nombre + " = " + cuenta.sustitucion, resultado, cuenta.resultado,
-                std::move(nota));
+                nombre + " = " + cuenta.sustitucion, resultado, cuenta.resultado, std::move(nota));
     }
     static Textos Simbolos(const std::vector<Numero>& numeros) {
         Textos simbolos;
@@ -338,7 +339,9 @@ private:
     void Resto(std::uint8_t i, std::uint8_t j, std::uint8_t k) {
         Medida(
             kSuma, {TipoCampo::Angulo, i}, {NA(j), NA(k)},
-            [](const Textos& t) { return "180" + std::string(kMarcaGrado) + kMenos + t[0] + kMenos + t[1]; },
+            [](const Textos& t) {
+                return "180" + std::string(kMarcaGrado) + kMenos + t[0] + kMenos + t[1];
+            },
             [](const Valores& v) { return RestoDe(v[0], v[1]); });
     }
     // Side i from side j and the sines of their opposite angles.
@@ -353,7 +356,9 @@ private:
     void SenoAngulo(std::uint8_t i, std::uint8_t j, std::string nota) {
         Medida(
             kSeno, {TipoCampo::Angulo, i}, {NL(i), NA(j), NL(j)},
-            [](const Textos& t) { return "arcsen(" + t[0] + kPor + "sen " + t[1] + " / " + t[2] + ")"; },
+            [](const Textos& t) {
+                return "arcsen(" + t[0] + kPor + "sen " + t[1] + " / " + t[2] + ")";
+            },
             [](const Valores& v) { return ArcoSenoGrados(v[0] * Seno(v[1]) / v[2]); },
             std::move(nota));
     }
@@ -447,8 +452,7 @@ void Pizarra::LLA(const Reparto& x) {
         return t[0] + kPor + "sen " + t[1] + " / " + t[2];
     };
     const Cuenta cuentaSeno = Contar(
-        datosSeno, textoSeno,
-        [](const Valores& v) { return v[0] * SenoGrados(v[1]) / v[2]; }, seno,
+        datosSeno, textoSeno, [](const Valores& v) { return v[0] * SenoGrados(v[1]) / v[2]; }, seno,
         kCifrasIntermedias, false);
     Agregar(kSeno, std::nullopt, "sen " + A(p) + " = " + textoSeno(Simbolos(datosSeno)),
             "sen " + A(p) + " = " + cuentaSeno.sustitucion, seno,
@@ -456,9 +460,9 @@ void Pizarra::LLA(const Reparto& x) {
     if (tangente) {
         Agregar(kRecto, Campo{TipoCampo::Angulo, p}, A(p) + " = 90" + kMarcaGrado,
                 A(p) + " = arcsen(1)", GradosDe(p), "90" + std::string(kMarcaGrado),
-                "sen " + A(p) + " = 1: el lado " + std::to_string(q) +
-                    " llega justo a la altura " + L(p) + kPor + "sen " + A(q) +
-                    ", y hay un solo triángulo, recto en " + A(p) + ".");
+                "sen " + A(p) + " = 1: el lado " + std::to_string(q) + " llega justo a la altura " +
+                    L(p) + kPor + "sen " + A(q) + ", y hay un solo triángulo, recto en " + A(p) +
+                    ".");
     } else {
         // Which candidates the solver kept: the acute one is the triangle
         // whose angle at p is below 90º.

@@ -284,7 +284,8 @@ TEST(PendraCli, AnswersABatchLineByLine) {
               std::string::npos)
         << p[0];
     // Each step's result as the working writes it, so that no face writes it again.
-    const std::size_t resto = p[0].find("\"sustitucion\": \"A₂ = 180º − 30º − 138.1897º\", \"valor\": ");
+    const std::size_t resto =
+        p[0].find("\"sustitucion\": \"A₂ = 180º − 30º − 138.1897º\", \"valor\": ");
     ASSERT_NE(resto, std::string::npos) << p[0];
     EXPECT_EQ(p[0].find("\"resultado\": \"11.8103º\"", resto), p[0].find("\"resultado\"", resto));
     EXPECT_EQ(p[1], l[1]);

@@ -6,13 +6,13 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <clocale>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
-#include <clocale>
-#include <vector>
 #include <random>
 #include <string>
+#include <vector>
 
 #include "presentacion.h"
 #include "procedimiento.h"

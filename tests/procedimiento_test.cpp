@@ -27,8 +27,8 @@ using Mp = mpfr::mpreal;
 const bool kPrecision = (Mp::set_default_prec(1100), true);
 
 // Reads a step's substitution back as a calculator would, exactly (to 1100
-// bits, which hold 180º less an angle of 1e-300º): the numbers as shown, º for degrees, sen, cos, arcsen, arccos, √,
-// ², ·, /, +, −. False when the text does not read or leaves a domain.
+// bits, which hold 180º less an angle of 1e-300º): the numbers as shown, º for degrees, sen, cos,
+// arcsen, arccos, √, ², ·, /, +, −. False when the text does not read or leaves a domain.
 class Calculadora {
 public:
     explicit Calculadora(std::string texto) : t_(std::move(texto)) {}
@@ -201,7 +201,8 @@ void ComprobarPasos(const Procedimiento& pr, const Solucion& s, const std::strin
         EXPECT_TRUE(Rehace(expresion, paso.resultado)) << caso << ": " << paso.sustitucion;
         const std::size_t suman = paso.nota.find("suman ");
         if (suman != std::string::npos) {
-            const std::string cuenta = paso.nota.substr(suman + 6, paso.nota.find(", ", suman) - suman - 6);
+            const std::string cuenta =
+                paso.nota.substr(suman + 6, paso.nota.find(", ", suman) - suman - 6);
             const std::size_t igual = cuenta.find(" = ");
             EXPECT_TRUE(Rehace(cuenta.substr(0, igual), cuenta.substr(igual + 3)))
                 << caso << ": " << paso.nota;

@@ -65,10 +65,9 @@ std::string Detalles(const pendra::Solucion& s) {
     }
     const pendra::Etiquetas etiquetas = pendra::EtiquetasDe(s.precisa);
     std::vector<pendra::FilaTabla> filas = pendra::FilasTablaMedidas(s.precisa, etiquetas);
-    salida += "], \"nombre\": " + Cadena(pendra::NombrePorDefecto(etiquetas)) +
-              ", \"accesible\": " +
-              Cadena(pendra::NombreAccesible(etiquetas) + "; " +
-                     pendra::DescripcionAccesible(filas));
+    salida +=
+        "], \"nombre\": " + Cadena(pendra::NombrePorDefecto(etiquetas)) + ", \"accesible\": " +
+        Cadena(pendra::NombreAccesible(etiquetas) + "; " + pendra::DescripcionAccesible(filas));
     for (pendra::FilaTabla& fila : pendra::FilasTablaAreaYPerimetro(p)) {
         filas.push_back(std::move(fila));
     }

@@ -168,9 +168,8 @@ TEST_P(DibujoEnPantalla, PlacesLabelsWherePendraCliAndThePageDo) {
     const Solucion s = prueba::Resuelta(GetParam().medidas);
     QImage imagen(800, 446, QImage::Format_ARGB32_Premultiplied);
     QPainter pintor(&imagen);
-    const std::optional<Trazado> t = DibujarAjustado(pintor, QRectF(0, 0, 800, 446),
-                                                     GeometriaTriangulo(s.medidas),
-                                                     EtiquetasTriangulo(s));
+    const std::optional<Trazado> t = DibujarAjustado(
+        pintor, QRectF(0, 0, 800, 446), GeometriaTriangulo(s.medidas), EtiquetasTriangulo(s));
     ASSERT_TRUE(t);
     QXmlStreamReader lector(QByteArray::fromStdString(SvgDeSolucion(s, 800, 446)));
     QList<QPointF> enSvg;
@@ -178,7 +177,7 @@ TEST_P(DibujoEnPantalla, PlacesLabelsWherePendraCliAndThePageDo) {
         if (lector.readNext() == QXmlStreamReader::StartElement && lector.name() == u"text") {
             const auto a = lector.attributes();
             enSvg << QPointF(a.value(QStringLiteral("x")).toDouble(),
-                            a.value(QStringLiteral("y")).toDouble() - kAscensoFuente);
+                             a.value(QStringLiteral("y")).toDouble() - kAscensoFuente);
         }
     }
     // The window's pieces: three lengths, then each angle's number and mark.

@@ -284,7 +284,8 @@ TEST(Figura, LabelsStandClearOfSidesLabelsAndEdges) {
                 ASSERT_TRUE(g.AjustarRangos(static_cast<float>(ancho), static_cast<float>(alto)));
                 const Etiquetas e = EtiquetasDe(s.precisa);
                 for (const std::optional<Figura>& f :
-                     {FiguraCentrada(g, e, ancho, alto), FiguraDe(g, e, g.VistaAjustada(), ancho, alto)}) {
+                     {FiguraCentrada(g, e, ancho, alto),
+                      FiguraDe(g, e, g.VistaAjustada(), ancho, alto)}) {
                     ASSERT_TRUE(f);
                     ++figuras;
                     const std::string donde = textos[0] + "|" + textos[1] + "|" + textos[2] + "|" +

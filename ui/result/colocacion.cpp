@@ -115,8 +115,7 @@ std::optional<QPoint> Lugar(QWidget& ventana, const QWidget* entrada, int numero
     if (entrada != nullptr && !entrada->isVisible()) {
         entrada = nullptr;
     }
-    const Escritorio escritorio =
-        EscritorioPara(ventana, entrada != nullptr ? entrada : ultima);
+    const Escritorio escritorio = EscritorioPara(ventana, entrada != nullptr ? entrada : ultima);
     std::optional<QPoint> lugar;
     if (numero == 2 && ultima != nullptr) {
         lugar = escritorio.Junto(ultima->frameGeometry());
@@ -170,26 +169,26 @@ void ColocarVentanaNueva(QWidget& ventana, const QWidget* entrada, int numero) {
     auto* reloj = new QTimer(&ventana);
     reloj->setInterval(50);
     auto intentos = std::make_shared<int>(0);
-    QObject::connect(reloj, &QTimer::timeout, &ventana, [&ventana, reloj, intentos, laEntrada,
-                                                         numero, ultima, antes] {
-        const bool conocido = ventana.frameGeometry() != ventana.geometry() &&
-                              (ultima.isNull() ||
-                               ultima->frameGeometry() != ultima->geometry());
-        if (!ventana.isVisible() || (!conocido && ++*intentos < 20)) {
-            if (!ventana.isVisible() && ++*intentos >= 20) {
-                reloj->deleteLater();
-            }
-            return;
-        }
-        reloj->stop();
-        reloj->deleteLater();
-        if (CubreOtra(ventana, antes)) {
-            if (const std::optional<QPoint> lugar =
-                    Lugar(ventana, laEntrada.data(), numero, ultima.data())) {
-                ventana.move(*lugar);
-            }
-        }
-    });
+    QObject::connect(reloj, &QTimer::timeout, &ventana,
+                     [&ventana, reloj, intentos, laEntrada, numero, ultima, antes] {
+                         const bool conocido =
+                             ventana.frameGeometry() != ventana.geometry() &&
+                             (ultima.isNull() || ultima->frameGeometry() != ultima->geometry());
+                         if (!ventana.isVisible() || (!conocido && ++*intentos < 20)) {
+                             if (!ventana.isVisible() && ++*intentos >= 20) {
+                                 reloj->deleteLater();
+                             }
+                             return;
+                         }
+                         reloj->stop();
+                         reloj->deleteLater();
+                         if (CubreOtra(ventana, antes)) {
+                             if (const std::optional<QPoint> lugar =
+                                     Lugar(ventana, laEntrada.data(), numero, ultima.data())) {
+                                 ventana.move(*lugar);
+                             }
+                         }
+                     });
     reloj->start();
 }
 

@@ -102,8 +102,8 @@ std::optional<Trazado> DibujarAjustado(QPainter& pintor, const QRectF& area,
                                        const GeometriaTriangulo& geometria,
                                        const EtiquetasTriangulo& etiquetas) {
     const double pixel = pintor.device()->logicalDpiX() / kDpiPantalla;
-    const std::optional<Figura> figura = FiguraCentrada(
-        geometria, etiquetas.Textos(), area.width() / pixel, area.height() / pixel);
+    const std::optional<Figura> figura =
+        FiguraCentrada(geometria, etiquetas.Textos(), area.width() / pixel, area.height() / pixel);
     if (!figura) {
         return std::nullopt;
     }
