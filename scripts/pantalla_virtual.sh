@@ -125,3 +125,21 @@ escribir_345() {
     xdotool key Tab Tab
     xdotool type 5
 }
+
+# Fails unless no two of the windows overlap, each measured by the function
+# `medir` (which prints "left top right bottom"):
+#   sin_solapes medir "what the windows are" ID...
+sin_solapes() {
+    local medir="$1" que="$2"
+    shift 2
+    local ventanas=("$@") i j ax ay bx by cx cy dx dy
+    for ((i = 0; i < ${#ventanas[@]}; i++)); do
+        for ((j = i + 1; j < ${#ventanas[@]}; j++)); do
+            read -r ax ay bx by < <("$medir" "${ventanas[i]}")
+            read -r cx cy dx dy < <("$medir" "${ventanas[j]}")
+            if ((ax < dx && cx < bx && ay < dy && cy < by)); then
+                fallar "$que $i and $j overlap"
+            fi
+        done
+    done
+}

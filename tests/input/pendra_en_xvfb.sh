@@ -74,15 +74,7 @@ rectangulo() {
     echo "$X $Y $((X + WIDTH)) $((Y + HEIGHT))"
 }
 mapfile -t ventanas < <(echo "$ventana"; xdotool search --onlyvisible --name '^Resultado$')
-for ((i = 0; i < ${#ventanas[@]}; i++)); do
-    for ((j = i + 1; j < ${#ventanas[@]}; j++)); do
-        read -r ax ay bx by < <(rectangulo "${ventanas[i]}")
-        read -r cx cy dx dy < <(rectangulo "${ventanas[j]}")
-        if ((ax < dx && cx < bx && ay < dy && cy < by)); then
-            fallar "windows $i and $j of the ambiguous case overlap"
-        fi
-    done
-done
+sin_solapes rectangulo "windows of the ambiguous case" "${ventanas[@]}"
 
 # Escape in the second closes it alone; the first stays for what follows.
 segundo="$(xdotool search --onlyvisible --name '^Resultado$' | tail -n1)"

@@ -52,13 +52,5 @@ mapfile -t ventanas < <(echo "$ventana"; xdotool search --onlyvisible --name '^R
 for ((i = 0; i < ${#ventanas[@]}; i++)); do
     echo "window $i: frame $(marco "${ventanas[i]}")"
 done
-for ((i = 0; i < ${#ventanas[@]}; i++)); do
-    for ((j = i + 1; j < ${#ventanas[@]}; j++)); do
-        read -r ax ay bx by < <(marco "${ventanas[i]}")
-        read -r cx cy dx dy < <(marco "${ventanas[j]}")
-        if ((ax < dx && cx < bx && ay < dy && cy < by)); then
-            fallar "the frames of windows $i and $j overlap"
-        fi
-    done
-done
+sin_solapes marco "the frames of windows" "${ventanas[@]}"
 echo "PASS: no frame covers another"
