@@ -27,9 +27,9 @@ struct RacionalGrande {
 namespace {
 
 // 10^k for 0 <= k <= 22: exact doubles.
-constexpr std::array<double, 23> kPotencias = {
-    1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
-    1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+constexpr std::array<double, 23> kPotencias = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                               1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                               1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
 // Beyond 10^44 a decimal is kept as a rational.
 constexpr int kExponenteDoble = 44;
 
@@ -213,8 +213,7 @@ NumeroExacto NumeroExacto::Decimal(std::uint64_t entero, int exponente, double v
     return Exacta::Decimal(entero, exponente, valor);
 }
 
-NumeroExacto NumeroExacto::Cifras(std::string_view cifras, std::int64_t exponente,
-                                  double valor) {
+NumeroExacto NumeroExacto::Cifras(std::string_view cifras, std::int64_t exponente, double valor) {
     // Short digits stay a decimal of one integer.
     const std::int64_t e = exponente - static_cast<std::int64_t>(cifras.size());
     if (cifras.size() <= 19) {
@@ -313,8 +312,7 @@ Flotante SenoPreciso(const NumeroExacto& B) {
 
 }  // namespace
 
-std::string TextoAlturaMayor(const NumeroExacto& a, const NumeroExacto& B,
-                             const NumeroExacto& b) {
+std::string TextoAlturaMayor(const NumeroExacto& a, const NumeroExacto& B, const NumeroExacto& b) {
     const Flotante altura = EnFlotante(a) * SenoPreciso(B);
     const Flotante lado = EnFlotante(b);
     std::string texto;
@@ -325,7 +323,9 @@ std::string TextoAlturaMayor(const NumeroExacto& a, const NumeroExacto& B,
         std::string digitos = cientifica.substr(0, 1) + cientifica.substr(2, e - 2);
         const long exponente = std::stol(cientifica.substr(e + 1));
         const NumeroExacto redondeada = NumeroExacto::Cifras(
-            digitos, exponente + 1, Redondear(PorPotenciaDeDiez(Entero(digitos), exponente + 1 - static_cast<long>(digitos.size()))));
+            digitos, exponente + 1,
+            Redondear(PorPotenciaDeDiez(Entero(digitos),
+                                        exponente + 1 - static_cast<long>(digitos.size()))));
         texto = TextoExacto(redondeada);
         if (EnFlotante(redondeada) > lado) {
             break;
@@ -334,8 +334,7 @@ std::string TextoAlturaMayor(const NumeroExacto& a, const NumeroExacto& B,
     return texto;
 }
 
-Doble DiferenciaAlturaPrecisa(const NumeroExacto& a, const NumeroExacto& b,
-                              const NumeroExacto& B) {
+Doble DiferenciaAlturaPrecisa(const NumeroExacto& a, const NumeroExacto& b, const NumeroExacto& B) {
     const Flotante fa = EnFlotante(a);
     const Flotante fb = EnFlotante(b);
     const Flotante d = (fb - fa * SenoPreciso(B)) / fb;
@@ -390,8 +389,8 @@ std::string TextoExacto(const NumeroExacto& x, int exactas, int redondeadas) {
         const double aproximado = Redondear(q);
         const int magnitud = static_cast<int>(std::floor(std::log10(aproximado)));
         const std::int64_t e = magnitud - kCifras + 1;
-        const Racional escalado = e >= 0 ? q / Racional(PotenciaEntera(10, e))
-                                   : q * Racional(PotenciaEntera(10, -e));
+        const Racional escalado =
+            e >= 0 ? q / Racional(PotenciaEntera(10, e)) : q * Racional(PotenciaEntera(10, -e));
         const Racional medio = escalado * 2 + 1;
         const Entero n = mp::numerator(medio) / mp::denominator(medio) / 2;
         cifras = n.str();

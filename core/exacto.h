@@ -125,8 +125,7 @@ inline SumaExactaRedondeada Sumar(double constante, std::initializer_list<Termin
 // b - a sin(B degrees) for B from 0 to 180, in units of b (a relative
 // difference), to about 300 bits before its rounding to double-double: for
 // data so close to a tangent that double-double cannot tell the sign.
-Doble DiferenciaAlturaPrecisa(const NumeroExacto& a, const NumeroExacto& b,
-                              const NumeroExacto& B);
+Doble DiferenciaAlturaPrecisa(const NumeroExacto& a, const NumeroExacto& b, const NumeroExacto& B);
 
 // The exact sum x + y (z - w when signo is -1) as a number of its own.
 NumeroExacto SumaExactaDe(const NumeroExacto& x, const NumeroExacto& y, int signo = 1);
@@ -135,8 +134,7 @@ NumeroExacto SumaExactaDe(const NumeroExacto& x, const NumeroExacto& y, int sign
 // the fewest significant digits, ten or more, whose rounded value still lies
 // beyond b, so that a sentence never shows the two equal or the other way
 // round: "1.000000000000000001" for a = 1.41421356237309505, B = 45, b = 1.
-std::string TextoAlturaMayor(const NumeroExacto& a, const NumeroExacto& B,
-                             const NumeroExacto& b);
+std::string TextoAlturaMayor(const NumeroExacto& a, const NumeroExacto& B, const NumeroExacto& b);
 
 // x / 2, exactly.
 NumeroExacto MitadExacta(const NumeroExacto& x);

@@ -63,12 +63,8 @@ public:
     }
     // The exact number of a measure; where the measure was set on its own,
     // its double, taken exactly.
-    NumeroExacto AnguloExacto(std::uint8_t i) const {
-        return Exacto(PosicionMedida(i), Angulo(i));
-    }
-    NumeroExacto LadoExacto(std::uint8_t i) const {
-        return Exacto(3 + PosicionMedida(i), Lado(i));
-    }
+    NumeroExacto AnguloExacto(std::uint8_t i) const { return Exacto(PosicionMedida(i), Angulo(i)); }
+    NumeroExacto LadoExacto(std::uint8_t i) const { return Exacto(3 + PosicionMedida(i), Lado(i)); }
 
 private:
     // Short forms are kept as plain values, so that data copy as bytes; the

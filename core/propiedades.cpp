@@ -163,8 +163,8 @@ void Situar(Propiedades& p, const Pie& pie, int k) {
 // Everything but the kinds, from the scaled sides alone (k is the scale's
 // exponent) by Kahan's factors: exact for the sides given, and right for the
 // triangle wherever no side is close to the sum of the other two.
-double DeLados(const std::array<double, 3>& l, const Factores& exactos,
-               const Escala& escala, int k, Propiedades& p) {
+double DeLados(const std::array<double, 3>& l, const Factores& exactos, const Escala& escala, int k,
+               Propiedades& p) {
     // Kahan's factors, from the sides sorted x >= y >= z: the sums of the
     // typed sides, each exact and rounded once, so none of them cancels.
     std::array<int, 3> orden{0, 1, 2};

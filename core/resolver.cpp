@@ -178,9 +178,9 @@ struct AnguloYComplemento {
 };
 
 struct Abertura {
-    double A;               // the angle, rounded
-    double suplemento;      // 180 - A
-    double menosNoventa;    // A - 90
+    double A;             // the angle, rounded
+    double suplemento;    // 180 - A
+    double menosNoventa;  // A - 90
 };
 
 AnguloYComplemento AnguloLAL(double b, const Abertura& A, double c, double cMenosB) {
@@ -232,8 +232,8 @@ AlturaLLA MedirAltura(const NumeroExacto& a, const NumeroExacto& b, const Numero
     const double g = B.Valor();
     if ((g == 30 || g == 90 || g == 150) && Sumar(-g, {{1, &B}}).signo == 0) {
         // k b - a, sin B = 1 / k.
-        const SumaExactaRedondeada d = g == 90 ? Sumar(0, {{1, &b}, {-1, &a}})
-                                               : Sumar(0, {{1, &b}, {1, &b}, {-1, &a}});
+        const SumaExactaRedondeada d =
+            g == 90 ? Sumar(0, {{1, &b}, {-1, &a}}) : Sumar(0, {{1, &b}, {1, &b}, {-1, &a}});
         const double k = g == 90 ? 1 : 2;
         h.signo = d.signo;
         h.diferencia = Escalar(Doble{d.valor, d.bajo}, -h.eb) / k;
@@ -431,8 +431,7 @@ void Estable::LAL() {
     const double diferencia = Reducir(bMenosC.valor);
     EnCurso m = Nueva();
     // a² = (b - c)² + 4bc sin²(A/2), without squaring a side.
-    const double a =
-        mate::Hipot(diferencia, 2 * SenoGrados(A.A / 2) * std::sqrt(b) * std::sqrt(c));
+    const double a = mate::Hipot(diferencia, 2 * SenoGrados(A.A / 2) * std::sqrt(b) * std::sqrt(c));
     m.Lado(x_.q, Devolver(a));
     if (bMenosC.signo == 0) {
         // Two equal sides: each other angle is half what A leaves.
@@ -445,8 +444,7 @@ void Estable::LAL() {
     Agregar(m);
 }
 
-bool Estable::Tercero(EnCurso& m, std::uint8_t i, std::uint8_t j, std::uint8_t k,
-                      double& senoK) {
+bool Estable::Tercero(EnCurso& m, std::uint8_t i, std::uint8_t j, std::uint8_t k, double& senoK) {
     const SumaExactaRedondeada C = Sumar(180, {{-1, &Ae(i)}, {-1, &Ae(j)}});
     if (C.signo <= 0) {
         return false;
@@ -551,8 +549,9 @@ void Estable::LLA() {
         const double c1 = p + r;
         solucion(c1, agudoEnA);
         if (aMenosB.signo > 0) {
-            solucion(Reducir(aMenosB.valor) * ((a + b) / c1),
-                     {mate::Atan2(aSenoRelativo, -rRelativo), mate::Atan2(-rRelativo, aSenoRelativo)});
+            solucion(
+                Reducir(aMenosB.valor) * ((a + b) / c1),
+                {mate::Atan2(aSenoRelativo, -rRelativo), mate::Atan2(-rRelativo, aSenoRelativo)});
         }
     } else {
         solucion(Reducir(-aMenosB.valor) * ((b + a) / (r - p)), agudoEnA);

@@ -41,11 +41,11 @@ struct Multibyte {
     bool blanco;
 };
 constexpr Multibyte kMultibytes[] = {
-    {"\u00A0", Signo::Otro, true},    {"\u2007", Signo::Otro, true},
-    {"\u202F", Signo::Otro, true},
-    {"\uFEFF", Signo::Otro, true},    {"\u2212", Signo::Menos, false},
-    {"\u00B0", Signo::Grado, false},  {"\u00BA", Signo::Grado, false},
-    {"\u2032", Signo::Minuto, false}, {"\u2033", Signo::Segundo, false},
+    {"\u00A0", Signo::Otro, true},     {"\u2007", Signo::Otro, true},
+    {"\u202F", Signo::Otro, true},     {"\uFEFF", Signo::Otro, true},
+    {"\u2212", Signo::Menos, false},   {"\u00B0", Signo::Grado, false},
+    {"\u00BA", Signo::Grado, false},   {"\u2032", Signo::Minuto, false},
+    {"\u2033", Signo::Segundo, false},
 };
 constexpr std::size_t kMultibyteMayor = 3;
 
@@ -388,8 +388,7 @@ private:
             NoEsNumero();
             return;
         }
-        const NumeroExacto numero =
-            cifras_.Valor(exponenteNegativo_ ? -exponente_ : exponente_);
+        const NumeroExacto numero = cifras_.Valor(exponenteNegativo_ ? -exponente_ : exponente_);
         noCero_ = noCero_ || cifras_.NoCero();
         if (tipo_ == TipoCampo::Lado) {
             partes_[0] = numero;
@@ -463,7 +462,7 @@ private:
     std::int64_t exponente_ = 0;
     bool exponenteNegativo_ = false;
     NumeroExacto partes_[3];
-    int ultima_ = -1;  // the unit of the last mark read
+    int ultima_ = -1;      // the unit of the last mark read
     bool noCero_ = false;  // some digit of the number is not 0
 
     LecturaCampo resultado_;

@@ -701,9 +701,9 @@ TEST_F(Precision, DecimalFamiliesGetTheAnswerOfTheDecimals) {
         [&] {
             const Decimal B = decimal(10, 1790, 1);
             const Decimal b = decimal(1, 99999, lugares());
-            const double altura = std::strtod(Texto(b).c_str(), nullptr) /
-                                  std::sin(std::strtod(Texto(B).c_str(), nullptr) *
-                                           std::numbers::pi / 180);
+            const double altura =
+                std::strtod(Texto(b).c_str(), nullptr) /
+                std::sin(std::strtod(Texto(B).c_str(), nullptr) * std::numbers::pi / 180);
             char a[40];
             std::snprintf(a, sizeof a, "%.17g", altura * (1 + Uniforme(azar, -1e-15, 1e-15)));
             return Peticion{{Texto(B), Texto(b), "", a, "", ""}, 3};
