@@ -3,7 +3,6 @@
 
 #include "exacto.h"
 
-#include <boost/math/constants/constants.hpp>
 #include <boost/multiprecision/cpp_bin_float.hpp>
 #include <boost/multiprecision/cpp_int.hpp>
 
@@ -11,8 +10,9 @@
 #include <array>
 #include <cmath>
 #include <cstdint>
-#include <ios>
+#include <limits>
 #include <string>
+#include <vector>
 
 namespace pendra {
 
@@ -305,55 +305,82 @@ Flotante EnFlotante(const NumeroExacto& x) {
     return Flotante(mp::numerator(q)) / Flotante(mp::denominator(q));
 }
 
-// sin(B degrees) to 320 bits.
+// sin(B degrees), 0 <= B <= 180, to about 310 bits: the series at B or at
+// 180 - B, whichever is at most a right angle. (Boost's sine and its
+// constants, read from decimal text, would weigh on the page.)
 Flotante SenoPreciso(const NumeroExacto& B) {
-    return mp::sin(EnFlotante(B) * boost::math::constants::pi<Flotante>() / 180);
+    static const Flotante pi{mp::default_ops::get_constant_pi<Flotante::backend_type>()};
+    Flotante x = EnFlotante(B) * pi / 180;
+    if (x > pi / 2) {
+        x = pi - x;
+    }
+    const Flotante x2 = x * x;
+    const Flotante pequeno = mp::ldexp(Flotante(1), -std::numeric_limits<Flotante>::digits - 8);
+    Flotante termino = x;
+    Flotante suma = x;
+    for (int j = 2; mp::abs(termino) > pequeno * suma; j += 2) {
+        termino *= -x2 / (j * (j + 1));
+        suma += termino;
+    }
+    return suma;
 }
 
-}  // namespace
-
-std::string TextoAlturaMayor(const NumeroExacto& a, const NumeroExacto& B, const NumeroExacto& b) {
-    const Flotante altura = EnFlotante(a) * SenoPreciso(B);
-    const Flotante lado = EnFlotante(b);
-    std::string texto;
-    for (int cifras = 10; cifras <= 40; ++cifras) {
-        // "d.ddde+XX": the digits, then the exponent of the first.
-        const std::string cientifica = altura.str(cifras, std::ios_base::scientific);
-        const std::size_t e = cientifica.find('e');
-        std::string digitos = cientifica.substr(0, 1) + cientifica.substr(2, e - 2);
-        const long exponente = std::stol(cientifica.substr(e + 1));
-        const NumeroExacto redondeada = NumeroExacto::Cifras(
-            digitos, exponente + 1,
-            Redondear(PorPotenciaDeDiez(Entero(digitos),
-                                        exponente + 1 - static_cast<long>(digitos.size()))));
-        texto = TextoExacto(redondeada);
-        if (EnFlotante(redondeada) > lado) {
-            break;
-        }
+// The decimal digits of n >= 0, a block of 19 at a time. Boost's own
+// conversion goes through lexical_cast and brings the whole stream and
+// locale library into the page.
+std::string DigitosDe(Entero n) {
+    constexpr std::uint64_t kBloque = 10'000'000'000'000'000'000U;  // 10^19
+    std::vector<std::uint64_t> bloques;
+    Entero cociente;
+    Entero resto;
+    while (n >= kBloque) {
+        mp::divide_qr(n, Entero(kBloque), cociente, resto);
+        bloques.push_back(resto.convert_to<std::uint64_t>());
+        n = cociente;
+    }
+    std::string texto = std::to_string(n.convert_to<std::uint64_t>());
+    for (auto b = bloques.rbegin(); b != bloques.rend(); ++b) {
+        const std::string bloque = std::to_string(*b);
+        texto += std::string(19 - bloque.size(), '0') + bloque;
     }
     return texto;
 }
 
-Doble DiferenciaAlturaPrecisa(const NumeroExacto& a, const NumeroExacto& b, const NumeroExacto& B) {
-    const Flotante fa = EnFlotante(a);
-    const Flotante fb = EnFlotante(b);
-    const Flotante d = (fb - fa * SenoPreciso(B)) / fb;
-    const double hi = d.convert_to<double>();
-    return {hi, Flotante(d - hi).convert_to<double>()};
+struct Redondeo {
+    Entero n;
+    std::int64_t exponente;
+};
+
+// q > 0 rounded half up to `cifras` significant digits: n x 10^exponente.
+Redondeo RedondeoDecimal(const Racional& q, int cifras) {
+    // The first digit's exponent from the bit lengths, then set right.
+    const auto bits = static_cast<std::int64_t>(mp::msb(mp::numerator(q))) -
+                      static_cast<std::int64_t>(mp::msb(mp::denominator(q)));
+    auto primera = static_cast<std::int64_t>(std::floor(static_cast<double>(bits) * 0.30102999566));
+    for (;;) {
+        // q / 10^e = num / den, and n = floor(num / den + 1/2).
+        const std::int64_t e = primera - cifras + 1;
+        Entero num = mp::numerator(q);
+        Entero den = mp::denominator(q);
+        if (e >= 0) {
+            den *= PotenciaEntera(10, e);
+        } else {
+            num *= PotenciaEntera(10, -e);
+        }
+        Entero n = (2 * num + den) / (2 * den);
+        if (n >= PotenciaEntera(10, cifras)) {
+            ++primera;
+        } else if (n < PotenciaEntera(10, cifras - 1)) {
+            --primera;
+        } else {
+            return {std::move(n), e};
+        }
+    }
 }
 
-NumeroExacto SumaExactaDe(const NumeroExacto& x, const NumeroExacto& y, int signo) {
-    const Racional a = Exacta::Valor(x);
-    const Racional b = Exacta::Valor(y);
-    return Exacta::Grande(signo < 0 ? Racional(a - b) : Racional(a + b));
-}
-
-NumeroExacto MitadExacta(const NumeroExacto& x) {
-    return Exacta::Grande(Exacta::Valor(x) / 2);
-}
-
-std::string TextoExacto(const NumeroExacto& x, int exactas, int redondeadas) {
-    Racional q = Exacta::Valor(x);
+// The number in decimal: exactly when it ends within `exactas` significant
+// digits, otherwise rounded to `redondeadas`.
+std::string TextoDe(Racional q, int exactas, int redondeadas) {
     if (q == 0) {
         return "0";
     }
@@ -376,7 +403,7 @@ std::string TextoExacto(const NumeroExacto& x, int exactas, int redondeadas) {
     if (den == 1) {
         const int k = std::max(dos, cinco);
         const Entero n = mp::numerator(q) * PotenciaEntera(10, k) / mp::denominator(q);
-        cifras = n.str();
+        cifras = DigitosDe(n);
         exponente = -k;
         while (cifras.size() > 1 && cifras.back() == '0') {
             cifras.pop_back();
@@ -384,16 +411,8 @@ std::string TextoExacto(const NumeroExacto& x, int exactas, int redondeadas) {
         }
     }
     if (den != 1 || static_cast<int>(cifras.size()) > exactas) {
-        // Rounded half up.
-        const int kCifras = redondeadas;
-        const double aproximado = Redondear(q);
-        const int magnitud = static_cast<int>(std::floor(std::log10(aproximado)));
-        const std::int64_t e = magnitud - kCifras + 1;
-        const Racional escalado =
-            e >= 0 ? q / Racional(PotenciaEntera(10, e)) : q * Racional(PotenciaEntera(10, -e));
-        const Racional medio = escalado * 2 + 1;
-        const Entero n = mp::numerator(medio) / mp::denominator(medio) / 2;
-        cifras = n.str();
+        const auto [n, e] = RedondeoDecimal(q, redondeadas);
+        cifras = DigitosDe(n);
         exponente = e;
         while (cifras.size() > 1 && cifras.back() == '0') {
             cifras.pop_back();
@@ -421,6 +440,54 @@ std::string TextoExacto(const NumeroExacto& x, int exactas, int redondeadas) {
         texto += "0." + std::string(static_cast<std::size_t>(-primera - 1), '0') + cifras;
     }
     return texto;
+}
+
+// The exact value of a binary float.
+Racional ValorDe(const Flotante& x) {
+    int e = 0;
+    const Flotante m = mp::frexp(x, &e);  // in [1/2, 1)
+    const Entero n(mp::ldexp(m, std::numeric_limits<Flotante>::digits));
+    const std::int64_t potencia = e - std::numeric_limits<Flotante>::digits;
+    return potencia >= 0 ? Racional(n << potencia) : Racional(n, Entero(1) << -potencia);
+}
+
+}  // namespace
+
+std::string TextoAlturaMayor(const NumeroExacto& a, const NumeroExacto& B, const NumeroExacto& b) {
+    const Racional altura = ValorDe(EnFlotante(a) * SenoPreciso(B));
+    const Racional lado = Exacta::Valor(b);
+    std::string texto;
+    for (int cifras = 10; cifras <= 40; ++cifras) {
+        const auto [n, e] = RedondeoDecimal(altura, cifras);
+        const Racional redondeada = PorPotenciaDeDiez(n, e);
+        texto = TextoDe(redondeada, cifras, cifras);
+        if (redondeada > lado) {
+            break;
+        }
+    }
+    return texto;
+}
+
+Doble DiferenciaAlturaPrecisa(const NumeroExacto& a, const NumeroExacto& b, const NumeroExacto& B) {
+    const Flotante fa = EnFlotante(a);
+    const Flotante fb = EnFlotante(b);
+    const Flotante d = (fb - fa * SenoPreciso(B)) / fb;
+    const double hi = d.convert_to<double>();
+    return {hi, Flotante(d - hi).convert_to<double>()};
+}
+
+NumeroExacto SumaExactaDe(const NumeroExacto& x, const NumeroExacto& y, int signo) {
+    const Racional a = Exacta::Valor(x);
+    const Racional b = Exacta::Valor(y);
+    return Exacta::Grande(signo < 0 ? Racional(a - b) : Racional(a + b));
+}
+
+NumeroExacto MitadExacta(const NumeroExacto& x) {
+    return Exacta::Grande(Exacta::Valor(x) / 2);
+}
+
+std::string TextoExacto(const NumeroExacto& x, int exactas, int redondeadas) {
+    return TextoDe(Exacta::Valor(x), exactas, redondeadas);
 }
 
 }  // namespace pendra

@@ -42,11 +42,6 @@ std::string Agrupar(const std::string& texto) {
     return texto.find('E') == std::string::npos ? texto : "(" + texto + ")";
 }
 
-// A number that is not a measure: ten significant digits.
-std::string Cifras(double x) {
-    return TextoValor(x, 10);
-}
-
 // The value a calculator reads from a number's text.
 double Leido(const std::string& texto) {
     return texto.starts_with('-') ? -decimal::Leer(std::string_view(texto).substr(1))

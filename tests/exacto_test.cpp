@@ -101,10 +101,21 @@ TEST(TextoExacto, WritesTheExactDecimal) {
         {MitadExacta(Numero("2.0000000000000001")), "1.00000000000000005"},
         {NumeroExacto(0x1p-20), "9.5367431640625E-07"},
         {NumeroExacto(0.1), "0.1"},  // 55 digits: rounded to 15
+        {Numero("1000000000000000000000000000000000000007"),
+         "1.000000000000000000000000000000000000007E+39"},
+        {Numero("9°59'59.99999999999999999''"), "10"},  // rounded up into a digit more
+        {Numero("0°0'0.00000000000000000001''"), "2.77777777777778E-24"},
     };
     for (const Caso& caso : casos) {
         EXPECT_EQ(TextoExacto(caso.numero), caso.texto);
     }
+}
+
+TEST(TextoAlturaMayor, TakesTheFewestDigitsThatStayAboveTheSide) {
+    EXPECT_EQ(TextoAlturaMayor(Numero("1.41421356237309505"), Numero("45"), Numero("1")),
+              "1.000000000000000001");
+    EXPECT_EQ(TextoAlturaMayor(Numero("3"), Numero("30"), Numero("1.4")), "1.5");
+    EXPECT_EQ(TextoAlturaMayor(Numero("2"), Numero("60"), Numero("1.7320508")), "1.732050808");
 }
 
 }  // namespace
