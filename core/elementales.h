@@ -11,11 +11,10 @@
 //
 // Each takes three steps, each only where the one before cannot decide the
 // rounding from its error bound: a fast double-double evaluation (relative
-// error 2^-64), the full series in double-double (2^-90), and last 320 bits,
-// then 1280, of Boost.Multiprecision's binary floating point, whose results
-// are settled to 2^-290 and 2^-1250 of themselves (a sine or cosine of an
-// argument beyond 2^20 to 2^-1270 of the argument, at worst 2^-180 of the
-// result). The values of these
+// error 2^-64), the full series in double-double (2^-90), and last 1280 bits
+// of Boost.Multiprecision's binary floating point, whose results are settled
+// to 2^-1250 of themselves (a sine or cosine of an argument beyond 2^20 to
+// 2^-1270 of the argument, at worst 2^-180 of the result). The values of these
 // functions that come closest to a midpoint between two doubles lie about
 // 2^-126 of themselves away (the known worst cases of sine, cosine, arc
 // tangent and arc sine); no argument is known that the last step leaves

@@ -298,14 +298,14 @@ SumaExactaRedondeada SumarDespacio(double constante, std::initializer_list<Termi
 
 namespace {
 
-using Flotante = mp::number<mp::cpp_bin_float<320, mp::digit_base_2>>;
+using Flotante = mp::number<mp::cpp_bin_float<1280, mp::digit_base_2>, mp::et_off>;
 
 Flotante EnFlotante(const NumeroExacto& x) {
     const Racional q = Exacta::Valor(x);
     return Flotante(mp::numerator(q)) / Flotante(mp::denominator(q));
 }
 
-// sin(B degrees), 0 <= B <= 180, to about 310 bits: the series at B or at
+// sin(B degrees), 0 <= B <= 180, to about 1270 bits: the series at B or at
 // 180 - B, whichever is at most a right angle. (Boost's sine and its
 // constants, read from decimal text, would weigh on the page.)
 Flotante SenoPreciso(const NumeroExacto& B) {

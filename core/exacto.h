@@ -123,7 +123,7 @@ inline SumaExactaRedondeada Sumar(double constante, std::initializer_list<Termin
 }
 
 // b - a sin(B degrees) for B from 0 to 180, in units of b (a relative
-// difference), to about 300 bits before its rounding to double-double: for
+// difference), to about 1270 bits before its rounding to double-double: for
 // data so close to a tangent that double-double cannot tell the sign.
 Doble DiferenciaAlturaPrecisa(const NumeroExacto& a, const NumeroExacto& b, const NumeroExacto& B);
 

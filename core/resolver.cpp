@@ -208,7 +208,7 @@ Doble SenoRelativoExacto(Doble x) {
 // overflows or underflows: b - a sin B and a sin B. Where sin B is rational
 // (30, 90 and 150 degrees) the difference is exact; elsewhere it is never 0,
 // and double-double tells its sign but for data a hair from a tangent, which
-// 320-bit arithmetic decides.
+// 1280-bit arithmetic decides.
 struct AlturaLLA {
     int signo = 0;
     Doble diferencia;  // (b - a sin B) / 2^eb
