@@ -181,17 +181,16 @@ struct Abertura {
     double A;             // the angle, rounded
     double suplemento;    // 180 - A
     double menosNoventa;  // A - 90
+    // Its sines, taken once for the third side and both angles.
+    double senoMitad;   // sin(A / 2)
+    double seno;        // sin A, from the supplement past 90 degrees
+    double senoExceso;  // sin(A - 90), past 90 degrees
 };
 
 AnguloYComplemento AnguloLAL(double b, const Abertura& A, double c, double cMenosB) {
-    double abajo = 0;
-    if (A.A <= 90) {
-        const double h = SenoGrados(A.A / 2);
-        abajo = cMenosB + 2 * b * (h * h);
-    } else {
-        abajo = c + b * SenoGrados(A.menosNoventa);
-    }
-    const double arriba = b * SenoGrados(A.A <= 90 ? A.A : A.suplemento);
+    const double abajo =
+        A.A <= 90 ? cMenosB + 2 * b * (A.senoMitad * A.senoMitad) : c + b * A.senoExceso;
+    const double arriba = b * A.seno;
     return {mate::Atan2(arriba, abajo), mate::Atan2(abajo, arriba)};
 }
 
@@ -426,18 +425,21 @@ void Estable::LAL() {
     if (suplemento.signo <= 0) {
         return;
     }
-    const Abertura A{g(x_.q), suplemento.valor, Sumar(-90, {{1, &eA}}).valor};
+    Abertura A{g(x_.q), suplemento.valor, Sumar(-90, {{1, &eA}}).valor, 0, 0, 0};
+    A.senoMitad = SenoGrados(A.A / 2);
     const SumaExactaRedondeada bMenosC = Sumar(0, {{1, &Le(x_.p)}, {-1, &Le(x_.r)}});
     const double diferencia = Reducir(bMenosC.valor);
     EnCurso m = Nueva();
     // a² = (b - c)² + 4bc sin²(A/2), without squaring a side.
-    const double a = mate::Hipot(diferencia, 2 * SenoGrados(A.A / 2) * std::sqrt(b) * std::sqrt(c));
+    const double a = mate::Hipot(diferencia, 2 * A.senoMitad * std::sqrt(b) * std::sqrt(c));
     m.Lado(x_.q, Devolver(a));
     if (bMenosC.signo == 0) {
         // Two equal sides: each other angle is half what A leaves.
         m.Grados(x_.p, A.suplemento / 2, A.A / 2);
         m.Grados(x_.r, A.suplemento / 2, A.A / 2);
     } else {
+        A.seno = SenoGrados(A.A <= 90 ? A.A : A.suplemento);
+        A.senoExceso = A.A <= 90 ? 0 : SenoGrados(A.menosNoventa);
         m.Radianes(x_.p, AnguloLAL(b, A, c, -diferencia));
         m.Radianes(x_.r, AnguloLAL(c, A, b, diferencia));
     }

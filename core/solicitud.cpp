@@ -82,11 +82,13 @@ Respuesta Responder(const TextosCampos& textos, ConMotivo conMotivo) {
     if (angulos == 3) {
         return Error(mensajes::kSoloAngulos, mensajes::kTituloError);
     }
-    Respuesta respuesta{std::nullopt, Resolver(datos)};
-    if (respuesta.soluciones.empty()) {
+    Soluciones soluciones = Resolver(datos);
+    if (soluciones.empty()) {
         return Error(mensajes::kSinSolucion, mensajes::kTituloSinSolucion, std::nullopt,
                      conMotivo == ConMotivo::Si ? Motivo(datos) : std::string());
     }
+    Respuesta respuesta;
+    respuesta.soluciones = std::move(soluciones);
     return respuesta;
 }
 
