@@ -551,9 +551,9 @@ void Estable::LLA() {
         const double c1 = p + r;
         solucion(c1, agudoEnA);
         if (aMenosB.signo > 0) {
-            solucion(
-                Reducir(aMenosB.valor) * ((a + b) / c1),
-                {mate::Atan2(aSenoRelativo, -rRelativo), mate::Atan2(-rRelativo, aSenoRelativo)});
+            // atan2(-r, x) is -atan2(r, x) to the bit.
+            solucion(Reducir(aMenosB.valor) * ((a + b) / c1),
+                     {mate::Atan2(aSenoRelativo, -rRelativo), -agudoEnA.complemento});
         }
     } else {
         solucion(Reducir(-aMenosB.valor) * ((b + a) / (r - p)), agudoEnA);
