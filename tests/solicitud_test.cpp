@@ -390,6 +390,8 @@ TEST(Solicitud, OpensOneWindowWhenTheSecondAmbiguousTriangleIsMissing) {
 // labels are cut from the triangle of the decimals. Each row: how many
 // triangles, and for the first one the labels that the exact arithmetic
 // fixes ("" where a label is not checked); angles 1 to 3, then sides 1 to 3.
+// One or two of each family here; the precision tests draw hundreds of each
+// (DecimalFamiliesGetTheAnswerOfTheDecimals).
 
 struct CasoExacto {
     const char* nombre;
@@ -402,9 +404,6 @@ TEST(Solicitud, AnswersForTheDecimalsTyped) {
     const CasoExacto casos[] = {
         // A side that is the sum of the other two.
         {"0.1 + 0.2 = 0.3", {"", "0.1", "", "0.2", "", "0.3"}, 0},
-        {"1.1 + 2.2 = 3.3", {"", "1.1", "", "2.2", "", "3.3"}, 0},
-        {"0.1 + 0.6 = 0.7", {"", "0.7", "", "0.1", "", "0.6"}, 0},
-        {"0.3 + 0.6 = 0.9", {"", "0.3", "", "0.6", "", "0.9"}, 0},
         {"four decimals", {"", "12.34", "", "0.0066", "", "12.3466"}, 0},
         {"a comma and a point", {"", "4,35", "", "1.15", "", "3.2"}, 0},
         {"longer by 1e-17", {"", "0.1", "", "0.2", "", "0.30000000000000001"}, 0},
@@ -414,18 +413,12 @@ TEST(Solicitud, AnswersForTheDecimalsTyped) {
          {"", "", "", ".1", ".2", ".3"}},
         // Two angles that make a half turn, and small remainders.
         {"100.3 + 79.7 = 180", {"100.3", "", "79.7", "", "", "1"}, 0},
-        {"0.1 + 179.9 = 180", {"0.1", "", "179.9", "1", "", ""}, 0},
-        {"60.7 + 119.3 = 180", {"60.7", "3", "119.3", "", "", ""}, 0},
         {"in degrees and minutes", {"45°30'", "", "134°30'", "", "", "2"}, 0},
         {"a remainder of 1e-14",
          {"100.3", "", "79.69999999999999", "", "", "1"},
          1,
          {"100.3", "79.7", "1E-14", "", "", "1"}},
         {"a remainder of 0.1", {"50.3", "", "129.6", "", "", "1"}, 1, {"50.3", "129.6", ".1"}},
-        {"a remainder of 0.1 from two decimals",
-         {"60.25", "", "119.65", "", "", "1"},
-         1,
-         {"60.25", "119.65", ".1"}},
         {"a remainder of 0.01", {"10", "1", "169.99", "", "", ""}, 1, {"10", "169.99", ".01"}},
         {"a remainder of 0.109", {"140.891", "", "39", "", "", "1"}, 1, {"140.89", "39", ".109"}},
         {"a right angle left", {"30.1", "", "59.9", "", "", "1"}, 1, {"30.1", "59.9", "90"}},
@@ -435,10 +428,6 @@ TEST(Solicitud, AnswersForTheDecimalsTyped) {
          {"179.9", "", "", "1", "", "1"},
          1,
          {"179.9", ".05", ".05", "", "1", "1"}},
-        {"179.99 between sides of 3.7",
-         {"179.99", "", "", "3.7", "", "3.7"},
-         1,
-         {"179.99", ".005", ".005", "", "3.7", "3.7"}},
         {"179.998 as angle 2", {"", "2", "179.998", "", "", "2"}, 1, {".001", "179.99", ".001"}},
         {"179.9999 between sides of 0.001",
          {"179.9999", "", "", "0.001", "", "0.001"},

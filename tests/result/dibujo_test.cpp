@@ -599,6 +599,15 @@ protected:
         QFile archivo(QDir(disco_).filePath(nombre));
         return archivo.open(QIODevice::ReadOnly) ? archivo.readAll() : QByteArray();
     }
+    // Saving as `nombre` fails, and the message names `causa`.
+    void EsperarCausa(const char* nombre, const char* causa) {
+        std::unique_ptr<QString> mensaje(ContestarMensaje());
+        const QString ruta = QDir(disco_).filePath(nombre);
+        EXPECT_FALSE(ventana_->GuardarEn(ruta)) << nombre;
+        EXPECT_EQ(*mensaje, QStringLiteral("No se pudo guardar|No se pudo guardar el triángulo en "
+                                           "«%1»: %2.")
+                                .arg(ruta, QString::fromUtf8(causa)));
+    }
     QString disco_;
     bool montado_ = false;
 };
@@ -642,12 +651,7 @@ TEST_F(DiscoLleno, ADiskThatFillsPartWayThroughAFileNamesTheCause) {
     // Room for the start of each file, not for all of it (an SVG file fits).
     Llenar(4096);
     for (const char* nombre : {"parte.png", "parte.pdf"}) {
-        std::unique_ptr<QString> mensaje(ContestarMensaje());
-        const QString ruta = QDir(disco_).filePath(nombre);
-        EXPECT_FALSE(ventana_->GuardarEn(ruta)) << nombre;
-        EXPECT_EQ(*mensaje, QStringLiteral("No se pudo guardar|No se pudo guardar el triángulo en "
-                                           "«%1»: no queda espacio en el disco.")
-                                .arg(ruta));
+        EsperarCausa(nombre, "no queda espacio en el disco");
         EXPECT_EQ(QDir(disco_).entryList(QDir::Files), QStringList({"relleno"})) << nombre;
     }
 }
@@ -659,12 +663,7 @@ TEST_F(DiscoLleno, AReadOnlyFileSystemIsNamedWhetherTheFileIsNewOrReplaced) {
         mount(nullptr, disco_.toLocal8Bit().constData(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr),
         0);
     for (const char* nombre : {"keep.png", "nuevo.svg"}) {
-        std::unique_ptr<QString> mensaje(ContestarMensaje());
-        const QString ruta = QDir(disco_).filePath(nombre);
-        EXPECT_FALSE(ventana_->GuardarEn(ruta)) << nombre;
-        EXPECT_EQ(*mensaje, QStringLiteral("No se pudo guardar|No se pudo guardar el triángulo en "
-                                           "«%1»: el sistema de archivos es de solo lectura.")
-                                .arg(ruta));
+        EsperarCausa(nombre, "el sistema de archivos es de solo lectura");
     }
     EXPECT_EQ(Leer("keep.png"), antes);
     EXPECT_EQ(QDir(disco_).entryList(QDir::Files), QStringList({"keep.png"}));
