@@ -32,6 +32,13 @@ double Sen(double x);
 double Cos(double x);
 double Atan(double x);
 double Atan2(double y, double x);
+// atan2(y, x) and atan2(x, y), bit for bit as Atan2 gives each, at about the
+// cost of one: the two share the arc tangent of their quotient.
+struct ArcosCruzados {
+    double yx;
+    double xy;
+};
+ArcosCruzados Atan2Cruzados(double y, double x);
 double Asen(double x);
 double Hipot(double x, double y);
 

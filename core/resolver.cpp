@@ -190,8 +190,8 @@ struct Abertura {
 AnguloYComplemento AnguloLAL(double b, const Abertura& A, double c, double cMenosB) {
     const double abajo =
         A.A <= 90 ? cMenosB + 2 * b * (A.senoMitad * A.senoMitad) : c + b * A.senoExceso;
-    const double arriba = b * A.seno;
-    return {mate::Atan2(arriba, abajo), mate::Atan2(abajo, arriba)};
+    const mate::ArcosCruzados arcos = mate::Atan2Cruzados(b * A.seno, abajo);
+    return {arcos.yx, arcos.xy};
 }
 
 // sin(x degrees) / kRadianesPorGrado for x = hi + lo, 0 <= x <= 90, in
@@ -545,8 +545,8 @@ void Estable::LLA() {
         }
         Agregar(m);
     };
-    const AnguloYComplemento agudoEnA{mate::Atan2(aSenoRelativo, rRelativo),
-                                      mate::Atan2(rRelativo, aSenoRelativo)};
+    const mate::ArcosCruzados arcos = mate::Atan2Cruzados(aSenoRelativo, rRelativo);
+    const AnguloYComplemento agudoEnA{arcos.yx, arcos.xy};
     if (agudo) {
         const double c1 = p + r;
         solucion(c1, agudoEnA);

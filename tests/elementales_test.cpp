@@ -59,6 +59,11 @@ TEST(Elementales, KeepTheirSymmetries) {
             EXPECT_EQ(Bits(mate::Asen(-a)), Bits(-mate::Asen(a))) << a;
         }
         EXPECT_EQ(Bits(mate::Atan2(-a, b)), Bits(-mate::Atan2(a, b))) << a << ", " << b;
+        for (const auto& [y, x] : {std::pair{a, b}, {a, -b}, {-b, a}, {b, -a}}) {
+            const mate::ArcosCruzados arcos = mate::Atan2Cruzados(y, x);
+            EXPECT_EQ(Bits(arcos.yx), Bits(mate::Atan2(y, x))) << y << ", " << x;
+            EXPECT_EQ(Bits(arcos.xy), Bits(mate::Atan2(x, y))) << y << ", " << x;
+        }
         EXPECT_EQ(Bits(mate::Atan(a)), Bits(mate::Atan2(a, 1))) << a;
         EXPECT_EQ(Bits(mate::Hipot(a, b)), Bits(mate::Hipot(-b, a))) << a << ", " << b;
         // Scaling both arguments by a power of two, across the bounds where
