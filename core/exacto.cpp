@@ -3,7 +3,6 @@
 
 #include "exacto.h"
 
-#include <boost/multiprecision/cpp_bin_float.hpp>
 #include <boost/multiprecision/cpp_int.hpp>
 
 #include <algorithm>
@@ -13,6 +12,8 @@
 #include <limits>
 #include <string>
 #include <vector>
+
+#include "enorme.h"
 
 namespace pendra {
 
@@ -298,31 +299,22 @@ SumaExactaRedondeada SumarDespacio(double constante, std::initializer_list<Termi
 
 namespace {
 
-using Flotante = mp::number<mp::cpp_bin_float<1280, mp::digit_base_2>, mp::et_off>;
+using mate::Enorme;
 
-Flotante EnFlotante(const NumeroExacto& x) {
+Enorme EnEnorme(const NumeroExacto& x) {
     const Racional q = Exacta::Valor(x);
-    return Flotante(mp::numerator(q)) / Flotante(mp::denominator(q));
+    return Enorme(mp::numerator(q)) / Enorme(mp::denominator(q));
 }
 
 // sin(B degrees), 0 <= B <= 180, to about 1270 bits: the series at B or at
-// 180 - B, whichever is at most a right angle. (Boost's sine and its
-// constants, read from decimal text, would weigh on the page.)
-Flotante SenoPreciso(const NumeroExacto& B) {
-    static const Flotante pi{mp::default_ops::get_constant_pi<Flotante::backend_type>()};
-    Flotante x = EnFlotante(B) * pi / 180;
+// 180 - B, whichever is at most a right angle.
+Enorme SenoPreciso(const NumeroExacto& B) {
+    const Enorme& pi = mate::PiEnorme();
+    Enorme x = EnEnorme(B) * pi / 180;
     if (x > pi / 2) {
         x = pi - x;
     }
-    const Flotante x2 = x * x;
-    const Flotante pequeno = mp::ldexp(Flotante(1), -std::numeric_limits<Flotante>::digits - 8);
-    Flotante termino = x;
-    Flotante suma = x;
-    for (int j = 2; mp::abs(termino) > pequeno * suma; j += 2) {
-        termino *= -x2 / (j * (j + 1));
-        suma += termino;
-    }
-    return suma;
+    return mate::SenoCosenoSerie(x, false);
 }
 
 // The decimal digits of n >= 0, a block of 19 at a time. Boost's own
@@ -443,18 +435,18 @@ std::string TextoDe(Racional q, int exactas, int redondeadas) {
 }
 
 // The exact value of a binary float.
-Racional ValorDe(const Flotante& x) {
+Racional ValorDe(const Enorme& x) {
     int e = 0;
-    const Flotante m = mp::frexp(x, &e);  // in [1/2, 1)
-    const Entero n(mp::ldexp(m, std::numeric_limits<Flotante>::digits));
-    const std::int64_t potencia = e - std::numeric_limits<Flotante>::digits;
+    const Enorme m = mp::frexp(x, &e);  // in [1/2, 1)
+    const Entero n(mp::ldexp(m, std::numeric_limits<Enorme>::digits));
+    const std::int64_t potencia = e - std::numeric_limits<Enorme>::digits;
     return potencia >= 0 ? Racional(n << potencia) : Racional(n, Entero(1) << -potencia);
 }
 
 }  // namespace
 
 std::string TextoAlturaMayor(const NumeroExacto& a, const NumeroExacto& B, const NumeroExacto& b) {
-    const Racional altura = ValorDe(EnFlotante(a) * SenoPreciso(B));
+    const Racional altura = ValorDe(EnEnorme(a) * SenoPreciso(B));
     const Racional lado = Exacta::Valor(b);
     std::string texto;
     for (int cifras = 10; cifras <= 40; ++cifras) {
@@ -469,11 +461,11 @@ std::string TextoAlturaMayor(const NumeroExacto& a, const NumeroExacto& B, const
 }
 
 Doble DiferenciaAlturaPrecisa(const NumeroExacto& a, const NumeroExacto& b, const NumeroExacto& B) {
-    const Flotante fa = EnFlotante(a);
-    const Flotante fb = EnFlotante(b);
-    const Flotante d = (fb - fa * SenoPreciso(B)) / fb;
+    const Enorme fa = EnEnorme(a);
+    const Enorme fb = EnEnorme(b);
+    const Enorme d = (fb - fa * SenoPreciso(B)) / fb;
     const double hi = d.convert_to<double>();
-    return {hi, Flotante(d - hi).convert_to<double>()};
+    return {hi, Enorme(d - hi).convert_to<double>()};
 }
 
 NumeroExacto SumaExactaDe(const NumeroExacto& x, const NumeroExacto& y, int signo) {
