@@ -20,10 +20,12 @@ source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/pantalla_virtual.sh"
 requerir Xvfb xdotool xprop openbox
 
 iniciar_pantalla 1280x1024x24
-openbox --config-file /dev/null >"$temporal/openbox.log" 2>&1 &
+# Openbox runs its start-up command once it has taken over the screen.
+openbox --config-file /dev/null --startup "touch $temporal/openbox-listo" \
+    >"$temporal/openbox.log" 2>&1 &
 pid_wm=$!
 trap 'kill "$pid_wm" 2>/dev/null || true; terminar' EXIT
-esperar "openbox" bash -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"'
+esperar "openbox" test -e "$temporal/openbox-listo"
 
 iniciar_pendra "$pendra"
 titulo='equipo de Pendra$'
@@ -37,7 +39,6 @@ xdotool key Tab Tab Tab Tab
 xdotool type 2
 xdotool key Return
 esperar "the two result windows" cuenta_es '^Resultado$' 2
-sleep 1
 
 # A window's frame: its client area and the extents the window manager
 # reports for it.
@@ -49,6 +50,29 @@ marco() {
     echo "$((X - l)) $((Y - t)) $((X + WIDTH + r)) $((Y + HEIGHT + b))"
 }
 mapfile -t ventanas < <(echo "$ventana"; xdotool search --onlyvisible --name '^Resultado$')
+
+# The layout is read once it has settled: the same frames, each with its
+# extents, over a second and a half (pendra may still be placing a window
+# again once the window manager has told it the frames).
+marcos() {
+    local v
+    for v in "${ventanas[@]}"; do marco "$v"; done
+}
+anterior=""
+quieto=0
+fin=$((SECONDS + limite))
+while ((quieto < 6)); do
+    ((SECONDS < fin)) || fallar "the windows did not stay still for $limite seconds"
+    sleep 0.25
+    actual="$(marcos 2>/dev/null || true)"
+    if [ -n "$actual" ] && [ "$actual" = "$anterior" ]; then
+        quieto=$((quieto + 1))
+    else
+        quieto=0
+    fi
+    anterior="$actual"
+done
+
 for ((i = 0; i < ${#ventanas[@]}; i++)); do
     echo "window $i: frame $(marco "${ventanas[i]}")"
 done

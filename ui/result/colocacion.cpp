@@ -10,6 +10,7 @@
 #include <QScreen>
 #include <QTimer>
 #include <QWidget>
+#include <QWindow>
 #include <algorithm>
 #include <memory>
 #include <optional>
@@ -23,13 +24,21 @@ namespace {
 // The gap left between a window and the one it is placed beside.
 constexpr int kSeparacion = 8;
 
+// A window's frame as the window system last reported it. A top-level
+// widget's own frameGeometry() can keep the frame it saw first, before the
+// window manager framed it (no frame, or a 1×1 one), until the window moves.
+QRect Marco(const QWidget& ventana) {
+    const QWindow* ventanaNativa = ventana.windowHandle();
+    return ventanaNativa != nullptr ? ventanaNativa->frameGeometry() : ventana.frameGeometry();
+}
+
 // A step down and to the right of `anterior`, or the screen's upper left
 // corner when the step would leave the screen.
 QPoint Escalonada(const QWidget& anterior, QSize tamano) {
     constexpr int kPaso = 32;
     const QRect disponible = anterior.screen()->availableGeometry();
-    const QPoint lugar = anterior.pos() + QPoint(kPaso, kPaso);
-    const QSize marco = anterior.frameGeometry().size() - anterior.size();
+    const QPoint lugar = Marco(anterior).topLeft() + QPoint(kPaso, kPaso);
+    const QSize marco = Marco(anterior).size() - anterior.size();
     if (disponible.contains(QRect(lugar, tamano + marco))) {
         return lugar;
     }
@@ -97,12 +106,12 @@ Escritorio EscritorioPara(const QWidget& ventana, const QWidget* referencia) {
     const QScreen* pantalla = referencia != nullptr ? referencia->screen() : ventana.screen();
     Escritorio escritorio{pantalla->availableGeometry(), {}, ventana.size()};
     if (referencia != nullptr) {
-        escritorio.marco += referencia->frameGeometry().size() - referencia->size();
+        escritorio.marco += Marco(*referencia).size() - referencia->size();
     }
     for (const QWidget* otra : QApplication::topLevelWidgets()) {
         if (otra != &ventana && otra->isVisible() && !otra->isMinimized() &&
             (otra->windowType() == Qt::Window || otra->windowType() == Qt::Dialog)) {
-            escritorio.ocupados.append(otra->frameGeometry());
+            escritorio.ocupados.append(Marco(*otra));
         }
     }
     return escritorio;
@@ -118,10 +127,10 @@ std::optional<QPoint> Lugar(QWidget& ventana, const QWidget* entrada, int numero
     const Escritorio escritorio = EscritorioPara(ventana, entrada != nullptr ? entrada : ultima);
     std::optional<QPoint> lugar;
     if (numero == 2 && ultima != nullptr) {
-        lugar = escritorio.Junto(ultima->frameGeometry());
+        lugar = escritorio.Junto(Marco(*ultima));
     }
     if (!lugar && entrada != nullptr) {
-        lugar = escritorio.Junto(entrada->frameGeometry());
+        lugar = escritorio.Junto(Marco(*entrada));
     }
     if (!lugar && (ultima != nullptr || numero > 1)) {
         lugar = escritorio.PrimerLugarLibre();
@@ -135,10 +144,10 @@ std::optional<QPoint> Lugar(QWidget& ventana, const QWidget* entrada, int numero
 // Whether the window's frame covers that of one of `antes`, the windows that
 // were there before it: the newer window is the one that yields.
 bool CubreOtra(const QWidget& ventana, const std::vector<QPointer<const QWidget>>& antes) {
-    const QRect marco = ventana.frameGeometry();
+    const QRect marco = Marco(ventana);
     return std::any_of(antes.begin(), antes.end(), [&](const QPointer<const QWidget>& otra) {
         return !otra.isNull() && otra->isVisible() && !otra->isMinimized() &&
-               otra->frameGeometry().intersects(marco);
+               Marco(*otra).intersects(marco);
     });
 }
 
@@ -172,8 +181,8 @@ void ColocarVentanaNueva(QWidget& ventana, const QWidget* entrada, int numero) {
     QObject::connect(reloj, &QTimer::timeout, &ventana,
                      [&ventana, reloj, intentos, laEntrada, numero, ultima, antes] {
                          const bool conocido =
-                             ventana.frameGeometry() != ventana.geometry() &&
-                             (ultima.isNull() || ultima->frameGeometry() != ultima->geometry());
+                             Marco(ventana) != ventana.geometry() &&
+                             (ultima.isNull() || Marco(*ultima) != ultima->geometry());
                          if (!ventana.isVisible() || (!conocido && ++*intentos < 20)) {
                              if (!ventana.isVisible() && ++*intentos >= 20) {
                                  reloj->deleteLater();
