@@ -51,4 +51,9 @@ namespace pendra {
 // tiniest angle keeps every bit.
 Doble SenoRelativoDoble(double grados);
 
+// The same in doubles, within a few units in the last place and about a
+// tenth of the cost, where twelve digits are enough: the same steps, and
+// bits, on every build.
+double SenoRelativoCercano(double grados);
+
 }  // namespace pendra

@@ -227,17 +227,19 @@ double DeLados(const std::array<double, 3>& l, const Factores& exactos, const Es
 // twelve digits, while their angles, each known relative to itself, do.
 double DeAngulos(const std::array<double, 3>& l, const std::array<double, 3>& A,
                  const std::array<double, 3>& complemento, int k, Propiedades& p) {
+    // Ten sines a triangle, each needed to twelve digits, not to the last bit.
     // cos(A_i) as the sine of 90 - A_i, which the solution keeps apart.
     std::array<double, 3> coseno{};
     for (int i = 0; i < 3; ++i) {
-        coseno[i] = mate::Sen(complemento[i] * kRadianesPorGrado);
+        coseno[i] = std::copysign(
+            SenoRelativoCercano(std::fabs(complemento[i])) * kRadianesPorGrado, complemento[i]);
     }
     // The smallest angle's sine is known to full precision relative to
     // itself, whatever the shape: the area and the circumradius come from it.
     const int menor = static_cast<int>(std::min_element(A.begin(), A.end()) - A.begin());
     const int j0 = (menor + 1) % 3;
     const int h0 = (menor + 2) % 3;
-    const Escalado senoMenor = Exacto(SenoRelativo(A[menor])) * Exacto(kRadianesPorGrado);
+    const Escalado senoMenor = Exacto(SenoRelativoCercano(A[menor])) * Exacto(kRadianesPorGrado);
     const Escalado area = PorPotencia(Exacto(l[j0]) * Exacto(l[h0]) * senoMenor, -1);
     const Escalado dobleArea = PorPotencia(area, 1);
     const Escalado circunscrito = PorPotencia(Exacto(l[menor]) / senoMenor, -1);
@@ -254,7 +256,7 @@ double DeAngulos(const std::array<double, 3>& l, const std::array<double, 3>& A,
     // the other two, exact even where A_i is next to the half turn.
     std::array<double, 3> g{};
     const auto seno = [](double grados) {
-        return Exacto(SenoRelativo(grados)) * Exacto(kRadianesPorGrado);
+        return Exacto(SenoRelativoCercano(grados)) * Exacto(kRadianesPorGrado);
     };
     // Each half angle's sine serves two of the g.
     const std::array<Escalado, 3> mitad = {seno(A[0] / 2), seno(A[1] / 2), seno(A[2] / 2)};
