@@ -56,4 +56,12 @@ Doble SenoRelativoDoble(double grados);
 // bits, on every build.
 double SenoRelativoCercano(double grados);
 
+// atan2(y, x) and atan2(x, y), and the arc sine, in doubles within a few
+// units in the last place, where fifteen digits are what is needed, not the
+// correctly rounded bit: the same steps, and bits, on every build. Zeros,
+// infinities and extreme quotients or magnitudes are the correctly rounded
+// functions' own.
+mate::ArcosCruzados Atan2CruzadosCercano(double y, double x);
+double AsenCercano(double x);
+
 }  // namespace pendra

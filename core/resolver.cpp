@@ -187,10 +187,16 @@ struct Abertura {
     double senoExceso;  // sin(A - 90), past 90 degrees
 };
 
+// sin(x degrees) for 0 <= x <= 90, in doubles to a few units in the last
+// place: the solution that does not cancel needs fifteen digits.
+double SenoCercano(double grados) {
+    return SenoRelativoCercano(grados) * kRadianesPorGrado;
+}
+
 AnguloYComplemento AnguloLAL(double b, const Abertura& A, double c, double cMenosB) {
     const double abajo =
         A.A <= 90 ? cMenosB + 2 * b * (A.senoMitad * A.senoMitad) : c + b * A.senoExceso;
-    const mate::ArcosCruzados arcos = mate::Atan2Cruzados(b * A.seno, abajo);
+    const mate::ArcosCruzados arcos = Atan2CruzadosCercano(b * A.seno, abajo);
     return {arcos.yx, arcos.xy};
 }
 
@@ -346,7 +352,7 @@ private:
     // The sine of a given angle in units of a degree's radian, past 90
     // degrees from its exact supplement.
     double SenoDado(std::uint8_t i) const {
-        return g(i) <= 90 ? SenoRelativo(g(i)) : SenoRelativo(Sumar(180, {{-1, &Ae(i)}}).valor);
+        return SenoRelativoCercano(g(i) <= 90 ? g(i) : Sumar(180, {{-1, &Ae(i)}}).valor);
     }
     EnCurso Nueva() const { return EnCurso(d_, complementos_); }
     void Agregar(const EnCurso& m) { AgregarSiEsTriangulo(soluciones_, m.Hecha()); }
@@ -412,7 +418,8 @@ void Estable::LLL() {
         // quotients: neither underflows on a needle nor overflows where a
         // side is a subnormal.
         const auto raiz = [&](std::uint8_t n) { return std::sqrt(g[PosicionMedida(n)]); };
-        m.Radianes(i, 2 * mate::Atan((raiz(j) / std::sqrt(P)) * (raiz(k) / raiz(i))));
+        m.Radianes(i,
+                   2 * Atan2CruzadosCercano((raiz(j) / std::sqrt(P)) * (raiz(k) / raiz(i)), 1).yx);
     }
     Agregar(m);
 }
@@ -426,7 +433,7 @@ void Estable::LAL() {
         return;
     }
     Abertura A{g(x_.q), suplemento.valor, Sumar(-90, {{1, &eA}}).valor, 0, 0, 0};
-    A.senoMitad = SenoGrados(A.A / 2);
+    A.senoMitad = SenoCercano(A.A / 2);
     const SumaExactaRedondeada bMenosC = Sumar(0, {{1, &Le(x_.p)}, {-1, &Le(x_.r)}});
     const double diferencia = Reducir(bMenosC.valor);
     EnCurso m = Nueva();
@@ -438,8 +445,8 @@ void Estable::LAL() {
         m.Grados(x_.p, A.suplemento / 2, A.A / 2);
         m.Grados(x_.r, A.suplemento / 2, A.A / 2);
     } else {
-        A.seno = SenoGrados(A.A <= 90 ? A.A : A.suplemento);
-        A.senoExceso = A.A <= 90 ? 0 : SenoGrados(A.menosNoventa);
+        A.seno = SenoCercano(A.A <= 90 ? A.A : A.suplemento);
+        A.senoExceso = A.A <= 90 ? 0 : SenoCercano(A.menosNoventa);
         m.Radianes(x_.p, AnguloLAL(b, A, c, -diferencia));
         m.Radianes(x_.r, AnguloLAL(c, A, b, diferencia));
     }
@@ -453,7 +460,8 @@ bool Estable::Tercero(EnCurso& m, std::uint8_t i, std::uint8_t j, std::uint8_t k
     }
     // 90 - C = (A + B) - 90; past 90 degrees C's sine is that of A + B.
     const double complemento = Sumar(-90, {{1, &Ae(i)}, {1, &Ae(j)}}).valor;
-    senoK = SenoRelativo(C.valor > 90 ? Sumar(0, {{1, &Ae(i)}, {1, &Ae(j)}}).valor : C.valor);
+    senoK =
+        SenoRelativoCercano(C.valor > 90 ? Sumar(0, {{1, &Ae(i)}, {1, &Ae(j)}}).valor : C.valor);
     m.Grados(k, C.valor, complemento);
     return true;
 }
@@ -523,9 +531,9 @@ void Estable::LLA() {
     const double aSenoRelativo = h.aSeno.hi;
     const double r = PorPotenciaDeDos(rRelativo, eb);
     const double b = l(x_.q);
-    const double senoB = SenoGrados(agudo ? B : suplemento.valor);
+    const double senoB = SenoCercano(agudo ? B : suplemento.valor);
     const double cosenoB =
-        agudo ? SenoGrados(noventaMenosB.valor) : -SenoGrados(-noventaMenosB.valor);
+        agudo ? SenoCercano(noventaMenosB.valor) : -SenoCercano(-noventaMenosB.valor);
     const double p = a * cosenoB;
     const auto solucion = [&](double c, AnguloYComplemento anguloA) {
         if (!(c > 0)) {
@@ -541,11 +549,11 @@ void Estable::LLA() {
         if (resto >= 45) {
             m.Grados(x_.r, resto, gradosA - noventaMenosB.valor);
         } else {
-            m.Radianes(x_.r, mate::Asen(std::min(1.0, Cociente(c, senoB, b, 0))));
+            m.Radianes(x_.r, AsenCercano(std::min(1.0, Cociente(c, senoB, b, 0))));
         }
         Agregar(m);
     };
-    const mate::ArcosCruzados arcos = mate::Atan2Cruzados(aSenoRelativo, rRelativo);
+    const mate::ArcosCruzados arcos = Atan2CruzadosCercano(aSenoRelativo, rRelativo);
     const AnguloYComplemento agudoEnA{arcos.yx, arcos.xy};
     if (agudo) {
         const double c1 = p + r;
@@ -553,7 +561,7 @@ void Estable::LLA() {
         if (aMenosB.signo > 0) {
             // atan2(-r, x) is -atan2(r, x) to the bit.
             solucion(Reducir(aMenosB.valor) * ((a + b) / c1),
-                     {mate::Atan2(aSenoRelativo, -rRelativo), -agudoEnA.complemento});
+                     {Atan2CruzadosCercano(aSenoRelativo, -rRelativo).yx, -agudoEnA.complemento});
         }
     } else {
         solucion(Reducir(-aMenosB.valor) * ((b + a) / (r - p)), agudoEnA);

@@ -402,6 +402,30 @@ double Uniforme(std::mt19937_64& azar, double desde, double hasta) {
     return std::uniform_real_distribution<double>(desde, hasta)(azar);
 }
 
+// The arcs in doubles, for the solution that does not cancel: atan2 both ways
+// in every quadrant, on quotients from 1 to 2^-1100 (the extreme ones are the
+// correctly rounded functions'), and the arc sine up to a hair from 1.
+TEST_F(Precision, ArcsInDoublesAreGoodToTheirBound) {
+    std::mt19937_64 azar(20261208);
+    const auto cerca = [](double obtenido, const Mp& verdad) {
+        return abs(Mp(obtenido) - verdad) <= Mp(0x1p-51) * abs(verdad) + Mp(0x1p-1074);
+    };
+    int fallos = 0;
+    for (int n = 0; n < 20000 && fallos < 5; ++n) {
+        const int k = std::uniform_int_distribution<int>(0, n % 2 == 0 ? 8 : 1100)(azar);
+        const double y = std::ldexp(Uniforme(azar, -3, 3), -k);
+        const double x = Uniforme(azar, -3, 3);
+        const double s = std::copysign(1 - std::ldexp(Uniforme(azar, 0, 1), -k % 60), y);
+        const mate::ArcosCruzados a = Atan2CruzadosCercano(y, x);
+        if (!cerca(a.yx, atan2(Mp(y), Mp(x))) || !cerca(a.xy, atan2(Mp(x), Mp(y))) ||
+            !cerca(AsenCercano(s), asin(Mp(s)))) {
+            ADD_FAILURE() << Texto(y) << ", " << Texto(x) << ": " << Texto(a.yx) << ", "
+                          << Texto(a.xy) << "; arc sine of " << Texto(s);
+            ++fallos;
+        }
+    }
+}
+
 // One elementary function against MPFR's correctly rounded one, on seeded
 // arguments: x in [desde, hasta], scaled by 2^-escala for up to `escala`.
 struct Elemental {
