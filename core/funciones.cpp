@@ -60,8 +60,9 @@ void ResolverALA(double A, double c, double B, double& a, double& C, double& b) 
         return;
     }
     C = (Pi - A) - B;
-    a = (mate::Sen(A) * c) / mate::Sen(C);
-    b = (mate::Sen(B) * c) / mate::Sen(C);
+    const double senoC = mate::Sen(C);
+    a = (mate::Sen(A) * c) / senoC;
+    b = (mate::Sen(B) * c) / senoC;
     Descartar(a, C, b);
 }
 
@@ -71,8 +72,9 @@ void ResolverAAL(double A, double B, double a, double& C, double& b, double& c) 
         return;
     }
     C = (Pi - A) - B;
-    b = (mate::Sen(B) * a) / mate::Sen(A);
-    c = (mate::Sen(C) * a) / mate::Sen(A);
+    const double senoA = mate::Sen(A);
+    b = (mate::Sen(B) * a) / senoA;
+    c = (mate::Sen(C) * a) / senoA;
     Descartar(C, b, c);
 }
 

@@ -35,20 +35,24 @@ Respuesta Error(std::string texto, const char* titulo, std::optional<Campo> camp
 // The field's number for the solver (an angle in degrees as typed), or the
 // message that ends the request.
 std::optional<Mensaje> Leer(const TextosCampos& textos, Campo campo, Datos& datos) {
-    const LecturaCampo lectura = LeerCampo(textos[PosicionEnOrden(campo)], campo.tipo);
-    // An angle must also be told from 0 once in radians.
-    const LecturaCampo medida = campo.tipo == TipoCampo::Angulo ? EnRadianes(lectura) : lectura;
+    LecturaCampo lectura = LeerCampo(textos[PosicionEnOrden(campo)], campo.tipo);
+    // An angle must also be told from 0 once in radians; its exact number
+    // stays in degrees.
+    if (campo.tipo == TipoCampo::Angulo) {
+        EnRadianes(lectura);
+    }
     if (lectura.noEsNumero) {
         return Mensaje{mensajes::kTituloError, mensajes::NoEsNumero(campo), campo, {}};
     }
     // A negative value is reported first, even when it is also out of range.
-    if (lectura.negativo || medida.valor < 0) {
+    if (lectura.negativo || lectura.valor < 0) {
         return Mensaje{mensajes::kTituloError, mensajes::Negativo(campo), campo, {}};
     }
-    if (medida.fueraDeRango) {
+    if (lectura.fueraDeRango) {
         return Mensaje{mensajes::kTituloError, mensajes::FueraDeRango(campo), campo, {}};
     }
-    const NumeroExacto dato = medida.valor > 0 ? lectura.exacto : NumeroExacto();
+    static const NumeroExacto kCero;
+    const NumeroExacto& dato = lectura.valor > 0 ? lectura.exacto : kCero;
     if (campo.tipo == TipoCampo::Angulo) {
         datos.FijarAngulo(campo.indice, dato);
     } else {

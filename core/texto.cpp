@@ -480,7 +480,7 @@ namespace {
 // the rule does.
 bool LeerLlano(std::string_view texto, LecturaCampo& lectura) {
     constexpr std::size_t kLargoLlano = 16;
-    constexpr std::array<double, kLargoLlano> kPotencias = {
+    static constexpr std::array<double, kLargoLlano> kPotencias = {
         1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
     if (texto.size() > kLargoLlano) {
         return false;
@@ -536,13 +536,12 @@ LecturaCampo LectorCampo::Terminar() {
     return estado_->Terminar();
 }
 
-LecturaCampo EnRadianes(LecturaCampo grados) {
-    LecturaCampo radianes = grados;
-    radianes.valor *= RadPorGrado;
-    if (grados.valor > 0 && radianes.valor == 0) {
-        radianes.fueraDeRango = true;
+void EnRadianes(LecturaCampo& lectura) {
+    const double grados = lectura.valor;
+    lectura.valor *= RadPorGrado;
+    if (grados > 0 && lectura.valor == 0) {
+        lectura.fueraDeRango = true;
     }
-    return radianes;
 }
 
 bool TieneNumero(std::string_view texto) {

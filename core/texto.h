@@ -68,9 +68,10 @@ private:
     std::unique_ptr<Estado> estado_;
 };
 
-// An angle field's reading in radians, as the solve request stores it. A
-// positive angle too small to be told from 0 in radians is out of range.
-LecturaCampo EnRadianes(LecturaCampo grados);
+// An angle field's reading turned to radians, as the solve request stores
+// it; its exact number stays in degrees. A positive angle too small to be
+// told from 0 in radians is out of range.
+void EnRadianes(LecturaCampo& lectura);
 
 // True when the rule finds a number at the front of the text, read as a side,
 // so that "-30" is a field value and "-x" is not.

@@ -204,7 +204,8 @@ TEST(EnRadianes, RefusesPositiveAnglesThatVanish) {
         {"1e400", kInf, true},
     };
     for (const CasoRadianes& caso : casos) {
-        const LecturaCampo lectura = EnRadianes(LeerCampo(caso.texto, TipoCampo::Angulo));
+        LecturaCampo lectura = LeerCampo(caso.texto, TipoCampo::Angulo);
+        EnRadianes(lectura);
         EXPECT_EQ(lectura.valor, caso.valor) << caso.texto;
         EXPECT_EQ(lectura.fueraDeRango, caso.fueraDeRango) << caso.texto;
     }
