@@ -180,8 +180,4 @@ double SenoGrados(double grados) {
     return mate::Sen(x * kRadianesPorGrado);
 }
 
-double CosenoGrados(double grados) {
-    return grados <= 90 ? SenoGrados(90 - grados) : -SenoGrados(grados - 90);
-}
-
 }  // namespace pendra

@@ -28,13 +28,12 @@ inline constexpr double kRadianesPorGrado = std::numbers::pi / 180;
 // the sine is exactly 1.
 inline constexpr double kToleranciaTangente = 1e-12;
 
-// Sines and cosines of angles in degrees, 0 to 180, for the formulas that do
+// Sines of angles in degrees, 0 to 180, for the formulas that do
 // not cancel: past 90 degrees from the supplement, which is exact in degrees.
 // SenoRelativo is sin(x degrees) / kRadianesPorGrado, the sine in units of one
 // degree's radian, which keeps full precision for the tiniest angles.
 double SenoRelativo(double grados);
 double SenoGrados(double grados);
-double CosenoGrados(double grados);
 
 // 180 - a - b degrees, with the rounding error of a + b carried along so that
 // two angles that almost make a half turn leave their true remainder. Its

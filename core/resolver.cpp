@@ -201,9 +201,14 @@ AnguloYComplemento AnguloLAL(double b, const Abertura& A, double c, double cMeno
 }
 
 // sin(x degrees) / kRadianesPorGrado for x = hi + lo, 0 <= x <= 90, in
-// double-double: the remainder enters through the derivative.
+// double-double: the remainder enters through the derivative, cos(x
+// degrees), of which a few digits are plenty, lo being below an ulp of hi.
 Doble SenoRelativoExacto(Doble x) {
-    return SenoRelativoDoble(x.hi) + Doble{CosenoGrados(x.hi) * x.lo, 0};
+    const Doble seno = SenoRelativoDoble(x.hi);
+    if (x.lo == 0) {
+        return seno;
+    }
+    return seno + Doble{SenoCercano(90 - x.hi) * x.lo, 0};
 }
 
 }  // namespace
