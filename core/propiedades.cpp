@@ -28,17 +28,9 @@ struct Escalado {
 };
 
 Escalado Exacto(double x) {
-    // frexp by hand for normal numbers: it runs for every value of every triangle.
-    const auto bits = __builtin_bit_cast(std::uint64_t, x);
-    const auto exponente = static_cast<int>(bits >> 52 & 0x7FF);
-    if (exponente == 0 || exponente == 0x7FF) {
-        Escalado r;
-        r.m = std::frexp(x, &r.e);
-        return r;
-    }
-    const std::uint64_t medio = std::uint64_t{1022} << 52;
-    return {__builtin_bit_cast(double, (bits & ~(std::uint64_t{0x7FF} << 52)) | medio),
-            exponente - 1022};
+    Escalado r;
+    r.m = Frexp(x, &r.e);
+    return r;
 }
 
 // m from a product, quotient or square root of normalised values, so

@@ -162,8 +162,7 @@ double Cociente(double lado, double numerador, double denominador, int desescala
     int el = 0;
     int en = 0;
     int ed = 0;
-    const double m =
-        std::frexp(lado, &el) * std::frexp(numerador, &en) / std::frexp(denominador, &ed);
+    const double m = Frexp(lado, &el) * Frexp(numerador, &en) / Frexp(denominador, &ed);
     return PorPotenciaDeDos(m, el + en - ed + desescala);
 }
 
@@ -234,8 +233,8 @@ AlturaLLA MedirAltura(const NumeroExacto& a, const NumeroExacto& b, const Numero
                       const SumaExactaRedondeada& noventaMenosB) {
     AlturaLLA h;
     int ea = 0;
-    const double am = std::frexp(a.Valor(), &ea);
-    const double bm = std::frexp(b.Valor(), &h.eb);
+    const double am = Frexp(a.Valor(), &ea);
+    const double bm = Frexp(b.Valor(), &h.eb);
     const Doble aM{am, PorPotenciaDeDos(a.Bajo(), -ea)};
     h.b = {bm, PorPotenciaDeDos(b.Bajo(), -h.eb)};
     const Doble& bM = h.b;
@@ -254,7 +253,7 @@ AlturaLLA MedirAltura(const NumeroExacto& a, const NumeroExacto& b, const Numero
     const Doble x = g <= 90 ? B.ComoDoble() : Doble{suplemento.valor, suplemento.bajo};
     const Doble senoRelativo = SenoRelativoExacto(x);
     int es = 0;
-    const double sm = std::frexp(senoRelativo.hi, &es);
+    const double sm = Frexp(senoRelativo.hi, &es);
     const Doble senoM{sm, PorPotenciaDeDos(senoRelativo.lo, -es)};
     h.aSeno = Escalar(senoM * aM * kRadianDoble, ea + es - h.eb);
     if (g >= 45 && g <= 135) {
