@@ -107,6 +107,42 @@ Valor Coordenada(double x, int desplazamiento) {
     return Coordenada(Exacto(x), desplazamiento);
 }
 
+// The same formulas in plain doubles, for a triangle whose sides, sines and
+// sums all lie far from both ends of the double range once its longest side
+// is near 1: there every product, quotient and root rounds exactly as its
+// Escalado does, at a fraction of the cost.
+template <typename N>
+N Como(double x);
+template <>
+Escalado Como<Escalado>(double x) {
+    return Exacto(x);
+}
+template <>
+double Como<double>(double x) {
+    return x;
+}
+double PorPotencia(double a, int n) {
+    return PorPotenciaDeDos(a, n);
+}
+double Raiz(double a) {
+    return std::sqrt(a);
+}
+Valor Magnitud(double a, int desplazamiento) {
+    return Magnitud(Exacto(a), desplazamiento);
+}
+bool EsCero(Escalado a) {
+    return a.m == 0;
+}
+bool EsCero(double a) {
+    return a == 0;
+}
+double ADoble(Escalado a) {
+    return PorPotenciaDeDos(a.m, a.e);
+}
+double ADoble(double a) {
+    return a;
+}
+
 // Sums of three typed sides that must not cancel: the perimeter,
 // g[i] = perimeter - 2 side i and diferencias[i] = side j - side k, j = i + 1
 // and k = i + 2 (mod 3), by index minus 1.
@@ -125,36 +161,39 @@ constexpr int kExponenteEscala = 500;
 // scaled unit: the base, the foot u of the apex's height on it and v = base - u
 // (each found on its own, so that neither cancels), twice the area, the
 // inradius and g1 = perimeter - 2 * side 2.
+template <typename N>
 struct Pie {
     double base;
     double u;
     double v;
-    Escalado dobleArea;
-    Escalado inscrito;
+    N dobleArea;
+    N inscrito;
     double g1;
 };
 
 // The vertices, the centroid, the incentre, the circumcentre's x and the
 // orthocentre; a flat triangle has no orthocentre's height.
-void Situar(Propiedades& p, const Pie& pie, int k) {
-    const Escalado altura = pie.dobleArea / Exacto(pie.base);
+template <typename N>
+void Situar(Propiedades& p, const Pie<N>& pie, int k) {
+    const N altura = pie.dobleArea / Como<N>(pie.base);
     p.vertices[0] = {Coordenada(pie.u, -k), Coordenada(altura, -k)};
     p.vertices[1] = {0.0, 0.0};
     p.vertices[2] = {Coordenada(pie.base, -k), 0.0};
-    p.baricentro = {Coordenada((pie.base + pie.u) / 3, -k), Coordenada(altura / Exacto(3), -k)};
+    p.baricentro = {Coordenada((pie.base + pie.u) / 3, -k), Coordenada(altura / Como<N>(3), -k)};
     // The incircle touches the base at perimeter / 2 - side 2 from the origin.
     p.incentro = {Coordenada(pie.g1 / 2, -k), Coordenada(pie.inscrito, -k)};
     p.circuncentro.x = Coordenada(pie.base / 2, -k);
     p.ortocentro.x = p.vertices[0].x;
-    if (altura.m != 0) {
+    if (!EsCero(altura)) {
         // The altitudes from the base's ends meet the apex's altitude at u v / height.
-        p.ortocentro.y = Coordenada(Exacto(pie.u) * Exacto(pie.v) / altura, -k);
+        p.ortocentro.y = Coordenada(Como<N>(pie.u) * Como<N>(pie.v) / altura, -k);
     }
 }
 
 // Everything but the kinds, from the scaled sides alone (k is the scale's
 // exponent) by Kahan's factors: exact for the sides given, and right for the
 // triangle wherever no side is close to the sum of the other two.
+template <typename N>
 double DeLados(const std::array<double, 3>& l, const Factores& exactos, const Escala& escala, int k,
                Propiedades& p) {
     // Kahan's factors, from the sides sorted x >= y >= z: the sums of the
@@ -172,16 +211,16 @@ double DeLados(const std::array<double, 3>& l, const Factores& exactos, const Es
     const double f3 = g[orden[1]];
     const double f4 = g[orden[2]];
 
-    const Escalado area = PorPotencia(Raiz(Exacto(f1) * Exacto(f2) * Exacto(f3) * Exacto(f4)), -2);
-    const Escalado dobleArea = PorPotencia(area, 1);
-    const bool plano = area.m == 0;
+    const N area = PorPotencia(Raiz(Como<N>(f1) * Como<N>(f2) * Como<N>(f3) * Como<N>(f4)), -2);
+    const N dobleArea = PorPotencia(area, 1);
+    const bool plano = EsCero(area);
     p.area = Magnitud(area, -2 * k);
-    p.perimetro = Magnitud(Exacto(f1), -k);
-    const Escalado inscrito = dobleArea / Exacto(f1);
+    p.perimetro = Magnitud(Como<N>(f1), -k);
+    const N inscrito = dobleArea / Como<N>(f1);
     p.radioInscrito = Magnitud(inscrito, -k);
     if (!plano) {
         p.radioCircunscrito =
-            Magnitud(Exacto(l[0]) * Exacto(l[1]) * Exacto(l[2]) / PorPotencia(area, 2), -k);
+            Magnitud(Como<N>(l[0]) * Como<N>(l[1]) * Como<N>(l[2]) / PorPotencia(area, 2), -k);
     }
 
     // d[i] = 2 * (product of the other two sides) * cos(angle i), as the
@@ -191,24 +230,25 @@ double DeLados(const std::array<double, 3>& l, const Factores& exactos, const Es
         const int j = (i + 1) % 3, h = (i + 2) % 3;
         d[i] = (g[i] * f1 - g[j] * g[h]) / 2;
 
-        p.alturas[i] = Magnitud(dobleArea / Exacto(l[i]), -k);
+        p.alturas[i] = Magnitud(dobleArea / Como<N>(l[i]), -k);
         // 4 m² = (b - c)² + (b + c - a)(a + b + c): two terms of one sign.
         const double diferencia = escala.Reducir(exactos.diferencias[i]);
         const double mediana = g[i] == 0 ? std::fabs(diferencia) / 2
                                          : std::sqrt(diferencia * diferencia + g[i] * f1) / 2;
-        p.medianas[i] = Magnitud(Exacto(mediana), -k);
+        p.medianas[i] = Magnitud(Como<N>(mediana), -k);
         // t² (b + c)² = b c (a + b + c)(b + c - a).
-        p.bisectrices[i] = Magnitud(
-            Raiz(Exacto(l[j]) * Exacto(l[h]) * Exacto(f1) * Exacto(g[i])) / Exacto(l[j] + l[h]),
-            -k);
+        p.bisectrices[i] =
+            Magnitud(Raiz(Como<N>(l[j]) * Como<N>(l[h]) * Como<N>(f1) * Como<N>(g[i])) /
+                         Como<N>(l[j] + l[h]),
+                     -k);
     }
 
     // u = side 3 * cos(angle 2) and v = base - u, each taken on its own.
     const double base = l[0];
-    Situar(p, {base, d[1] / (2 * base), d[2] / (2 * base), dobleArea, inscrito, g[1]}, k);
+    Situar<N>(p, {base, d[1] / (2 * base), d[2] / (2 * base), dobleArea, inscrito, g[1]}, k);
     if (!plano) {
         // Half the base times the cotangent of angle 1 above it.
-        p.circuncentro.y = Coordenada(Exacto(base) * Exacto(d[0]) / PorPotencia(area, 3), -k);
+        p.circuncentro.y = Coordenada(Como<N>(base) * Como<N>(d[0]) / PorPotencia(area, 3), -k);
     }
     // cos(largest angle), for the kind.
     return d[orden[0]] / (2 * y * z);
@@ -217,6 +257,7 @@ double DeLados(const std::array<double, 3>& l, const Factores& exactos, const Es
 // Everything but the kinds, from the scaled sides and the angles in degrees:
 // for needles and flat triangles, whose sides alone no longer fix them to
 // twelve digits, while their angles, each known relative to itself, do.
+template <typename N>
 double DeAngulos(const std::array<double, 3>& l, const std::array<double, 3>& A,
                  const std::array<double, 3>& complemento, int k, Propiedades& p) {
     // Ten sines a triangle, each needed to twelve digits, not to the last bit.
@@ -231,14 +272,14 @@ double DeAngulos(const std::array<double, 3>& l, const std::array<double, 3>& A,
     const int menor = static_cast<int>(std::min_element(A.begin(), A.end()) - A.begin());
     const int j0 = (menor + 1) % 3;
     const int h0 = (menor + 2) % 3;
-    const Escalado senoMenor = Exacto(SenoRelativoCercano(A[menor])) * Exacto(kRadianesPorGrado);
-    const Escalado area = PorPotencia(Exacto(l[j0]) * Exacto(l[h0]) * senoMenor, -1);
-    const Escalado dobleArea = PorPotencia(area, 1);
-    const Escalado circunscrito = PorPotencia(Exacto(l[menor]) / senoMenor, -1);
+    const N senoMenor = Como<N>(SenoRelativoCercano(A[menor])) * Como<N>(kRadianesPorGrado);
+    const N area = PorPotencia(Como<N>(l[j0]) * Como<N>(l[h0]) * senoMenor, -1);
+    const N dobleArea = PorPotencia(area, 1);
+    const N circunscrito = PorPotencia(Como<N>(l[menor]) / senoMenor, -1);
     const double perimetro = l[0] + l[1] + l[2];
     p.area = Magnitud(area, -2 * k);
-    p.perimetro = Magnitud(Exacto(perimetro), -k);
-    const Escalado inscrito = dobleArea / Exacto(perimetro);
+    p.perimetro = Magnitud(Como<N>(perimetro), -k);
+    const N inscrito = dobleArea / Como<N>(perimetro);
     p.radioInscrito = Magnitud(inscrito, -k);
     p.radioCircunscrito = Magnitud(circunscrito, -k);
 
@@ -248,30 +289,30 @@ double DeAngulos(const std::array<double, 3>& l, const std::array<double, 3>& A,
     // the other two, exact even where A_i is next to the half turn.
     std::array<double, 3> g{};
     const auto seno = [](double grados) {
-        return Exacto(SenoRelativoCercano(grados)) * Exacto(kRadianesPorGrado);
+        return Como<N>(SenoRelativoCercano(grados)) * Como<N>(kRadianesPorGrado);
     };
     // Each half angle's sine serves two of the g.
-    const std::array<Escalado, 3> mitad = {seno(A[0] / 2), seno(A[1] / 2), seno(A[2] / 2)};
+    const std::array<N, 3> mitad = {seno(A[0] / 2), seno(A[1] / 2), seno(A[2] / 2)};
     for (int i = 0; i < 3; ++i) {
         const int j = (i + 1) % 3, h = (i + 2) % 3;
-        const Escalado semisuma = seno((A[j] + A[h]) / 2);
-        const Escalado gi = PorPotencia(circunscrito, 3) * semisuma * mitad[j] * mitad[h];
-        g[i] = PorPotenciaDeDos(gi.m, gi.e);
+        const N semisuma = seno((A[j] + A[h]) / 2);
+        const N gi = PorPotencia(circunscrito, 3) * semisuma * mitad[j] * mitad[h];
+        g[i] = ADoble(gi);
 
-        p.alturas[i] = Magnitud(dobleArea / Exacto(l[i]), -k);
+        p.alturas[i] = Magnitud(dobleArea / Como<N>(l[i]), -k);
         // 4 m² = (b - c)² + (b + c - a)(a + b + c): two terms of one sign.
         const double diferencia = l[j] - l[h];
         p.medianas[i] =
-            Magnitud(Exacto(std::sqrt(diferencia * diferencia + g[i] * perimetro) / 2), -k);
+            Magnitud(Como<N>(std::sqrt(diferencia * diferencia + g[i] * perimetro) / 2), -k);
         // t = 2 b c cos(A/2) / (b + c).
         p.bisectrices[i] = Magnitud(
-            PorPotencia(Exacto(l[j]) * Exacto(l[h]) * semisuma / Exacto(l[j] + l[h]), 1), -k);
+            PorPotencia(Como<N>(l[j]) * Como<N>(l[h]) * semisuma / Como<N>(l[j] + l[h]), 1), -k);
     }
 
     // u = side 3 * cos(angle 2) and v = base - u = side 2 * cos(angle 3).
-    Situar(p, {l[0], l[2] * coseno[1], l[1] * coseno[2], dobleArea, inscrito, g[1]}, k);
+    Situar<N>(p, {l[0], l[2] * coseno[1], l[1] * coseno[2], dobleArea, inscrito, g[1]}, k);
     // R cos(angle 1) above the middle of the base.
-    p.circuncentro.y = Coordenada(circunscrito * Exacto(coseno[0]), -k);
+    p.circuncentro.y = Coordenada(circunscrito * Como<N>(coseno[0]), -k);
 
     return coseno[static_cast<std::size_t>(std::max_element(A.begin(), A.end()) - A.begin())];
 }
@@ -308,11 +349,6 @@ Propiedades PropiedadesDe(const Solucion& solucion) {
             return p;
         }
     }
-    const Escala escala(std::max({l[0], l[1], l[2]}), kExponenteEscala + 1);
-    const int k = -escala.Desescala();
-    for (double& lado : l) {
-        lado = escala.Reducir(lado);
-    }
     // Three given sides are the triangle, to the last bit: Kahan's factors
     // give it exactly, needle or flat. Found sides carry the rounding of
     // what they were found from, and there the angles decide.
@@ -321,8 +357,34 @@ Propiedades PropiedadesDe(const Solucion& solucion) {
     if (tresLados) {
         exactos = FactoresDe(solucion.datos);
     }
-    const double coseno = tresLados ? DeLados(l, exactos, escala, k, p)
-                                    : DeAngulos(l, A, solucion.complementos, k, p);
+    // Plain doubles where, with the longest side in [1, 2), every side, sum
+    // and sine is 0 or above 2^-200: no product of a few of them leaves the
+    // normal range.
+    const double mayor = std::max({l[0], l[1], l[2]});
+    const Escala unidad(mayor, 1);
+    const auto lejos = [&unidad](double x) {
+        return x != 0 && !(std::fabs(unidad.Reducir(x)) >= 0x1p-200);
+    };
+    bool llano = !lejos(l[0]) && !lejos(l[1]) && !lejos(l[2]);
+    for (int i = 0; i < 3; ++i) {
+        llano =
+            llano && (tresLados ? !lejos(exactos.g[i]) && !lejos(exactos.diferencias[i])
+                                : A[i] >= 1e-50 && (solucion.complementos[i] == 0 ||
+                                                    std::fabs(solucion.complementos[i]) >= 1e-50));
+    }
+    const Escala escala = llano ? unidad : Escala(mayor, kExponenteEscala + 1);
+    const int k = -escala.Desescala();
+    for (double& lado : l) {
+        lado = escala.Reducir(lado);
+    }
+    double coseno = 0;
+    if (tresLados) {
+        coseno = llano ? DeLados<double>(l, exactos, escala, k, p)
+                       : DeLados<Escalado>(l, exactos, escala, k, p);
+    } else {
+        coseno = llano ? DeAngulos<double>(l, A, solucion.complementos, k, p)
+                       : DeAngulos<Escalado>(l, A, solucion.complementos, k, p);
+    }
 
     if (std::fabs(coseno) <= kToleranciaClase) {
         p.porAngulos = ClasePorAngulos::Rectangulo;
