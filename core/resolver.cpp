@@ -4,6 +4,7 @@
 #include "resolver.h"
 
 #include <algorithm>
+#include <cassert>
 #include <cmath>
 #include <numbers>
 #include <optional>
@@ -284,14 +285,25 @@ AlturaLLA MedirAltura(const NumeroExacto& a, const NumeroExacto& b, const Numero
 
 // A solution being built by the formulas that do not cancel: each measure
 // goes both to the numbers shown (radians, capped below Pi) and to the exact
-// record (degrees).
+// record (degrees). It is built in the list of solutions itself, and taken
+// out again unless it is kept as a triangle.
 class EnCurso {
 public:
-    EnCurso(const Datos& d, const std::array<double, 3>& complementos) {
+    EnCurso(Soluciones& lista, const Datos& d, const std::array<double, 3>& complementos)
+        : lista_(lista), s_(lista.Agregar()) {
         s_.medidas = Dadas(d);
         s_.precisa = d;
         s_.datos = d;
         s_.complementos = complementos;
+    }
+    EnCurso(const EnCurso&) = delete;
+    EnCurso& operator=(const EnCurso&) = delete;
+    ~EnCurso() {
+        // Solutions are built one at a time: this one is the last.
+        if (!guardada_) {
+            assert(&lista_.Modificar(lista_.size() - 1) == &s_);
+            lista_.QuitarUltimo();
+        }
     }
     // An angle found in radians, with the true degree, and its distance to a
     // right angle where it was found apart.
@@ -318,12 +330,15 @@ public:
         s_.medidas.Lado(i) = lado;
         s_.precisa.Lado(i) = lado;
     }
-    const Solucion& Hecha() const { return s_; }
+    // Kept in the list when it is a triangle.
+    void Guardar() { guardada_ = EsTriangulo(s_); }
 
 private:
     double& Complemento(std::uint8_t i) { return s_.complementos[PosicionMedida(i)]; }
 
-    Solucion s_;
+    Soluciones& lista_;
+    Solucion& s_;
+    bool guardada_ = false;
 };
 
 class Estable {
@@ -358,8 +373,7 @@ private:
     double SenoDado(std::uint8_t i) const {
         return SenoRelativoCercano(g(i) <= 90 ? g(i) : Sumar(180, {{-1, &Ae(i)}}).valor);
     }
-    EnCurso Nueva() const { return EnCurso(d_, complementos_); }
-    void Agregar(const EnCurso& m) { AgregarSiEsTriangulo(soluciones_, m.Hecha()); }
+    EnCurso Nueva() { return EnCurso(soluciones_, d_, complementos_); }
 
     void LLL();
     void LAL();
@@ -425,7 +439,7 @@ void Estable::LLL() {
         m.Radianes(i,
                    2 * Atan2CruzadosCercano((raiz(j) / std::sqrt(P)) * (raiz(k) / raiz(i)), 1).yx);
     }
-    Agregar(m);
+    m.Guardar();
 }
 
 void Estable::LAL() {
@@ -454,7 +468,7 @@ void Estable::LAL() {
         m.Radianes(x_.p, AnguloLAL(b, A, c, -diferencia));
         m.Radianes(x_.r, AnguloLAL(c, A, b, diferencia));
     }
-    Agregar(m);
+    m.Guardar();
 }
 
 bool Estable::Tercero(EnCurso& m, std::uint8_t i, std::uint8_t j, std::uint8_t k, double& senoK) {
@@ -479,7 +493,7 @@ void Estable::ALA() {
     const double c = l(x_.q);
     m.Lado(x_.p, Lado(c, SenoDado(x_.p), senoC));
     m.Lado(x_.r, Lado(c, SenoDado(x_.r), senoC));
-    Agregar(m);
+    m.Guardar();
 }
 
 void Estable::AAL() {
@@ -492,7 +506,7 @@ void Estable::AAL() {
     const double senoA = SenoDado(x_.p);
     m.Lado(x_.q, Lado(a, SenoDado(x_.q), senoA));
     m.Lado(x_.r, Lado(a, senoC, senoA));
-    Agregar(m);
+    m.Guardar();
 }
 
 // Side a = L(p), side b = L(q) and its opposite angle B. The third side c
@@ -525,7 +539,7 @@ void Estable::LLA() {
         m.Grados(x_.r, noventaMenosB.valor, B);
         m.Lado(x_.r, Cociente(a, SenoRelativo(noventaMenosB.valor), 1 / kRadianesPorGrado,
                               escala_.Desescala()));
-        Agregar(m);
+        m.Guardar();
         return;
     }
     const int eb = h.eb - escala_.Desescala();  // b's exponent at the solving scale
@@ -555,7 +569,7 @@ void Estable::LLA() {
         } else {
             m.Radianes(x_.r, AsenCercano(std::min(1.0, Cociente(c, senoB, b, 0))));
         }
-        Agregar(m);
+        m.Guardar();
     };
     const mate::ArcosCruzados arcos = Atan2CruzadosCercano(aSenoRelativo, rRelativo);
     const AnguloYComplemento agudoEnA{arcos.yx, arcos.xy};
@@ -626,10 +640,16 @@ bool Fiables(const Clasicas& soluciones) {
 }  // namespace
 
 Soluciones Resolver(const Datos& datos) {
-    const std::optional<Reparto> reparto = Repartir(datos);
     Soluciones soluciones;
+    Resolver(datos, soluciones);
+    return soluciones;
+}
+
+void Resolver(const Datos& datos, Soluciones& soluciones) {
+    assert(soluciones.empty() && "solutions go into an empty list");
+    const std::optional<Reparto> reparto = Repartir(datos);
     if (!reparto) {
-        return soluciones;
+        return;
     }
     const Escala escala = EscalaDe(datos);
     // The classic formulas stand, bit for bit, where they are right; where an
@@ -643,7 +663,6 @@ Soluciones Resolver(const Datos& datos) {
             soluciones.Modificar(k).medidas = clasicas[k];
         }
     }
-    return soluciones;
 }
 
 namespace {

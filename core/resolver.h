@@ -76,6 +76,20 @@ public:
         new (almacen_ + cantidad_ * sizeof(T)) T(std::move(valor));
         ++cantidad_;
     }
+    // A value built in place, for its maker to fill: a solution is filled
+    // where it is kept, never copied there.
+    T& Agregar() {
+        assert(cantidad_ < 2 && "at most two solutions");
+        T* nuevo = new (almacen_ + cantidad_ * sizeof(T)) T();
+        ++cantidad_;
+        return *nuevo;
+    }
+    void QuitarUltimo() {
+        assert(cantidad_ > 0 && "no solution to take out");
+        T& ultimo = Modificar(cantidad_ - 1);
+        --cantidad_;
+        ultimo.~T();
+    }
 
 private:
     void Vaciar() {
@@ -133,6 +147,9 @@ using Soluciones = HastaDos<Solucion>;
 // finite and not negative; anything else fixes no triangle and gives none.
 // Pure: no state, nothing shown.
 Soluciones Resolver(const Datos& datos);
+// The same into `salida`, which must be empty: a request's answer holds its
+// solutions where they are made.
+void Resolver(const Datos& datos, Soluciones& salida);
 
 // With two sides and the angle opposite one of them (Caso::LLA, the angle
 // below 180 degrees): how side q reaches the height L(p) sin A(q) it must

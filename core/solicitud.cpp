@@ -86,13 +86,12 @@ Respuesta Responder(const TextosCampos& textos, ConMotivo conMotivo) {
     if (angulos == 3) {
         return Error(mensajes::kSoloAngulos, mensajes::kTituloError);
     }
-    Soluciones soluciones = Resolver(datos);
-    if (soluciones.empty()) {
+    Respuesta respuesta;
+    Resolver(datos, respuesta.soluciones);
+    if (respuesta.soluciones.empty()) {
         return Error(mensajes::kSinSolucion, mensajes::kTituloSinSolucion, std::nullopt,
                      conMotivo == ConMotivo::Si ? Motivo(datos) : std::string());
     }
-    Respuesta respuesta;
-    respuesta.soluciones = std::move(soluciones);
     return respuesta;
 }
 
