@@ -316,6 +316,22 @@ TEST(Doble, ScalesByPowersOfTwoRoundingOnce) {
     }
 }
 
+// The hand-made frexp gives the library's mantissa and exponent, sign and
+// edges of the range included.
+TEST(Doble, SplitsLikeFrexp) {
+    constexpr double kMinimo = std::numeric_limits<double>::denorm_min();
+    for (const double x : {1.0, -1.0, 0.75, 3.0, -1e300, 1e-300, 0x1p-1022, 0x1.fffffffffffffp1023,
+                           5 * kMinimo, 0.0, -0.0, std::numeric_limits<double>::infinity()}) {
+        int e = 7;
+        int esperado = 7;
+        const double m = Frexp(x, &e);
+        const double r = std::frexp(x, &esperado);
+        EXPECT_EQ(std::signbit(m), std::signbit(r)) << x;
+        EXPECT_EQ(m, r) << x;
+        EXPECT_EQ(e, esperado) << x;
+    }
+}
+
 // Arguments where one C library or another misses the correctly rounded
 // result by a unit in the last place; these must give it on every platform.
 TEST(Elementales, GiveTheCorrectlyRoundedBitsEverywhere) {
