@@ -290,12 +290,7 @@ AlturaLLA MedirAltura(const NumeroExacto& a, const NumeroExacto& b, const Numero
 class EnCurso {
 public:
     EnCurso(Soluciones& lista, const Datos& d, const std::array<double, 3>& complementos)
-        : lista_(lista), s_(lista.Agregar()) {
-        s_.medidas = Dadas(d);
-        s_.precisa = d;
-        s_.datos = d;
-        s_.complementos = complementos;
-    }
+        : lista_(lista), s_(lista.Agregar(Dadas(d), d, d, complementos)) {}
     EnCurso(const EnCurso&) = delete;
     EnCurso& operator=(const EnCurso&) = delete;
     ~EnCurso() {
@@ -345,10 +340,13 @@ class Estable {
 public:
     // The solutions go straight to `salida`, which is not copied on the way.
     Estable(const Datos& d, const Reparto& x, const Escala& escala, Soluciones& salida)
-        : d_(d), x_(x), escala_(escala), soluciones_(salida) {
+        : d_(d),
+          x_(x),
+          escala_(escala),
+          angulos_{d.AnguloExacto(1), d.AnguloExacto(2), d.AnguloExacto(3)},
+          lados_{d.LadoExacto(1), d.LadoExacto(2), d.LadoExacto(3)},
+          soluciones_(salida) {
         for (std::uint8_t i = 1; i <= 3; ++i) {
-            angulos_[PosicionMedida(i)] = d.AnguloExacto(i);
-            lados_[PosicionMedida(i)] = d.LadoExacto(i);
             // 90 minus a given angle, exact and rounded once.
             complementos_[PosicionMedida(i)] =
                 d.Angulo(i) > 0 ? Sumar(90, {{-1, &Ae(i)}}).valor : 90;

@@ -76,11 +76,13 @@ public:
         new (almacen_ + cantidad_ * sizeof(T)) T(std::move(valor));
         ++cantidad_;
     }
-    // A value built in place, for its maker to fill: a solution is filled
-    // where it is kept, never copied there.
-    T& Agregar() {
+    // A value built in place from its members, for its maker to finish: a
+    // solution is filled where it is kept, never copied there, nor zeroed
+    // first only to be written over.
+    template <typename... Partes>
+    T& Agregar(Partes&&... partes) {
         assert(cantidad_ < 2 && "at most two solutions");
-        T* nuevo = new (almacen_ + cantidad_ * sizeof(T)) T();
+        T* nuevo = new (almacen_ + cantidad_ * sizeof(T)) T{std::forward<Partes>(partes)...};
         ++cantidad_;
         return *nuevo;
     }
