@@ -183,11 +183,23 @@ Digitos SinCerosFinales(Digitos d) {
     if (d.digitos % 10 != 0) {
         return d;  // most computed values
     }
+    // n is a multiple of 10^C exactly when n times the inverse of 5^C modulo
+    // 2^64, rotated C bits right, is at most (2^64 - 1) / 10^C, and that is
+    // then the quotient: a product and a rotation, where a division by a
+    // constant takes two products, and the five steps wait on each other.
     const auto bloque = [&d]<int C>(std::integral_constant<int, C>) {
         constexpr std::uint64_t kBloque = kPotenciasDeDiez[C];
-        const std::uint64_t cociente = d.digitos / kBloque;
-        const std::uint64_t exacto =
-            0 - static_cast<std::uint64_t>(cociente * kBloque == d.digitos);
+        constexpr std::uint64_t kCinco = kBloque >> C;
+        constexpr std::uint64_t kInverso = [] {
+            std::uint64_t x = kCinco;  // right to 3 bits; each step doubles them
+            for (int k = 0; k < 5; ++k) {
+                x *= 2 - kCinco * x;
+            }
+            return x;
+        }();
+        static_assert(kCinco * kInverso == 1);
+        const std::uint64_t cociente = std::rotr(d.digitos * kInverso, C);
+        const std::uint64_t exacto = 0 - static_cast<std::uint64_t>(cociente <= ~0ULL / kBloque);
         d.digitos = (cociente & exacto) | (d.digitos & ~exacto);
         d.exponente += static_cast<int>(exacto & C);
     };
