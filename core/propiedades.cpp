@@ -8,6 +8,8 @@
 #include <cmath>
 #include <cstdint>
 #include <functional>
+#include <limits>
+#include <optional>
 
 #include "doble.h"
 #include "elementales.h"
@@ -103,7 +105,21 @@ Valor Coordenada(Escalado a, int desplazamiento) {
     return std::isfinite(x) ? Valor(x) : std::nullopt;
 }
 
+// x times 2^desplazamiento where that is a normal double, and so exact, as
+// the scaled value would give it; nothing otherwise.
+std::optional<double> NormalPorPotencia(double x, int desplazamiento) {
+    const double y = PorPotenciaDeDos(x, desplazamiento);
+    if (std::fabs(y) >= std::numeric_limits<double>::min() &&
+        std::fabs(y) <= std::numeric_limits<double>::max()) {
+        return y;
+    }
+    return std::nullopt;
+}
+
 Valor Coordenada(double x, int desplazamiento) {
+    if (const std::optional<double> y = NormalPorPotencia(x, desplazamiento)) {
+        return y;
+    }
     return Coordenada(Exacto(x), desplazamiento);
 }
 
@@ -128,6 +144,9 @@ double Raiz(double a) {
     return std::sqrt(a);
 }
 Valor Magnitud(double a, int desplazamiento) {
+    if (const std::optional<double> y = NormalPorPotencia(a, desplazamiento)) {
+        return y;
+    }
     return Magnitud(Exacto(a), desplazamiento);
 }
 bool EsCero(Escalado a) {
