@@ -9,7 +9,6 @@
 #include <cstdint>
 #include <functional>
 #include <limits>
-#include <optional>
 
 #include "doble.h"
 #include "elementales.h"
@@ -105,21 +104,14 @@ Valor Coordenada(Escalado a, int desplazamiento) {
     return std::isfinite(x) ? Valor(x) : std::nullopt;
 }
 
-// x times 2^desplazamiento where that is a normal double, and so exact, as
-// the scaled value would give it; nothing otherwise.
-std::optional<double> NormalPorPotencia(double x, int desplazamiento) {
-    const double y = PorPotenciaDeDos(x, desplazamiento);
-    if (std::fabs(y) >= std::numeric_limits<double>::min() &&
-        std::fabs(y) <= std::numeric_limits<double>::max()) {
-        return y;
-    }
-    return std::nullopt;
+// Whether x times a power of two came out a normal double, and so exact, as
+// the scaled value would give it.
+bool EsNormal(double x) {
+    return std::fabs(x) >= std::numeric_limits<double>::min() &&
+           std::fabs(x) <= std::numeric_limits<double>::max();
 }
 
-Valor Coordenada(double x, int desplazamiento) {
-    if (const std::optional<double> y = NormalPorPotencia(x, desplazamiento)) {
-        return y;
-    }
+[[gnu::noinline]] Valor CoordenadaLejos(double x, int desplazamiento) {
     return Coordenada(Exacto(x), desplazamiento);
 }
 
@@ -143,11 +135,35 @@ double PorPotencia(double a, int n) {
 double Raiz(double a) {
     return std::sqrt(a);
 }
-Valor Magnitud(double a, int desplazamiento) {
-    if (const std::optional<double> y = NormalPorPotencia(a, desplazamiento)) {
-        return y;
-    }
+[[gnu::noinline]] Valor MagnitudLejos(double a, int desplazamiento) {
     return Magnitud(Exacto(a), desplazamiento);
+}
+
+// A length or an area, and a coordinate, put in place. In plain doubles a
+// normal result is a product by a power of two, stored at once: an optional
+// built apart and copied over goes through memory in pieces of other sizes
+// than the copy reads, and the processor waits on them.
+void PonerMagnitud(Valor& destino, Escalado a, int desplazamiento) {
+    destino = Magnitud(a, desplazamiento);
+}
+void PonerMagnitud(Valor& destino, double a, int desplazamiento) {
+    const double y = PorPotenciaDeDos(a, desplazamiento);
+    if (EsNormal(y)) {
+        destino.emplace(y);
+    } else {
+        destino = MagnitudLejos(a, desplazamiento);
+    }
+}
+void PonerCoordenada(Valor& destino, Escalado a, int desplazamiento) {
+    destino = Coordenada(a, desplazamiento);
+}
+void PonerCoordenada(Valor& destino, double x, int desplazamiento) {
+    const double y = PorPotenciaDeDos(x, desplazamiento);
+    if (EsNormal(y)) {
+        destino.emplace(y);
+    } else {
+        destino = CoordenadaLejos(x, desplazamiento);
+    }
 }
 bool EsCero(Escalado a) {
     return a.m == 0;
@@ -195,17 +211,24 @@ struct Pie {
 template <typename N>
 void Situar(Propiedades& p, const Pie<N>& pie, int k) {
     const N altura = pie.dobleArea / Como<N>(pie.base);
-    p.vertices[0] = {Coordenada(pie.u, -k), Coordenada(altura, -k)};
+    PonerCoordenada(p.vertices[0].x, pie.u, -k);
+    PonerCoordenada(p.vertices[0].y, altura, -k);
     p.vertices[1] = {0.0, 0.0};
-    p.vertices[2] = {Coordenada(pie.base, -k), 0.0};
-    p.baricentro = {Coordenada((pie.base + pie.u) / 3, -k), Coordenada(altura / Como<N>(3), -k)};
+    PonerCoordenada(p.vertices[2].x, pie.base, -k);
+    p.vertices[2].y = 0.0;
+    PonerCoordenada(p.baricentro.x, (pie.base + pie.u) / 3, -k);
+    PonerCoordenada(p.baricentro.y, altura / Como<N>(3), -k);
     // The incircle touches the base at perimeter / 2 - side 2 from the origin.
-    p.incentro = {Coordenada(pie.g1 / 2, -k), Coordenada(pie.inscrito, -k)};
-    p.circuncentro.x = Coordenada(pie.base / 2, -k);
-    p.ortocentro.x = p.vertices[0].x;
+    PonerCoordenada(p.incentro.x, pie.g1 / 2, -k);
+    PonerCoordenada(p.incentro.y, pie.inscrito, -k);
+    PonerCoordenada(p.circuncentro.x, pie.base / 2, -k);
+    // Copied by its parts, which were just stored one by one.
+    if (const Valor& x = p.vertices[0].x) {
+        p.ortocentro.x.emplace(*x);
+    }
     if (!EsCero(altura)) {
         // The altitudes from the base's ends meet the apex's altitude at u v / height.
-        p.ortocentro.y = Coordenada(Como<N>(pie.u) * Como<N>(pie.v) / altura, -k);
+        PonerCoordenada(p.ortocentro.y, Como<N>(pie.u) * Como<N>(pie.v) / altura, -k);
     }
 }
 
@@ -233,13 +256,13 @@ double DeLados(const std::array<double, 3>& l, const Factores& exactos, const Es
     const N area = PorPotencia(Raiz(Como<N>(f1) * Como<N>(f2) * Como<N>(f3) * Como<N>(f4)), -2);
     const N dobleArea = PorPotencia(area, 1);
     const bool plano = EsCero(area);
-    p.area = Magnitud(area, -2 * k);
-    p.perimetro = Magnitud(Como<N>(f1), -k);
+    PonerMagnitud(p.area, area, -2 * k);
+    PonerMagnitud(p.perimetro, Como<N>(f1), -k);
     const N inscrito = dobleArea / Como<N>(f1);
-    p.radioInscrito = Magnitud(inscrito, -k);
+    PonerMagnitud(p.radioInscrito, inscrito, -k);
     if (!plano) {
-        p.radioCircunscrito =
-            Magnitud(Como<N>(l[0]) * Como<N>(l[1]) * Como<N>(l[2]) / PorPotencia(area, 2), -k);
+        PonerMagnitud(p.radioCircunscrito,
+                      Como<N>(l[0]) * Como<N>(l[1]) * Como<N>(l[2]) / PorPotencia(area, 2), -k);
     }
 
     // d[i] = 2 * (product of the other two sides) * cos(angle i), as the
@@ -249,17 +272,17 @@ double DeLados(const std::array<double, 3>& l, const Factores& exactos, const Es
         const int j = (i + 1) % 3, h = (i + 2) % 3;
         d[i] = (g[i] * f1 - g[j] * g[h]) / 2;
 
-        p.alturas[i] = Magnitud(dobleArea / Como<N>(l[i]), -k);
+        PonerMagnitud(p.alturas[i], dobleArea / Como<N>(l[i]), -k);
         // 4 m² = (b - c)² + (b + c - a)(a + b + c): two terms of one sign.
         const double diferencia = escala.Reducir(exactos.diferencias[i]);
         const double mediana = g[i] == 0 ? std::fabs(diferencia) / 2
                                          : std::sqrt(diferencia * diferencia + g[i] * f1) / 2;
-        p.medianas[i] = Magnitud(Como<N>(mediana), -k);
+        PonerMagnitud(p.medianas[i], Como<N>(mediana), -k);
         // t² (b + c)² = b c (a + b + c)(b + c - a).
-        p.bisectrices[i] =
-            Magnitud(Raiz(Como<N>(l[j]) * Como<N>(l[h]) * Como<N>(f1) * Como<N>(g[i])) /
-                         Como<N>(l[j] + l[h]),
-                     -k);
+        PonerMagnitud(p.bisectrices[i],
+                      Raiz(Como<N>(l[j]) * Como<N>(l[h]) * Como<N>(f1) * Como<N>(g[i])) /
+                          Como<N>(l[j] + l[h]),
+                      -k);
     }
 
     // u = side 3 * cos(angle 2) and v = base - u, each taken on its own.
@@ -267,7 +290,7 @@ double DeLados(const std::array<double, 3>& l, const Factores& exactos, const Es
     Situar<N>(p, {base, d[1] / (2 * base), d[2] / (2 * base), dobleArea, inscrito, g[1]}, k);
     if (!plano) {
         // Half the base times the cotangent of angle 1 above it.
-        p.circuncentro.y = Coordenada(Como<N>(base) * Como<N>(d[0]) / PorPotencia(area, 3), -k);
+        PonerCoordenada(p.circuncentro.y, Como<N>(base) * Como<N>(d[0]) / PorPotencia(area, 3), -k);
     }
     // cos(largest angle), for the kind.
     return d[orden[0]] / (2 * y * z);
@@ -296,11 +319,11 @@ double DeAngulos(const std::array<double, 3>& l, const std::array<double, 3>& A,
     const N dobleArea = PorPotencia(area, 1);
     const N circunscrito = PorPotencia(Como<N>(l[menor]) / senoMenor, -1);
     const double perimetro = l[0] + l[1] + l[2];
-    p.area = Magnitud(area, -2 * k);
-    p.perimetro = Magnitud(Como<N>(perimetro), -k);
+    PonerMagnitud(p.area, area, -2 * k);
+    PonerMagnitud(p.perimetro, Como<N>(perimetro), -k);
     const N inscrito = dobleArea / Como<N>(perimetro);
-    p.radioInscrito = Magnitud(inscrito, -k);
-    p.radioCircunscrito = Magnitud(circunscrito, -k);
+    PonerMagnitud(p.radioInscrito, inscrito, -k);
+    PonerMagnitud(p.radioCircunscrito, circunscrito, -k);
 
     // g[i] = perimeter - 2 * side i = 8 R cos(A_i/2) sin(A_j/2) sin(A_h/2),
     // from the half angles: never a difference of sides, which a needle's
@@ -318,20 +341,21 @@ double DeAngulos(const std::array<double, 3>& l, const std::array<double, 3>& A,
         const N gi = PorPotencia(circunscrito, 3) * semisuma * mitad[j] * mitad[h];
         g[i] = ADoble(gi);
 
-        p.alturas[i] = Magnitud(dobleArea / Como<N>(l[i]), -k);
+        PonerMagnitud(p.alturas[i], dobleArea / Como<N>(l[i]), -k);
         // 4 m² = (b - c)² + (b + c - a)(a + b + c): two terms of one sign.
         const double diferencia = l[j] - l[h];
-        p.medianas[i] =
-            Magnitud(Como<N>(std::sqrt(diferencia * diferencia + g[i] * perimetro) / 2), -k);
+        PonerMagnitud(p.medianas[i],
+                      Como<N>(std::sqrt(diferencia * diferencia + g[i] * perimetro) / 2), -k);
         // t = 2 b c cos(A/2) / (b + c).
-        p.bisectrices[i] = Magnitud(
+        PonerMagnitud(
+            p.bisectrices[i],
             PorPotencia(Como<N>(l[j]) * Como<N>(l[h]) * semisuma / Como<N>(l[j] + l[h]), 1), -k);
     }
 
     // u = side 3 * cos(angle 2) and v = base - u = side 2 * cos(angle 3).
     Situar<N>(p, {l[0], l[2] * coseno[1], l[1] * coseno[2], dobleArea, inscrito, g[1]}, k);
     // R cos(angle 1) above the middle of the base.
-    p.circuncentro.y = Coordenada(circunscrito * Como<N>(coseno[0]), -k);
+    PonerCoordenada(p.circuncentro.y, circunscrito * Como<N>(coseno[0]), -k);
 
     return coseno[static_cast<std::size_t>(std::max_element(A.begin(), A.end()) - A.begin())];
 }
