@@ -67,17 +67,23 @@ Respuesta Responder(const TextosCampos& textos, ConMotivo conMotivo) {
     Datos datos;
     int angulos = 0;
     int lados = 0;
-    for (std::uint8_t i = 1; i <= 3; ++i) {
-        for (const TipoCampo tipo : {TipoCampo::Angulo, TipoCampo::Lado}) {
-            const bool angulo = tipo == TipoCampo::Angulo;
-            if (std::optional<Mensaje> mensaje = Leer(textos, {tipo, i}, datos)) {
-                Respuesta respuesta;
-                respuesta.mensaje = std::move(mensaje);
-                return respuesta;
-            }
-            if ((angulo ? datos.Angulo(i) : datos.Lado(i)) > 0) {
-                ++(angulo ? angulos : lados);
-            }
+    // The fields from a table: a field built byte by byte and then read
+    // whole would keep the processor waiting on the stores.
+    static constexpr std::array<Campo, kCampos> kEnOrden = {{{TipoCampo::Angulo, 1},
+                                                             {TipoCampo::Lado, 1},
+                                                             {TipoCampo::Angulo, 2},
+                                                             {TipoCampo::Lado, 2},
+                                                             {TipoCampo::Angulo, 3},
+                                                             {TipoCampo::Lado, 3}}};
+    for (const Campo& campo : kEnOrden) {
+        const bool angulo = campo.tipo == TipoCampo::Angulo;
+        if (std::optional<Mensaje> mensaje = Leer(textos, campo, datos)) {
+            Respuesta respuesta;
+            respuesta.mensaje = std::move(mensaje);
+            return respuesta;
+        }
+        if ((angulo ? datos.Angulo(campo.indice) : datos.Lado(campo.indice)) > 0) {
+            ++(angulo ? angulos : lados);
         }
     }
     if (angulos + lados != 3) {
