@@ -25,11 +25,8 @@ std::string NoEsNumero(Campo campo) {
 
 namespace {
 
-Respuesta Error(std::string texto, const char* titulo, std::optional<Campo> campo = {},
-                std::string motivo = {}) {
-    Respuesta respuesta;
-    respuesta.mensaje = Mensaje{titulo, std::move(texto), campo, std::move(motivo)};
-    return respuesta;
+Mensaje Error(std::string texto, const char* titulo, std::string motivo = {}) {
+    return Mensaje{titulo, std::move(texto), std::nullopt, std::move(motivo)};
 }
 
 // The field's number for the solver (an angle in degrees as typed), or the
@@ -64,9 +61,10 @@ std::optional<Mensaje> Leer(const TextosCampos& textos, Campo campo, Datos& dato
 }  // namespace
 
 Respuesta Responder(const TextosCampos& textos, ConMotivo conMotivo) {
+    // One answer, returned from every path, is built where the caller keeps
+    // it: two solutions are not copied on the way out.
+    Respuesta respuesta;
     Datos datos;
-    int angulos = 0;
-    int lados = 0;
     // The fields from a table: a field built byte by byte and then read
     // whole would keep the processor waiting on the stores.
     static constexpr std::array<Campo, kCampos> kEnOrden = {{{TipoCampo::Angulo, 1},
@@ -76,27 +74,26 @@ Respuesta Responder(const TextosCampos& textos, ConMotivo conMotivo) {
                                                              {TipoCampo::Angulo, 3},
                                                              {TipoCampo::Lado, 3}}};
     for (const Campo& campo : kEnOrden) {
-        const bool angulo = campo.tipo == TipoCampo::Angulo;
-        if (std::optional<Mensaje> mensaje = Leer(textos, campo, datos)) {
-            Respuesta respuesta;
-            respuesta.mensaje = std::move(mensaje);
+        if ((respuesta.mensaje = Leer(textos, campo, datos))) {
             return respuesta;
         }
-        if ((angulo ? datos.Angulo(campo.indice) : datos.Lado(campo.indice)) > 0) {
-            ++(angulo ? angulos : lados);
-        }
+    }
+    int angulos = 0;
+    int lados = 0;
+    for (std::uint8_t i = 1; i <= 3; ++i) {
+        angulos += datos.Angulo(i) > 0 ? 1 : 0;
+        lados += datos.Lado(i) > 0 ? 1 : 0;
     }
     if (angulos + lados != 3) {
-        return Error(mensajes::kCantidad, mensajes::kTituloError);
-    }
-    if (angulos == 3) {
-        return Error(mensajes::kSoloAngulos, mensajes::kTituloError);
-    }
-    Respuesta respuesta;
-    Resolver(datos, respuesta.soluciones);
-    if (respuesta.soluciones.empty()) {
-        return Error(mensajes::kSinSolucion, mensajes::kTituloSinSolucion, std::nullopt,
-                     conMotivo == ConMotivo::Si ? Motivo(datos) : std::string());
+        respuesta.mensaje = Error(mensajes::kCantidad, mensajes::kTituloError);
+    } else if (angulos == 3) {
+        respuesta.mensaje = Error(mensajes::kSoloAngulos, mensajes::kTituloError);
+    } else {
+        Resolver(datos, respuesta.soluciones);
+        if (respuesta.soluciones.empty()) {
+            respuesta.mensaje = Error(mensajes::kSinSolucion, mensajes::kTituloSinSolucion,
+                                      conMotivo == ConMotivo::Si ? Motivo(datos) : std::string());
+        }
     }
     return respuesta;
 }
