@@ -205,6 +205,7 @@ int main(int argc, char** argv) {
             return 1;
         }
         benchmark::RegisterBenchmark(("Lote/" + nombre).c_str(), Lote, orden, entrada)
+            ->ComputeStatistics("min", pendra::bench::Minimo)
             ->UseManualTime()
             ->Iterations(1)
             ->Unit(benchmark::kMillisecond);
@@ -229,6 +230,14 @@ int main(int argc, char** argv) {
                     "Median processor time of %ld lines: %s %.0f ms, %s %.0f ms, "
                     "ratio %.2f\n",
                     lineas, nombre.c_str(), *propio, piso, *suelo, *propio / *suelo);
+            }
+            const std::optional<double> menor = informe.MinimoProcesador(nombre);
+            const std::optional<double> menorSuelo = informe.MinimoProcesador(piso);
+            if (menor && menorSuelo) {
+                std::printf(
+                    "Least processor time of %ld lines: %s %.0f ms, %s %.0f ms, "
+                    "ratio %.2f\n",
+                    lineas, nombre.c_str(), *menor, piso, *menorSuelo, *menor / *menorSuelo);
             }
         }
     }
