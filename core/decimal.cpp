@@ -124,15 +124,6 @@ char* General(double x, int cifras, char* destino) {
 
 namespace {
 
-constexpr auto kPotenciasDeDiez = [] {
-    std::array<std::uint64_t, 20> p{};
-    p[0] = 1;
-    for (std::size_t k = 1; k < p.size(); ++k) {
-        p[k] = p[k - 1] * 10;
-    }
-    return p;
-}();
-
 // Words of digits go to memory with one copy where the machine stores a
 // word's lowest byte first; elsewhere (big-endian machines) byte by byte, in
 // an order that holds whatever the machine's. std::endian, not the compiler's
@@ -545,11 +536,6 @@ char* EscribirGeneral(Digitos d, int cifras, char* destino) {
 }
 
 }  // namespace
-
-int CuantasCifras(std::uint64_t n) {
-    const int t = (static_cast<int>(std::bit_width(n)) * 1233) >> 12;
-    return t + (n >= kPotenciasDeDiez[static_cast<std::size_t>(t)] ? 1 : 0);
-}
 
 namespace {
 

@@ -3,6 +3,9 @@
 
 #pragma once
 
+#include <array>
+#include <bit>
+#include <cstddef>
 #include <cstdint>
 #include <string_view>
 
@@ -21,8 +24,22 @@ struct Digitos {
     int exponente = 0;
 };
 
-// How many decimal digits n >= 1 has.
-int CuantasCifras(std::uint64_t n);
+// 10^0 to 10^19.
+inline constexpr auto kPotenciasDeDiez = [] {
+    std::array<std::uint64_t, 20> p{};
+    p[0] = 1;
+    for (std::size_t k = 1; k < p.size(); ++k) {
+        p[k] = p[k - 1] * 10;
+    }
+    return p;
+}();
+
+// How many decimal digits n >= 1 has. Inline: every number written asks it
+// once or twice, and the call cost more than the count.
+inline int CuantasCifras(std::uint64_t n) {
+    const int t = (static_cast<int>(std::bit_width(n)) * 1233) >> 12;
+    return t + (n >= kPotenciasDeDiez[static_cast<std::size_t>(t)] ? 1 : 0);
+}
 // The decimal digits of n >= 1 written at `destino`, which has room for 20
 // characters; returns their end. What lies past the end may be overwritten.
 char* EscribirCifras(std::uint64_t n, char* destino);
