@@ -12,8 +12,10 @@
 #include <string>
 #include <vector>
 
+#include "exacto.h"
 #include "formato.h"
 #include "funciones.h"
+#include "propiedades.h"
 #include "solicitar.h"
 #include "solicitud.h"
 
@@ -42,6 +44,24 @@ std::array<double, 3> LadosAlAzar(std::mt19937_64& azar) {
     const double k = std::pow(10.0, escala(azar));
     const double g = 3.141592653589793 / 180;
     return {k * std::sin(A * g), k * std::sin(B * g), k * std::sin(C * g)};
+}
+
+// Each length and coordinate of the properties with the power of the sides'
+// scale it goes with: 2 for the area, 1 for the rest.
+std::vector<std::pair<Valor, int>> Longitudes(const Propiedades& p) {
+    std::vector<std::pair<Valor, int>> v = {
+        {p.area, 2}, {p.perimetro, 1}, {p.radioInscrito, 1}, {p.radioCircunscrito, 1}};
+    for (const auto* tres : {&p.alturas, &p.medianas, &p.bisectrices}) {
+        for (const Valor& x : *tres) {
+            v.emplace_back(x, 1);
+        }
+    }
+    for (const Punto& q : {p.vertices[0], p.vertices[1], p.vertices[2], p.baricentro, p.incentro,
+                           p.circuncentro, p.ortocentro}) {
+        v.emplace_back(q.x, 1);
+        v.emplace_back(q.y, 1);
+    }
+    return v;
 }
 
 void EsperarTriangulo(const Medidas& m, const std::string& caso) {
@@ -116,7 +136,11 @@ TEST(Propiedades, ScalingTheSidesByAPowerOfTwoScalesTheResultsExactly) {
         // Each case in turn: sides only, two sides and an angle, one side.
         const unsigned caso = static_cast<unsigned>(n % 4);
         const auto campos = [&](int escala) {
-            const auto l = [&](int i) { return Texto(std::ldexp(lados[i], escala)); };
+            // The double's own decimal, every digit of it: a shorter text would
+            // be another number once scaled, and the answer is the text's.
+            const auto l = [&](int i) {
+                return TextoExacto(NumeroExacto(std::ldexp(lados[i], escala)), 800);
+            };
             switch (caso) {
                 case 0:
                     return std::array<std::string, 6>{"", l(0), "", l(1), "", l(2)};
@@ -128,9 +152,30 @@ TEST(Propiedades, ScalingTheSidesByAPowerOfTwoScalesTheResultsExactly) {
                     return std::array<std::string, 6>{a, "", "40", l(1), "", ""};
             }
         };
+        const Respuesta respuestaBase = Solicitar(campos(0));
+        const Respuesta respuestaEscalada = Solicitar(campos(k));
         const std::vector<Medidas> base = Ventanas(campos(0));
         const std::vector<Medidas> escalado = Ventanas(campos(k));
         ASSERT_EQ(base.size(), escalado.size()) << "case " << caso << ", 2^" << k;
+        // The properties go with them: by 2^k, and the area by 2^2k, to the
+        // bit wherever that is a normal double; past the range, absent.
+        for (std::size_t s = 0; s < base.size(); ++s) {
+            const auto antes = Longitudes(PropiedadesDe(respuestaBase.soluciones[s]));
+            const auto despues = Longitudes(PropiedadesDe(respuestaEscalada.soluciones[s]));
+            for (std::size_t j = 0; j < antes.size(); ++j) {
+                if (!antes[j].first) {
+                    continue;
+                }
+                const double esperado = std::ldexp(*antes[j].first, antes[j].second * k);
+                if (std::isnormal(esperado)) {
+                    EXPECT_EQ(despues[j].first, esperado)
+                        << "case " << caso << ", 2^" << k << ", value " << j;
+                } else if (std::isinf(esperado)) {
+                    EXPECT_FALSE(despues[j].first)
+                        << "case " << caso << ", 2^" << k << ", value " << j;
+                }
+            }
+        }
         for (std::size_t s = 0; s < base.size(); ++s) {
             for (std::uint8_t i = 1; i <= 3; ++i) {
                 EXPECT_EQ(escalado[s].Angulo(i), base[s].Angulo(i))
