@@ -223,21 +223,16 @@ int main(int argc, char** argv) {
                 std::printf("Median of %ld lines: %s %.0f ms, %s %.0f ms, ratio %.2f\n", lineas,
                             nombre.c_str(), *mediana, piso, *suelo, *mediana / *suelo);
             }
-            const std::optional<double> propio = informe.MedianaProcesador(nombre);
-            const std::optional<double> suelo = informe.MedianaProcesador(piso);
-            if (propio && suelo) {
-                std::printf(
-                    "Median processor time of %ld lines: %s %.0f ms, %s %.0f ms, "
-                    "ratio %.2f\n",
-                    lineas, nombre.c_str(), *propio, piso, *suelo, *propio / *suelo);
-            }
-            const std::optional<double> menor = informe.MinimoProcesador(nombre);
-            const std::optional<double> menorSuelo = informe.MinimoProcesador(piso);
-            if (menor && menorSuelo) {
-                std::printf(
-                    "Least processor time of %ld lines: %s %.0f ms, %s %.0f ms, "
-                    "ratio %.2f\n",
-                    lineas, nombre.c_str(), *menor, piso, *menorSuelo, *menor / *menorSuelo);
+            for (const auto& [cual, medida] :
+                 {std::pair{"Median", &pendra::bench::Informe::MedianaProcesador},
+                  std::pair{"Least", &pendra::bench::Informe::MinimoProcesador}}) {
+                const std::optional<double> propio = (informe.*medida)(nombre);
+                const std::optional<double> suelo = (informe.*medida)(piso);
+                if (propio && suelo) {
+                    std::printf(
+                        "%s processor time of %ld lines: %s %.0f ms, %s %.0f ms, ratio %.2f\n",
+                        cual, lineas, nombre.c_str(), *propio, piso, *suelo, *propio / *suelo);
+                }
             }
         }
     }

@@ -8,6 +8,7 @@
 #include <benchmark/benchmark.h>
 
 #include <array>
+#include <string>
 #include <string_view>
 
 #include "informe.h"
@@ -28,23 +29,32 @@ void Solicitud(benchmark::State& estado, std::array<std::string_view, 6> textos,
     }
 }
 
-BENCHMARK_CAPTURE(Solicitud, TresLados, {"", "3", "", "4", "", "5"}, 1)
-    ->ComputeStatistics("min", pendra::bench::Minimo);
-BENCHMARK_CAPTURE(Solicitud, DosLadosYElAnguloEntreEllos, {"60", "", "", "4.25", "", "5.5"}, 1)
-    ->ComputeStatistics("min", pendra::bench::Minimo);
-BENCHMARK_CAPTURE(Solicitud, DosAngulosYElLadoEntreEllos, {"30", "", "60", "", "", "12.5"}, 1)
-    ->ComputeStatistics("min", pendra::bench::Minimo);
-BENCHMARK_CAPTURE(Solicitud, DosAngulosYUnLadoOpuesto, {"30", "7.75", "60", "", "", ""}, 1)
-    ->ComputeStatistics("min", pendra::bench::Minimo);
-BENCHMARK_CAPTURE(Solicitud, DosLadosYUnAnguloOpuesto_Uno, {"30", "2", "", "", "", "1.5"}, 1)
-    ->ComputeStatistics("min", pendra::bench::Minimo);
-BENCHMARK_CAPTURE(Solicitud, DosLadosYUnAnguloOpuesto_Dos, {"30", "1.5", "", "", "", "2"}, 2)
-    ->ComputeStatistics("min", pendra::bench::Minimo);
-BENCHMARK_CAPTURE(Solicitud, SinSolucion, {"30", "0.5", "", "", "", "2"}, 0)
-    ->ComputeStatistics("min", pendra::bench::Minimo);
-// A needle: the classic formulas lose it and the request is solved again.
-BENCHMARK_CAPTURE(Solicitud, Aguja, {"", "1", "", "1", "", "1e-10"}, 1)
-    ->ComputeStatistics("min", pendra::bench::Minimo);
+struct Caso {
+    const char* nombre;
+    std::array<std::string_view, 6> textos;
+    std::size_t ventanas;
+};
+
+constexpr std::array<Caso, 8> kCasos = {{
+    {"TresLados", {"", "3", "", "4", "", "5"}, 1},
+    {"DosLadosYElAnguloEntreEllos", {"60", "", "", "4.25", "", "5.5"}, 1},
+    {"DosAngulosYElLadoEntreEllos", {"30", "", "60", "", "", "12.5"}, 1},
+    {"DosAngulosYUnLadoOpuesto", {"30", "7.75", "60", "", "", ""}, 1},
+    {"DosLadosYUnAnguloOpuesto_Uno", {"30", "2", "", "", "", "1.5"}, 1},
+    {"DosLadosYUnAnguloOpuesto_Dos", {"30", "1.5", "", "", "", "2"}, 2},
+    {"SinSolucion", {"30", "0.5", "", "", "", "2"}, 0},
+    // A needle: the classic formulas lose it and the request is solved again.
+    {"Aguja", {"", "1", "", "1", "", "1e-10"}, 1},
+}};
+
+const bool kRegistrados = [] {
+    for (const Caso& caso : kCasos) {
+        benchmark::RegisterBenchmark((std::string("Solicitud/") + caso.nombre).c_str(), Solicitud,
+                                     caso.textos, caso.ventanas)
+            ->ComputeStatistics("min", pendra::bench::Minimo);
+    }
+    return true;
+}();
 
 }  // namespace
 

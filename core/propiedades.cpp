@@ -146,24 +146,24 @@ double Raiz(double a) {
 void PonerMagnitud(Valor& destino, Escalado a, int desplazamiento) {
     destino = Magnitud(a, desplazamiento);
 }
-void PonerMagnitud(Valor& destino, double a, int desplazamiento) {
-    const double y = PorPotenciaDeDos(a, desplazamiento);
+// x times 2^desplazamiento, or, where that is not a normal double, what
+// `lejos` makes of it.
+void PonerEscalado(Valor& destino, double x, int desplazamiento, Valor (*lejos)(double, int)) {
+    const double y = PorPotenciaDeDos(x, desplazamiento);
     if (EsNormal(y)) {
         destino.emplace(y);
     } else {
-        destino = MagnitudLejos(a, desplazamiento);
+        destino = lejos(x, desplazamiento);
     }
+}
+void PonerMagnitud(Valor& destino, double a, int desplazamiento) {
+    PonerEscalado(destino, a, desplazamiento, MagnitudLejos);
 }
 void PonerCoordenada(Valor& destino, Escalado a, int desplazamiento) {
     destino = Coordenada(a, desplazamiento);
 }
 void PonerCoordenada(Valor& destino, double x, int desplazamiento) {
-    const double y = PorPotenciaDeDos(x, desplazamiento);
-    if (EsNormal(y)) {
-        destino.emplace(y);
-    } else {
-        destino = CoordenadaLejos(x, desplazamiento);
-    }
+    PonerEscalado(destino, x, desplazamiento, CoordenadaLejos);
 }
 bool EsCero(Escalado a) {
     return a.m == 0;
