@@ -66,17 +66,7 @@ public:
     }
     const T* end() const { return begin() + cantidad_; }
 
-    void Agregar(const T& valor) {
-        assert(cantidad_ < 2 && "at most two solutions");
-        new (almacen_ + cantidad_ * sizeof(T)) T(valor);
-        ++cantidad_;
-    }
-    void Agregar(T&& valor) {
-        assert(cantidad_ < 2 && "at most two solutions");
-        new (almacen_ + cantidad_ * sizeof(T)) T(std::move(valor));
-        ++cantidad_;
-    }
-    // A value built in place from its members, for its maker to finish: a
+    // A value built in place, from another one or from its members: a
     // solution is filled where it is kept, never copied there, nor zeroed
     // first only to be written over.
     template <typename... Partes>

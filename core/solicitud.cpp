@@ -65,14 +65,15 @@ Respuesta Responder(const TextosCampos& textos, ConMotivo conMotivo) {
     // it: two solutions are not copied on the way out.
     Respuesta respuesta;
     Datos datos;
-    // The fields from a table: a field built byte by byte and then read
-    // whole would keep the processor waiting on the stores.
-    static constexpr std::array<Campo, kCampos> kEnOrden = {{{TipoCampo::Angulo, 1},
-                                                             {TipoCampo::Lado, 1},
-                                                             {TipoCampo::Angulo, 2},
-                                                             {TipoCampo::Lado, 2},
-                                                             {TipoCampo::Angulo, 3},
-                                                             {TipoCampo::Lado, 3}}};
+    // The fields from a table made once: a field built byte by byte and then
+    // read whole would keep the processor waiting on the stores.
+    static constexpr auto kEnOrden = [] {
+        std::array<Campo, kCampos> campos{};
+        for (std::size_t k = 0; k < kCampos; ++k) {
+            campos[k] = CampoEnOrden(k);
+        }
+        return campos;
+    }();
     for (const Campo& campo : kEnOrden) {
         if ((respuesta.mensaje = Leer(textos, campo, datos))) {
             return respuesta;
